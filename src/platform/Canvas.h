@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+// A drawing surface in device pixels: the printer's page, or a recorder in
+// tests. Text is placed by the top-left corner of its first character cell.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    // Font size in points (half points allowed); the em height is
+    // round(pointSize * dpiY / 72) device pixels.
+    virtual void setFont(const QString& family, double pointSize, bool bold, bool italic) = 0;
+    virtual void textOut(int x, int y, const QString& text) = 0;
+    // Advance width of text in the current font.
+    virtual int textWidth(const QString& text) = 0;
+    // Draws text into rect, word-wrapped or on one line, clipped to rect;
+    // returns the height used.
+    virtual int drawText(const QRect& rect, const QString& text, bool wordWrap) = 0;
+    virtual void setPenWidth(int width) = 0;
+    virtual void line(int x1, int y1, int x2, int y2) = 0;
+};

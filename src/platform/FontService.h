@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+// One face of a family as the catalogue sees it: the style name and the
+// three facts the type text and the font map rely on.
+struct FontFace {
+    enum class CharSet { Ansi, Symbol, Oem };
+
+    QString styleName;
+    bool trueType = false;  // TrueType outlines
+    bool vector = false;    // other scalable outlines (CFF, Type 1)
+    CharSet charSet = CharSet::Ansi;
+
+    bool operator==(const FontFace&) const = default;
+};
+
+// The machine's fonts. Families are named as a program sees them when it asks
+// for a face name plus bold and italic: a family holds at most the four styles
+// Regular, Bold, Italic and Bold Italic, so "Noto Sans Light" is a family of
+// its own even though it shares a typographic family with "Noto Sans".
+class FontService : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~FontService() override = default;
+
+    // Every family the screen can draw, each once, in no promised order.
+    virtual QStringList screenFamilies() = 0;
+    // Every scalable family, each once: what a printer can embed.
+    virtual QStringList scalableFamilies() = 0;
+    // The faces of one family, in a stable order; empty for an unknown family.
+    virtual QList<FontFace> faces(const QString& family) = 0;
+    // A font for a face name (a family name or a face's full name) with the
+    // given style; its size is left to the caller. An unknown name falls back
+    // to the platform's matching, as any program's request would.
+    virtual QFont makeFont(const QString& faceName, bool bold, bool italic) = 0;
+
+    // Temporary loading of a font file for this program only; counted per path.
+    // Both report whether the file was (un)loaded.
+    virtual bool addFontFile(const QString& path) = 0;
+    virtual bool removeFontFile(const QString& path) = 0;
+
+    // Tells every listener, inside and outside the program, that the set of
+    // fonts has changed.
+    virtual void broadcastFontChange() = 0;
+
+signals:
+    void fontsChanged();
+};

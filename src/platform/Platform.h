@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class FontService;
+class PrinterService;
+class ScreenMetrics;
+class SettingsStore;
+class IniFiles;
+class Shell;
+class MessageBoxes;
+
+// The services the program reaches the machine through. main() builds the real
+// ones, tests build fakes.
+struct Platform {
+    FontService& fonts;
+    PrinterService& printer;
+    ScreenMetrics& screen;
+    SettingsStore& settings;
+    IniFiles& ini;
+    Shell& shell;
+    MessageBoxes& messages;
+    QString appFolder;  // folder of the executable, with a trailing separator
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Canvas;
+class QWidget;
+
+// The current printer: a list of printers with a current one, documents of one
+// page each, the device resolution and a canvas.
+class PrinterService {
+public:
+    virtual ~PrinterService() = default;
+
+    virtual QStringList printers() = 0;
+    // -1 when there is no printer at all.
+    virtual int currentIndex() = 0;
+    // Makes a printer current; selecting one (even the same) forgets the kept
+    // typeface list.
+    virtual void setCurrentIndex(int index) = 0;
+    // The current printer's typeface names in report order, duplicates
+    // included; enumerated once and kept until the printer is set again.
+    virtual QStringList typefaces() = 0;
+    // The platform's print setup dialog, modal; returns whether it was accepted.
+    virtual bool printSetupDialog(QWidget* parent) = 0;
+
+    // A print run is everything one press of Print produces; the PDF printer
+    // writes one file per run.
+    virtual void beginRun() = 0;
+    virtual void endRun() = 0;
+
+    // Documents: begin needs none open, end and abort need one open.
+    virtual void beginDoc() = 0;
+    virtual void endDoc() = 0;
+    virtual void abortDoc() = 0;
+    virtual bool docOpen() const = 0;
+
+    virtual int dpiX() = 0;
+    virtual int dpiY() = 0;
+    // Valid while a document is open.
+    virtual Canvas& canvas() = 0;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+class ScreenMetrics {
+public:
+    virtual ~ScreenMetrics() = default;
+
+    virtual int logicalDpiX() = 0;
+    virtual int logicalDpiY() = 0;
+    virtual QSize screenSize() = 0;
+    virtual QRect workArea() = 0;
+};
