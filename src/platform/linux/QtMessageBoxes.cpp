@@ -1,11 +1,10 @@
 #include "platform/linux/QtMessageBoxes.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 void QtMessageBoxes::error(QWidget* parent, const QString& text)
 {
-    QMessageBox::critical(parent, QApplication::applicationDisplayName(), text);
+    QMessageBox::critical(parent, QStringLiteral("Error"), text);
 }
 
 void QtMessageBoxes::warning(QWidget* parent, const QString& text)
