@@ -14,6 +14,8 @@ class IniFiles {
 public:
     virtual ~IniFiles() = default;
 
+    virtual bool fileExists(const QString& path) = 0;
+
     // The value of key in section, or fallback when the file, section or key is
     // missing; cut to 2047 characters.
     virtual QString readString(const QString& path, const QString& section, const QString& key,

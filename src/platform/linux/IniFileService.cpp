@@ -1,0 +1,187 @@
+#include "platform/linux/IniFileService.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+struct IniText {
+    QByteArray bom;
+    QByteArray lineEnd = "\n";
+    QStringList lines;  // without their line ends
+};
+
+IniText load(const QString& path)
+{
+    IniText text;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return text;
+    QByteArray bytes = file.readAll();
+    if (bytes.startsWith(kUtf8Bom)) {
+        text.bom = kUtf8Bom;
+        bytes.remove(0, kUtf8Bom.size());
+    }
+    const qsizetype firstLf = bytes.indexOf('\n');
+    if (firstLf > 0 && bytes.at(firstLf - 1) == '\r')
+        text.lineEnd = "\r\n";
+    QList<QByteArray> raw = bytes.split('\n');
+    if (!raw.isEmpty() && raw.last().isEmpty())
+        raw.removeLast();  // the line end of the last line starts no new line
+    for (QByteArray& line : raw) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        text.lines.append(QString::fromUtf8(line));
+    }
+    return text;
+}
+
+// Blanks and tabs only, as the classic profile reader trims.
+QString trimBlanks(QStringView s)
+{
+    qsizetype begin = 0;
+    qsizetype end = s.size();
+    while (begin < end && (s[begin] == u' ' || s[begin] == u'\t'))
+        ++begin;
+    while (end > begin && (s[end - 1] == u' ' || s[end - 1] == u'\t'))
+        --end;
+    return s.mid(begin, end - begin).toString();
+}
+
+std::optional<QString> sectionOf(const QString& line)
+{
+    const QString t = trimBlanks(line);
+    if (!t.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype close = t.indexOf(u']');
+    if (close < 0)
+        return std::nullopt;
+    return trimBlanks(QStringView(t).mid(1, close - 1));
+}
+
+bool sameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool isKeyLine(const QString& line, const QString& key)
+{
+    const qsizetype eq = line.indexOf(u'=');
+    return eq >= 0 && sameName(trimBlanks(QStringView(line).left(eq)), key);
+}
+
+struct Span {
+    qsizetype header = -1;  // -1: the section is missing
+    qsizetype end = 0;      // one past its last line
+};
+
+// The first section of that name; later ones of the same name are not read.
+Span findSection(const QStringList& lines, const QString& section)
+{
+    Span span;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto name = sectionOf(lines[i]);
+        if (!name)
+            continue;
+        if (span.header >= 0) {
+            span.end = i;
+            return span;
+        }
+        if (sameName(*name, section))
+            span.header = i;
+    }
+    span.end = lines.size();
+    return span;
+}
+
+qsizetype findKey(const QStringList& lines, const Span& span, const QString& key)
+{
+    for (qsizetype i = span.header + 1; i < span.end; ++i) {
+        if (isKeyLine(lines[i], key))
+            return i;
+    }
+    return -1;
+}
+
+QString cutValue(QString value)
+{
+    if (value.size() <= IniFileService::MaxValueLength)
+        return value;
+    qsizetype n = IniFileService::MaxValueLength;
+    if (value.at(n - 1).isHighSurrogate())
+        --n;  // never leave half a character
+    value.truncate(n);
+    return value;
+}
+
+[[noreturn]] void failWrite(const QString& path)
+{
+    throw IniWriteError(
+        QStringLiteral("Unable to write to %1").arg(QFileInfo(path).absoluteFilePath()).toStdString());
+}
+
+}  // namespace
+
+bool IniFileService::fileExists(const QString& path)
+{
+    return QFileInfo(path).isFile();
+}
+
+QString IniFileService::readString(const QString& path, const QString& section, const QString& key,
+                                   const QString& fallback)
+{
+    const IniText text = load(path);
+    const Span span = findSection(text.lines, section);
+    if (span.header < 0)
+        return fallback;
+    const qsizetype at = findKey(text.lines, span, key);
+    if (at < 0)
+        return fallback;
+    const QString& line = text.lines[at];
+    return cutValue(trimBlanks(QStringView(line).mid(line.indexOf(u'=') + 1)));
+}
+
+void IniFileService::writeString(const QString& path, const QString& section, const QString& key,
+                                 const QString& value)
+{
+    // A line break would end the value and start lines of its own in the file.
+    for (const QString* s : {&section, &key, &value}) {
+        if (s->contains(u'\n') || s->contains(u'\r'))
+            throw std::invalid_argument("INI names and values are single lines");
+    }
+
+    const QFileInfo info(path);
+    // Replacing the file would get round its read-only flag.
+    if (info.exists() && !info.isWritable())
+        failWrite(path);
+
+    IniText text = load(path);
+    const QString entry = key + u'=' + value;
+    const Span span = findSection(text.lines, section);
+    if (span.header < 0) {
+        text.lines.append(u'[' + section + u']');
+        text.lines.append(entry);
+    } else if (const qsizetype at = findKey(text.lines, span, key); at >= 0) {
+        text.lines[at] = entry;
+    } else {
+        qsizetype insertAt = span.end;  // after the section's last line that isn't blank
+        while (insertAt > span.header + 1 && trimBlanks(text.lines[insertAt - 1]).isEmpty())
+            --insertAt;
+        text.lines.insert(insertAt, entry);
+    }
+
+    QByteArray bytes = text.bom;
+    for (const QString& line : std::as_const(text.lines))
+        bytes += line.toUtf8() + text.lineEnd;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        failWrite(path);
+}
