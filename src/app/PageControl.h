@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QTabWidget>
+
+// A tab widget whose tabs all have one fixed width instead of fitting their
+// captions, and which tells user page changes apart from the program's own.
+class PageControl : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit PageControl(QWidget* parent = nullptr);
+
+    void setTabWidth(int width);
+    int tabWidth() const;
+
+    // Makes page the current one without emitting pageChanged.
+    void setActivePageQuietly(QWidget* page);
+
+signals:
+    // The user made another page current.
+    void pageChanged(QWidget* page);
+
+private:
+    bool quiet_ = false;
+};

@@ -1,0 +1,9 @@
+#include "app/PaintBox.h"
+
+#include <QPainter>
+
+void PaintBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    emit paint(painter);
+}

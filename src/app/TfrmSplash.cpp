@@ -1,0 +1,116 @@
+#include "app/TfrmSplash.h"
+
+#include "platform/FontService.h"
+#include "platform/ScreenMetrics.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+const QString ProductName = QStringLiteral("Glyphary");
+constexpr int DesignDpi = 96;
+constexpr QSize ClientSize(470, 121);
+constexpr QRect ImageRect(9, 9, 452, 104);
+constexpr QSize PictureSize(454, 112);
+
+bool drawsName(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    return std::all_of(ProductName.begin(), ProductName.end(),
+                       [&](QChar c) { return metrics.inFont(c); });
+}
+
+QPixmap paintPicture(const QStringList& typefaces, FontService& fonts)
+{
+    static constexpr std::array<QRgb, 8> Colours = {0xC00000, 0x0000C0, 0x008000, 0x800080,
+                                                    0xD05000, 0x006060, 0x800000, 0x202020};
+    QPixmap picture(PictureSize);
+    picture.fill(QColor(0xFF, 0xFF, 0x00));
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+
+    QList<QFont> letterFonts;
+    int width = 0;
+    for (qsizetype i = 0; i < ProductName.size(); ++i) {
+        QFont font = typefaces.isEmpty()
+                         ? painter.font()
+                         : fonts.makeFont(typefaces[i % typefaces.size()], true, i % 2 == 1);
+        font.setPixelSize(72);
+        letterFonts.append(font);
+        width += QFontMetrics(font).horizontalAdvance(ProductName[i]);
+    }
+    // Fit the word into the picture with a margin.
+    const double shrink = std::min(1.0, (PictureSize.width() - 24.0) / std::max(width, 1));
+    int x = int((PictureSize.width() - width * shrink) / 2);
+    for (qsizetype i = 0; i < ProductName.size(); ++i) {
+        QFont font = letterFonts[i];
+        font.setPixelSize(std::max(1, int(72 * shrink)));
+        const QFontMetrics metrics(font);
+        painter.setFont(font);
+        painter.setPen(QColor(Colours[size_t(i) % Colours.size()]));
+        const int baseline = (PictureSize.height() + metrics.ascent() - metrics.descent()) / 2;
+        painter.drawText(x, baseline, QString(ProductName[i]));
+        x += metrics.horizontalAdvance(ProductName[i]);
+    }
+    return picture;
+}
+
+}  // namespace
+
+TfrmSplash::TfrmSplash(FontService& fonts, ScreenMetrics& screen)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    const double scale = double(screen.logicalDpiX()) / DesignDpi;
+    const auto scaled = [scale](int v) { return qRound(v * scale); };
+    setFixedSize(scaled(ClientSize.width()), scaled(ClientSize.height()));
+    image_ = QRect(scaled(ImageRect.x()), scaled(ImageRect.y()), scaled(ImageRect.width()),
+                   scaled(ImageRect.height()));
+    picture_ = paintPicture(pickTypefaces(fonts, int(ProductName.size())), fonts);
+
+    const QRect area = screen.workArea().isValid() ? screen.workArea()
+                                                   : QRect(QPoint(0, 0), screen.screenSize());
+    move(area.center() - rect().center());
+}
+
+QStringList TfrmSplash::pickTypefaces(FontService& fonts, int count)
+{
+    QStringList families = fonts.screenFamilies();
+    families.sort(Qt::CaseInsensitive);
+    QStringList picked;
+    if (families.isEmpty() || count <= 0)
+        return picked;
+    // Walk the families in even steps so the letters differ in character,
+    // not only in weight, and stop as soon as enough were found.
+    const qsizetype step = std::max<qsizetype>(1, families.size() / (count * 2));
+    for (qsizetype start = 0; start < step && picked.size() < count; ++start) {
+        for (qsizetype i = start; i < families.size() && picked.size() < count; i += step) {
+            const QString& family = families[i];
+            const QList<FontFace> faces = fonts.faces(family);
+            const bool scalableText =
+                std::any_of(faces.begin(), faces.end(), [](const FontFace& face) {
+                    return (face.trueType || face.vector) && face.charSet == FontFace::CharSet::Ansi;
+                });
+            if (!scalableText)
+                continue;
+            const QFont font = fonts.makeFont(family, false, false);
+            if (QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0 &&
+                drawsName(font))
+                picked.append(family);
+        }
+    }
+    return picked;
+}
+
+void TfrmSplash::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(0x00, 0x00, 0xC0));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(image_, picture_);
+}

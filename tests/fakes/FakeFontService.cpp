@@ -1,0 +1,53 @@
+#include "fakes/FakeFontService.h"
+
+#include <stdexcept>
+
+void FakeFontService::addFamily(const QString& family, const QList<FontFace>& faces, bool scalable)
+{
+    screen.append(family);
+    if (scalable)
+        this->scalable.append(family);
+    facesByFamily.insert(family, faces);
+}
+
+void FakeFontService::addTrueTypeFamily(const QString& family)
+{
+    addFamily(family, {FontFace{QStringLiteral("Regular"), true, false, FontFace::CharSet::Ansi}});
+}
+
+QStringList FakeFontService::screenFamilies() { return screen; }
+
+QStringList FakeFontService::scalableFamilies() { return scalable; }
+
+QList<FontFace> FakeFontService::faces(const QString& family)
+{
+    if (!facesError.isEmpty())
+        throw std::runtime_error(facesError.toStdString());
+    return facesByFamily.value(family);
+}
+
+QFont FakeFontService::makeFont(const QString& faceName, bool bold, bool italic)
+{
+    QFont font(faceName);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+bool FakeFontService::addFontFile(const QString& path)
+{
+    ++added[path];
+    return true;
+}
+
+bool FakeFontService::removeFontFile(const QString& path)
+{
+    ++removed[path];
+    return added.value(path) >= removed.value(path);
+}
+
+void FakeFontService::broadcastFontChange()
+{
+    ++broadcasts;
+    emit fontsChanged();
+}

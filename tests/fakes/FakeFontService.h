@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/FontService.h"
+
+#include <QHash>
+#include <QMap>
+
+// Families and their faces as a test sets them up; no font is ever loaded.
+class FakeFontService : public FontService {
+    Q_OBJECT
+public:
+    // The family with its faces becomes drawable on the screen; scalable
+    // unless told otherwise.
+    void addFamily(const QString& family, const QList<FontFace>& faces, bool scalable = true);
+    // A family with one TrueType "Regular" face.
+    void addTrueTypeFamily(const QString& family);
+
+    QStringList screenFamilies() override;
+    QStringList scalableFamilies() override;
+    QList<FontFace> faces(const QString& family) override;
+    QFont makeFont(const QString& faceName, bool bold, bool italic) override;
+    bool addFontFile(const QString& path) override;
+    bool removeFontFile(const QString& path) override;
+    void broadcastFontChange() override;
+
+    QStringList screen;
+    QStringList scalable;
+    QMap<QString, QList<FontFace>> facesByFamily;
+    // How often each path was added and removed.
+    QHash<QString, int> added;
+    QHash<QString, int> removed;
+    int broadcasts = 0;
+    // A message that faces() throws as a std::runtime_error, when set.
+    QString facesError;
+};

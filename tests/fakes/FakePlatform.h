@@ -1,0 +1,27 @@
+#pragma once
+
+#include "fakes/FakeFontService.h"
+#include "fakes/FakeIniFiles.h"
+#include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakePrinterService.h"
+#include "fakes/FakeScreenMetrics.h"
+#include "fakes/FakeSettingsStore.h"
+#include "fakes/FakeShell.h"
+#include "platform/Platform.h"
+
+#include <QTemporaryDir>
+
+// Every service faked, with a fresh temporary folder as the program's folder.
+struct FakePlatform {
+    FakePlatform();
+
+    QTemporaryDir folder;
+    FakeFontService fonts;
+    FakePrinterService printer;
+    FakeScreenMetrics screen;
+    FakeSettingsStore settings;
+    FakeIniFiles ini;
+    FakeShell shell;
+    FakeMessageBoxes messages;
+    Platform platform;
+};
