@@ -9,12 +9,11 @@
 // regard to case, as in the real files.
 class FakeIniFiles : public IniFiles {
 public:
+    bool fileExists(const QString& path) override { return files.contains(path); }
     QString readString(const QString& path, const QString& section, const QString& key,
                        const QString& fallback) override;
     void writeString(const QString& path, const QString& section, const QString& key,
                      const QString& value) override;
-
-    bool exists(const QString& path) const { return files.contains(path); }
     bool fileExists(const QString& path) override { return exists(path); }
 
     QMap<QString, QMap<QString, QString>> files;
