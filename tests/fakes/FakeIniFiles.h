@@ -14,7 +14,6 @@ public:
                        const QString& fallback) override;
     void writeString(const QString& path, const QString& section, const QString& key,
                      const QString& value) override;
-    bool fileExists(const QString& path) override { return exists(path); }
 
     QMap<QString, QMap<QString, QString>> files;
     // Every write in order, as "section/key=value".
