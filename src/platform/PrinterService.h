@@ -3,8 +3,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <stdexcept>
+
 class Canvas;
 class QWidget;
+
+// Raised when a document can't reach the printer or its file; the message
+// names the printer or the file.
+class PrinterError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // The current printer: a list of printers with a current one, documents of one
 // page each, the device resolution and a canvas.

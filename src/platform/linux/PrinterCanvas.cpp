@@ -1,0 +1,81 @@
+#include "platform/linux/PrinterCanvas.h"
+
+#include "platform/FontService.h"
+
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+
+PrinterCanvas::PrinterCanvas(FontService& fonts, const QPaintDevice& device, int dpiY)
+    : fonts_(fonts)
+    , device_(device)
+    , dpiY_(dpiY)
+{
+}
+
+void PrinterCanvas::setFont(const QString& family, double pointSize, bool bold, bool italic)
+{
+    font_ = fonts_.makeFont(family, bold, italic);
+    font_.setPixelSize(std::max(1, static_cast<int>(std::lround(pointSize * dpiY_ / 72.0))));
+    // Unhinted outlines: the widths measured here are the widths the page gets.
+    font_.setHintingPreference(QFont::PreferNoHinting);
+    font_.setKerning(false);
+}
+
+void PrinterCanvas::textOut(int x, int y, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    const QFontMetricsF metrics(font_, &device_);
+    ops_.push_back({Op::Text, font_, QPointF(x, y + metrics.ascent()), {}, 0, text, {}, 0});
+}
+
+int PrinterCanvas::textWidth(const QString& text)
+{
+    return QFontMetrics(font_, &device_).horizontalAdvance(text);
+}
+
+int PrinterCanvas::drawText(const QRect& rect, const QString& text, bool wordWrap)
+{
+    const int flags = Qt::AlignLeft | Qt::AlignTop | (wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine);
+    ops_.push_back({Op::Block, font_, {}, rect, flags, text, {}, 0});
+    return QFontMetrics(font_, &device_).boundingRect(rect, flags, text).height();
+}
+
+void PrinterCanvas::setPenWidth(int width)
+{
+    penWidth_ = width;
+}
+
+void PrinterCanvas::line(int x1, int y1, int x2, int y2)
+{
+    ops_.push_back({Op::Line, {}, {}, {}, 0, {}, QLine(x1, y1, x2, y2), penWidth_});
+}
+
+void PrinterCanvas::replay(QPainter& painter) const
+{
+    for (const Op& op : ops_) {
+        switch (op.kind) {
+        case Op::Text:
+            painter.setPen(Qt::black);
+            painter.setFont(op.font);
+            painter.drawText(op.baseline, op.text);
+            break;
+        case Op::Block:
+            painter.save();
+            painter.setPen(Qt::black);
+            painter.setFont(op.font);
+            painter.setClipRect(op.rect);
+            painter.drawText(op.rect, op.flags, op.text);
+            painter.restore();
+            break;
+        case Op::Line:
+            painter.setPen(QPen(Qt::black, op.penWidth, Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(op.line);
+            break;
+        }
+    }
+}

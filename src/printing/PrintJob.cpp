@@ -1,0 +1,129 @@
+#include "printing/PrintJob.h"
+
+#include "platform/MessageBoxes.h"
+#include "platform/PrinterService.h"
+#include "printing/PrintHost.h"
+#include "printing/PrintProgress.h"
+#include "printing/PrintState.h"
+#include "printing/SampleSheets.h"
+#include "printing/SheetContext.h"
+
+namespace {
+
+QString styleSuffixFor(const PrintOptions& options)
+{
+    if (options.bold && options.italic)
+        return QStringLiteral(" - Bold Italic");
+    if (options.bold)
+        return QStringLiteral(" - Bold");
+    if (options.italic)
+        return QStringLiteral(" - Italic");
+    return {};
+}
+
+// Marks the job busy for its lifetime.
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy)
+        : busy_(busy)
+    {
+        busy_ = true;
+    }
+    ~BusyScope() { busy_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& busy_;
+};
+
+}  // namespace
+
+PrintJob::PrintJob(PrinterService& printer, MessageBoxes& messages, PrintHost& host,
+                   PrintProgress& progress, PrintState& state, QWidget* dialogParent)
+    : printer_(printer)
+    , messages_(messages)
+    , host_(host)
+    , progress_(progress)
+    , state_(state)
+    , dialogParent_(dialogParent)
+{
+}
+
+void PrintJob::print()
+{
+    if (busy_)
+        return;
+    const PrintOptions options = host_.options();
+    if (!options.sample && !options.shortSample && !options.charChart && !options.fullPage
+        && !options.para) {
+        messages_.error(dialogParent_, QStringLiteral("You have not selected any print options."));
+        return;
+    }
+    BusyScope busy(busy_);
+
+    progress_.setSelectedCaption(QStringLiteral("Fonts Selected: %1").arg(host_.selectedCount()));
+    progress_.showProgress();
+    state_.PrintCancelled = false;
+    state_.StyleSuffix = styleSuffixFor(options);
+
+    printer_.beginRun();
+    try {
+        printer_.beginDoc();
+        state_.PrinterDpiX = printer_.dpiX();
+        state_.PrinterDpiY = printer_.dpiY();
+        runKinds();
+        if (printer_.docOpen())
+            printer_.endDoc();
+        progress_.hideProgress();
+        printer_.endRun();
+    } catch (...) {
+        // The page in hand is lost; whatever was ended still goes out.
+        try {
+            if (printer_.docOpen())
+                printer_.abortDoc();
+            printer_.endRun();
+        } catch (...) {
+        }
+        progress_.hideProgress();
+        throw;
+    }
+}
+
+void PrintJob::runKinds()
+{
+    SheetContext context{printer_, host_, progress_, state_};
+
+    if (host_.options().sample && !state_.PrintCancelled)
+        PrintThreeLineSamples(context);
+    if (host_.options().shortSample && !state_.PrintCancelled)
+        PrintOneLineSamples(context);
+
+    if (host_.options().para && !state_.PrintCancelled) {
+        const PrintOptions options = host_.options();
+        bool any = false;
+        for (std::size_t i = 0; i < state_.ParagraphSizes.size(); ++i) {
+            state_.ParagraphSizes[i].Checked = options.paraSizes[i];
+            any = any || options.paraSizes[i];
+        }
+        if (!any) {
+            progress_.hideProgress();
+            messages_.error(dialogParent_,
+                            QStringLiteral("You have not selected any point\rsizes for the text "
+                                           "paragraphs."));
+            if (printer_.docOpen())
+                printer_.abortDoc();
+        }
+    }
+}
+
+void PrintJob::printSetup()
+{
+    if (busy_)
+        return;
+    BusyScope busy(busy_);
+    const int before = printer_.currentIndex();
+    printer_.printSetupDialog(dialogParent_);
+    if (printer_.currentIndex() != before)
+        host_.refillFontList();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "printing/PrintProgress.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+struct PrintState;
+
+// The modeless progress dialog of a print job. It is hidden, never destroyed,
+// between jobs; its close box hides it and leaves the job running.
+class TfrmPrinting : public QDialog, public PrintProgress {
+    Q_OBJECT
+public:
+    TfrmPrinting(PrintState& state, QWidget* parent = nullptr);
+
+    void setSelectedCaption(const QString& text) override;
+    void setPrintedCaption(const QString& text) override;
+    void showProgress() override;
+    void hideProgress() override;
+
+    QLabel* lblSelected;
+    QLabel* lblPrinted;
+    QPushButton* cmdCancel;
+
+private:
+    void cmdCancelClick();
+
+    PrintState& state_;
+};

@@ -1,0 +1,174 @@
+#include "PdfReadBack.h"
+#include "PrintFakes.h"
+#include "fakes/FakeFontService.h"
+#include "platform/linux/LinuxPrinterService.h"
+#include "printing/PrintJob.h"
+#include "printing/PrintState.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+// Sample sheets printed through the PDF printer and read back as a reader
+// would see them. At 600 dpi with a quarter-inch border, device pixel p lies
+// at 18 + p * 0.12 points.
+namespace {
+
+double pt(int pixels)
+{
+    return 18 + pixels * 72.0 / 600;
+}
+
+const QStringList machineFamilies{"DejaVu Sans",     "DejaVu Serif",     "DejaVu Sans Mono",
+                                  "Liberation Sans", "Liberation Serif", "Liberation Mono"};
+
+struct PdfRig {
+    explicit PdfRig(const QString& file)
+        : printer(fonts)
+        , messages(progress.log)
+        , job(printer, messages, host, progress, state)
+        , path(dir.filePath(file))
+    {
+        printer.setCurrentIndex(int(printer.printers().indexOf(LinuxPrinterService::pdfPrinterName())));
+        printer.setPdfFileName(path);
+        host.heading = QStringLiteral("Liberation Sans");
+    }
+
+    // n entries cycling through the machine's families, all selected.
+    void select(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            host.fonts.append({machineFamilies[i % machineFamilies.size()], true});
+    }
+
+    QTemporaryDir dir;
+    FakeFontService fonts;
+    LinuxPrinterService printer;
+    FakeHost host;
+    FakeProgress progress;
+    LoggingMessages messages;
+    PrintState state;
+    PrintJob job;
+    QString path;
+};
+
+// Tops of the words equal to text, page by page.
+QList<QList<double>> topsOf(const PdfReadBack& pdf, const QString& text)
+{
+    QList<QList<double>> tops(pdf.pages);
+    for (const PdfReadBack::Word& word : pdf.words) {
+        if (word.text == text)
+            tops[word.page].append(word.box.top());
+    }
+    return tops;
+}
+
+void compareWithin(const QList<double>& actual, const QList<double>& expected)
+{
+    QCOMPARE(actual.size(), expected.size());
+    for (int i = 0; i < actual.size(); ++i)
+        QVERIFY2(std::abs(actual[i] - expected[i]) < 1.0,
+                 qPrintable(QStringLiteral("%1: %2 vs %3").arg(i).arg(actual[i]).arg(expected[i])));
+}
+
+}  // namespace
+
+class tst_PdfSheets : public QObject {
+    Q_OBJECT
+private slots:
+    void threeLineSheet();
+    void oneLineSheet();
+    void cancelledPageIsAbsent();
+};
+
+void tst_PdfSheets::threeLineSheet()
+{
+    PdfRig rig(QStringLiteral("three.pdf"));
+    rig.select(12);
+    rig.host.opts.sample = true;
+    rig.host.title = QStringLiteral("Specimens");
+    rig.job.print();
+
+    const PdfReadBack pdf(rig.path);
+    QCOMPARE(pdf.pages, 2);
+    // At 600 dpi and 11 points a block is 102 + 3 x 121 + 60 = 525 pixels.
+    QList<double> starts;
+    for (int k = 0; k < 11; ++k)
+        starts.append(pt(480 + 102 + 525 * k));
+    const QList<QList<double>> upper = topsOf(pdf, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    compareWithin(upper[0], starts);
+    compareWithin(upper[1], {pt(480 + 102)});
+    for (const PdfReadBack::Word& word : pdf.words) {
+        if (word.text == QLatin1String("ABCDEFGHIJKLMNOPQRSTUVWXYZ") || word.text == QLatin1String("Specimens"))
+            QVERIFY(std::abs(word.box.left() - pt(360)) < 1.0);
+    }
+    // The size text ends on the right edge of the frame.
+    const PdfReadBack::Word* points = pdf.find(QStringLiteral("points"), 0);
+    QVERIFY(points);
+    QVERIFY2(std::abs(points->box.right() - pt(4500)) < 1.0, qPrintable(QString::number(points->box.right())));
+    QVERIFY(std::abs(pdf.find(QStringLiteral("Specimens"), 1)->box.top() - pt(270)) < 1.0);
+
+    QSet<QString> embedded;
+    for (const PdfReadBack::Font& font : pdf.fonts) {
+        QVERIFY2(font.embedded, qPrintable(font.name));
+        embedded.insert(font.name.mid(font.name.indexOf(QLatin1Char('+')) + 1));
+    }
+    QVERIFY2(embedded.size() >= 6, qPrintable(QStringList(embedded.values()).join(u',')));
+}
+
+void tst_PdfSheets::oneLineSheet()
+{
+    PdfRig rig(QStringLiteral("one.pdf"));
+    rig.select(41);
+    rig.host.opts.shortSample = true;
+    rig.host.opts.sampleSize = 30;
+    rig.host.sample = QStringLiteral("Sphinx of black quartz, judge my vow");
+    rig.job.print();
+
+    const PdfReadBack pdf(rig.path);
+    QCOMPARE(pdf.pages, 2);
+    // 30 points: an entry is 102 + round((33.5 / 72 + 0.1) x 600) = 441 pixels; the
+    // column limit round(6300 - 279.17 - 102) = 5919 takes 13 entries a column.
+    QList<double> column;
+    for (int k = 0; k < 13; ++k)
+        column.append(pt(480 + 102 + 441 * k));
+    QList<double> left;
+    QList<double> right;
+    for (const PdfReadBack::Word& word : pdf.words) {
+        if (word.page != 0 || word.text != QLatin1String("Sphinx"))
+            continue;
+        if (std::abs(word.box.left() - pt(360)) < 1.0)
+            left.append(word.box.top());
+        else if (std::abs(word.box.left() - pt(2640)) < 1.0)
+            right.append(word.box.top());
+        else
+            QFAIL(qPrintable(QStringLiteral("specimen at x %1").arg(word.box.left())));
+    }
+    compareWithin(left, column);
+    compareWithin(right, column);
+    QCOMPARE(topsOf(pdf, QStringLiteral("Sphinx"))[1].size(), 41 - 26);
+
+    // Cut to 3.5 inches from the start of its column.
+    for (const PdfReadBack::Word& word : pdf.words) {
+        const double columnLeft = word.box.left() < pt(2640) - 1 ? pt(360) : pt(2640);
+        QVERIFY(word.box.right() <= columnLeft + 252 + 0.5);
+    }
+}
+
+void tst_PdfSheets::cancelledPageIsAbsent()
+{
+    PdfRig rig(QStringLiteral("cancel.pdf"));
+    rig.select(14);
+    rig.host.opts.sample = true;
+    rig.host.onPump = [&](int pump) {
+        if (pump == 13)
+            rig.state.PrintCancelled = true;
+    };
+    rig.job.print();
+
+    const PdfReadBack pdf(rig.path);
+    QCOMPARE(pdf.pages, 1);
+    QCOMPARE(topsOf(pdf, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"))[0].size(), 11);
+}
+
+QTEST_MAIN(tst_PdfSheets)
+#include "tst_PdfSheets.moc"
