@@ -394,6 +394,8 @@ void TfrmMain::buildShowAllPage()
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ScrollBox1->setWidgetResizable(false);
+    // Scrolling by key is the window's paging alone.
+    ScrollBox1->setFocusPolicy(Qt::NoFocus);
     makeWhite(ScrollBox1->viewport());
     place(ScrollBox1, 2, 2, 677, 400);
     pbxSelected = new PaintBox;
@@ -620,7 +622,7 @@ void TfrmMain::FormShow()
     memDispPreview->setPalette(previewPalette);
     ChartLines[2] = sampleText;
 
-    ShowAllPageStep = int(0.95 * ScrollBox1->viewport()->height());
+    ShowAllPageStep = int(0.95 * ScrollBox1->maximumViewportSize().height());
     grdFontMap->verticalHeader()->setDefaultSectionSize((grdFontMap->height() - px(6)) / MapRows);
 
     delete splash_;
@@ -664,15 +666,15 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
         if (widget->window() == this && (widget == QApplication::focusWidget() || widget == this))
-            FormKeyDown(static_cast<QKeyEvent*>(event));
+            return FormKeyDown(static_cast<QKeyEvent*>(event));
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TfrmMain::FormKeyDown(QKeyEvent* event)
+bool TfrmMain::FormKeyDown(QKeyEvent* event)
 {
     if (PageControl1->currentWidget() != tabShowAll)
-        return;
+        return false;
     QScrollBar* bar = ScrollBox1->verticalScrollBar();
     switch (event->key()) {
     case Qt::Key_PageUp:
@@ -688,8 +690,11 @@ void TfrmMain::FormKeyDown(QKeyEvent* event)
         bar->setValue(bar->maximum());
         break;
     default:
-        break;
+        return false;
     }
+    // The page's only other control, the size box, would take Page Up and
+    // Page Down as steps of ten points and repaint the page at another size.
+    return true;
 }
 
 // ---------------------------------------------------------------------------

@@ -66,7 +66,8 @@ protected:
 private:
     void FormShow();
     void FormClose();
-    void FormKeyDown(QKeyEvent* event);
+    // True when the key was used for paging and goes no further.
+    bool FormKeyDown(QKeyEvent* event);
     void PageControl1Change(QWidget* page);
 
     int px(double designPixels) const;

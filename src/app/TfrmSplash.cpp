@@ -83,26 +83,37 @@ QStringList TfrmSplash::pickTypefaces(FontService& fonts, int count)
     QStringList families = fonts.screenFamilies();
     families.sort(Qt::CaseInsensitive);
     QStringList picked;
-    if (families.isEmpty() || count <= 0)
-        return picked;
-    // Walk the families in even steps so the letters differ in character,
-    // not only in weight, and stop as soon as enough were found.
-    const qsizetype step = std::max<qsizetype>(1, families.size() / (count * 2));
-    for (qsizetype start = 0; start < step && picked.size() < count; ++start) {
-        for (qsizetype i = start; i < families.size() && picked.size() < count; i += step) {
-            const QString& family = families[i];
-            const QList<FontFace> faces = fonts.faces(family);
-            const bool scalableText =
-                std::any_of(faces.begin(), faces.end(), [](const FontFace& face) {
-                    return (face.trueType || face.vector) && face.charSet == FontFace::CharSet::Ansi;
-                });
-            if (!scalableText)
-                continue;
-            const QFont font = fonts.makeFont(family, false, false);
-            if (QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0 &&
-                drawsName(font))
-                picked.append(family);
+    const auto usable = [&fonts](const QString& family) {
+        const QList<FontFace> faces = fonts.faces(family);
+        const bool scalableText = std::any_of(faces.begin(), faces.end(), [](const FontFace& face) {
+            return (face.trueType || face.vector) && face.charSet == FontFace::CharSet::Ansi;
+        });
+        if (!scalableText)
+            return false;
+        const QFont font = fonts.makeFont(family, false, false);
+        return QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0 &&
+               drawsName(font);
+    };
+    // Families of one foundry ("Noto Sans", "Noto Serif") often share their
+    // Latin letters: take one family per first word before any second one.
+    QStringList seenWords;
+    QStringList others;
+    for (const QString& family : families) {
+        if (picked.size() == count)
+            return picked;
+        const QString word = family.section(u' ', 0, 0).toCaseFolded();
+        if (seenWords.contains(word)) {
+            others.append(family);
+        } else if (usable(family)) {
+            seenWords.append(word);
+            picked.append(family);
         }
+    }
+    for (const QString& family : others) {
+        if (picked.size() == count)
+            break;
+        if (usable(family))
+            picked.append(family);
     }
     return picked;
 }

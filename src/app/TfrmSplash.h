@@ -14,7 +14,8 @@ public:
     TfrmSplash(FontService& fonts, ScreenMetrics& screen);
 
     // Typefaces for the letters: drawable families that hold every letter of
-    // the name, spread over the machine's families. At most count, maybe none.
+    // the name, from as many foundries as the machine has. At most count,
+    // maybe none.
     static QStringList pickTypefaces(FontService& fonts, int count);
 
 protected:

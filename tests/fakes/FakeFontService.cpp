@@ -23,7 +23,11 @@ QList<FontFace> FakeFontService::faces(const QString& family)
 {
     if (!facesError.isEmpty())
         throw std::runtime_error(facesError.toStdString());
-    return facesByFamily.value(family);
+    // Family names match without regard to case, as the real font lists do.
+    for (auto it = facesByFamily.cbegin(); it != facesByFamily.cend(); ++it)
+        if (it.key().compare(family, Qt::CaseInsensitive) == 0)
+            return it.value();
+    return {};
 }
 
 QFont FakeFontService::makeFont(const QString& faceName, bool bold, bool italic)

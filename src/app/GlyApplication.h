@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+
+class MessageBoxes;
+
+// The application object. An exception that escapes an event handler is
+// reported instead of ending the program: its message goes into an error box,
+// and the time, the message and the call stack are appended to a log file.
+class GlyApplication : public QApplication {
+    Q_OBJECT
+public:
+    GlyApplication(int& argc, char** argv);
+
+    // Until this is called, errors go to the standard error stream only.
+    void setErrorReport(MessageBoxes& messages, const QString& logPath);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    void reportError(const QString& message, const QString& where);
+
+    MessageBoxes* messages_ = nullptr;
+    QString logPath_;
+};

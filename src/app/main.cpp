@@ -1,0 +1,44 @@
+#include "app/GlyApplication.h"
+#include "app/TfrmMain.h"
+#include "app/TfrmSplash.h"
+#include "platform/linux/IniFileService.h"
+#include "platform/linux/LinuxFontService.h"
+#include "platform/linux/LinuxPrinterService.h"
+#include "platform/linux/LinuxShell.h"
+#include "platform/linux/QSettingsStore.h"
+#include "platform/linux/QtMessageBoxes.h"
+#include "platform/linux/QtScreenMetrics.h"
+
+#include <QDir>
+
+int main(int argc, char* argv[])
+{
+    GlyApplication app(argc, argv);
+
+    LinuxFontService fonts;
+    LinuxPrinterService printer(fonts);
+    QtScreenMetrics screen;
+    QSettingsStore settings;
+    IniFileService ini;
+    LinuxShell shell;
+    QtMessageBoxes messages;
+    Platform platform{fonts,    printer, screen,   settings, ini, shell,
+                      messages, QDir(QCoreApplication::applicationDirPath()).absolutePath() + u'/'};
+    app.setErrorReport(messages, platform.appFolder + QStringLiteral("glyphary.log"));
+
+    // The splash is drawn now: the message loop that would paint it starts
+    // only after the slow work below.
+    auto* frmSplash = new TfrmSplash(fonts, screen);
+    frmSplash->show();
+    frmSplash->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    QApplication::setApplicationDisplayName(QStringLiteral("Glyphary"));
+
+    TfrmMain frmMain(platform);
+    frmMain.setSplash(frmSplash);
+    frmMain.FormCreate();
+
+    frmMain.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,556 @@
+#include "app/GlyApplication.h"
+#include "app/TfrmMain.h"
+#include "app/TfrmSplash.h"
+#include "fakes/FakePlatform.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include <memory>
+
+using CharSet = FontFace::CharSet;
+
+namespace {
+
+const QString NoScreenFontPage = QStringLiteral(
+    "The currently selected font does not have an equivalent screen font,\n"
+    "so the large sample and font map are not available.");
+
+// A window over fake services, built and shown as the program does it.
+struct Window {
+    explicit Window(const std::function<void(FakePlatform&)>& setUp = {})
+    {
+        if (setUp)
+            setUp(fake);
+        frmMain = std::make_unique<TfrmMain>(fake.platform);
+    }
+
+    void start()
+    {
+        frmMain->FormCreate();
+        frmMain->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frmMain.get()));
+    }
+
+    template <typename T>
+    T* find(const QString& name) const
+    {
+        T* widget = frmMain->findChild<T*>(name);
+        if (!widget)
+            qFatal("no %s", qPrintable(name));
+        return widget;
+    }
+    QString text(const QString& label) const { return find<QLabel>(label)->text(); }
+    QListWidget* fonts() const { return find<QListWidget>("lstFonts"); }
+    QTabWidget* pages() const { return find<QTabWidget>("PageControl1"); }
+
+    void clickFont(int row, Qt::KeyboardModifiers modifiers = {})
+    {
+        QListWidget* list = fonts();
+        const QRect rect = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
+    }
+    // As the user does it: the tab bar changes the page.
+    void choosePage(const QString& name)
+    {
+        QTabWidget* tabs = pages();
+        tabs->tabBar()->setCurrentIndex(tabs->indexOf(find<QWidget>(name)));
+    }
+
+    FakePlatform fake;
+    std::unique_ptr<TfrmMain> frmMain;
+};
+
+void standardFonts(FakePlatform& fake)
+{
+    fake.fonts.addFamily("Book Face", {{"Regular", true, false, CharSet::Ansi},
+                                       {"Bold", true, false, CharSet::Ansi},
+                                       {"Italic", true, false, CharSet::Ansi},
+                                       {"Bold Italic", true, false, CharSet::Ansi}});
+    fake.fonts.addFamily("Dingbats", {{"Regular", true, false, CharSet::Symbol}});
+    fake.fonts.addFamily("Old Type", {{"Regular", false, true, CharSet::Ansi}});
+    fake.printer.setTypefaces({"Old Type", "Printer Gothic", "Book Face", "Dingbats", "book face"});
+}
+
+QStringList designNames()
+{
+    return {
+        "frmMain", "PageControl1", "File2", "Exit1", "Help1", "UsingGlyphary1",
+        "HowtoFixProblemAccessingHelp1", "About1",
+        "tabMain", "lblFonts", "lblSelected", "lblSample", "lblFontType", "lblStyles", "lstFonts",
+        "memDispFont", "Label1", "spnPointSize", "chkSampleBold", "chkSampleItalic", "chkBold",
+        "chkItalic", "chkSample", "chkShortSample", "spnSampleSize", "chkCharChart", "chkFullPage",
+        "chkPara", "chkPara7", "chkPara75", "chkPara8", "chkPara85", "chkPara9", "chkPara95",
+        "chkPara10", "chkPara105", "chkPara11", "chkPara115", "chkPara12", "chkPara13", "chkPara14",
+        "cmdHeadingFont", "cmdSelectAll", "cmdPrintSetup", "cmdPrint",
+        "tabLargeSample", "lblLargeSample", "Label2", "spnLargeSample", "chkLargeBold",
+        "chkLargeItalic", "memLargeSample",
+        "tabFontMap", "lblGridHeading", "grdFontMap", "lblCurrChar", "pnlCurrChar", "chkGridBold",
+        "chkGridItalic",
+        "tabShowAll", "Label4", "Label3", "spnSelected", "ScrollBox1", "pbxSelected",
+        "tabEdit", "txt8Pt", "txt9Pt", "txt10Pt", "txt11Pt", "txt12Pt", "txt14Pt", "txt16Pt",
+        "txt18pt", "txt24Pt", "txt36pt", "txt48Pt", "txt60pt", "txtSample", "txtTitle", "txtPara",
+        "cmdSaveText",
+        "tabInstall", "Tree1", "File1", "lblFontFiles", "cmdPreview", "pnlLoading", "lblLoading",
+        "gaugeLoading", "cmdPreviewCancel", "lstPreview", "lstSelected", "lstPreview2", "cmdAdd",
+        "cmdAddAll", "cmdRemove", "cmdRemoveAll", "lblPAvailable", "lblPSelected",
+        "memDispPreview", "lblPreviewSample", "spnPreviewSize", "spnPreviewPrintSize",
+        "cmdInstall", "cmdPreviewPrint",
+    };
+}
+
+// Sibling widgets that a user sees must neither overlap nor stick out of
+// their parent.
+void checkLayout(QWidget* parent, QStringList& faults)
+{
+    QList<QWidget*> shown;
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isHidden() || child->isWindow())
+            continue;
+        shown.append(child);
+        if (!parent->rect().contains(child->geometry()))
+            faults.append(QStringLiteral("%1 sticks out of %2").arg(child->objectName(),
+                                                                     parent->objectName()));
+    }
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        for (qsizetype j = i + 1; j < shown.size(); ++j)
+            if (shown[i]->geometry().intersects(shown[j]->geometry()))
+                faults.append(QStringLiteral("%1 overlaps %2").arg(shown[i]->objectName(),
+                                                                   shown[j]->objectName()));
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void everyDesignedControlExists();
+    void pagesAreLaidOutWithoutOverlap_data();
+    void pagesAreLaidOutWithoutOverlap();
+    void spinBoxesHaveTheirRanges_data();
+    void spinBoxesHaveTheirRanges();
+    void fontMapHoldsTheCodePage();
+    void windowPosition_data();
+    void windowPosition();
+    void tabWidth_data();
+    void tabWidth();
+    void startUpShowsTheFirstFamily();
+    void emptyTypefaceListIsHarmless();
+    void clickShowsTheFamily_data();
+    void clickShowsTheFamily();
+    void selectionCounting();
+    void selectAll();
+    void pageChangeRules_data();
+    void pageChangeRules();
+    void showAllStartsAtTheTop();
+    void paging_data();
+    void paging();
+    void errorInAHandlerIsReported();
+};
+
+void TestMainWindow::everyDesignedControlExists()
+{
+    Window w;
+    QStringList missing;
+    for (const QString& name : designNames())
+        if (name != "frmMain" && !w.frmMain->findChild<QObject*>(name))
+            missing.append(name);
+    QCOMPARE(missing, QStringList());
+    QCOMPARE(w.frmMain->objectName(), "frmMain");
+    QCOMPARE(w.pages()->count(), 6);
+}
+
+void TestMainWindow::pagesAreLaidOutWithoutOverlap_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::newRow("96 dpi") << 96;
+    QTest::newRow("120 dpi") << 120;
+    QTest::newRow("144 dpi") << 144;
+}
+
+void TestMainWindow::pagesAreLaidOutWithoutOverlap()
+{
+    QFETCH(int, dpi);
+    Window w([dpi](FakePlatform& fake) { fake.screen.dpi = dpi; });
+    w.start();
+    const QSize client = w.pages()->size();
+    QCOMPARE(client, QSize(qRound(692 * dpi / 96.0), qRound(472 * dpi / 96.0)));
+    QCOMPARE(w.frmMain->minimumSize(), w.frmMain->maximumSize());
+    QVERIFY(!(w.frmMain->windowFlags() & Qt::WindowMaximizeButtonHint));
+
+    QStringList faults;
+    for (int i = 0; i < w.pages()->count(); ++i) {
+        QWidget* page = w.pages()->widget(i);
+        w.pages()->setCurrentIndex(i);
+        checkLayout(page, faults);
+        for (QWidget* container : page->findChildren<QWidget*>())
+            // Scroll areas and spin boxes lay out their own parts.
+            if (!container->inherits("QAbstractScrollArea") && !container->inherits("QSpinBox") &&
+                !container->parentWidget()->inherits("QAbstractScrollArea"))
+                checkLayout(container, faults);
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+}
+
+void TestMainWindow::spinBoxesHaveTheirRanges_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("value");
+    QTest::newRow("sample size") << "spnPointSize" << 4 << 20 << 12;
+    QTest::newRow("print sample size") << "spnSampleSize" << 4 << 60 << 11;
+    QTest::newRow("large sample") << "spnLargeSample" << 4 << 60 << 24;
+    QTest::newRow("show all") << "spnSelected" << 4 << 60 << 12;
+    QTest::newRow("preview") << "spnPreviewSize" << 4 << 20 << 12;
+    QTest::newRow("preview print") << "spnPreviewPrintSize" << 4 << 20 << 11;
+}
+
+void TestMainWindow::spinBoxesHaveTheirRanges()
+{
+    QFETCH(QString, name);
+    QFETCH(int, minimum);
+    QFETCH(int, maximum);
+    QFETCH(int, value);
+    Window w;
+    auto* box = w.find<QSpinBox>(name);
+    QCOMPARE(box->minimum(), minimum);
+    QCOMPARE(box->maximum(), maximum);
+    QCOMPARE(box->value(), value);
+}
+
+void TestMainWindow::fontMapHoldsTheCodePage()
+{
+    Window w;
+    w.start();
+    auto* grid = w.find<QTableWidget>("grdFontMap");
+    QCOMPARE(grid->columnCount(), 32);
+    QCOMPARE(grid->rowCount(), 7);
+    QCOMPARE(grid->item(0, 0)->text(), " ");
+    QCOMPARE(grid->item(0, 6)->text(), "&");
+    QCOMPARE(grid->item(1, 1)->text(), "A");
+    QCOMPARE(grid->item(3, 0)->text(), QString(QChar(0x20AC)));  // code 128
+    QCOMPARE(grid->item(3, 1)->text(), QString(QChar(0x0081)));  // unassigned in the code page
+    QCOMPARE(grid->item(4, 0)->text(), QString(QChar(0x00A0)));
+    QCOMPARE(grid->item(6, 31)->text(), QString(QChar(0x00FF)));
+    // Seven rows fill the grid at the row height set at the first show.
+    QCOMPARE(grid->rowHeight(0), (grid->height() - 6) / 7);
+}
+
+void TestMainWindow::windowPosition_data()
+{
+    QTest::addColumn<int>("screenWidth");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("800 wide") << 800 << QPoint(0, 0);
+    QTest::newRow("640 wide") << 640 << QPoint(0, 0);
+    QTest::newRow("801 wide") << 801 << QPoint(133, 87);
+}
+
+void TestMainWindow::windowPosition()
+{
+    QFETCH(int, screenWidth);
+    QFETCH(QPoint, position);
+    Window w([&](FakePlatform& fake) { fake.screen.size = QSize(screenWidth, 600); });
+    w.frmMain->FormCreate();
+    QCOMPARE(w.frmMain->pos(), position);
+}
+
+void TestMainWindow::tabWidth_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<int>("width");
+    QTest::newRow("96 dpi") << 96 << 113;
+    QTest::newRow("97 dpi") << 97 << 125;
+    QTest::newRow("120 dpi") << 120 << 125;
+}
+
+void TestMainWindow::tabWidth()
+{
+    QFETCH(int, dpi);
+    QFETCH(int, width);
+    Window w([dpi](FakePlatform& fake) { fake.screen.dpi = dpi; });
+    w.start();
+    for (int i = 0; i < w.pages()->count(); ++i)
+        QCOMPARE(w.pages()->tabBar()->tabRect(i).width(), width);
+}
+
+void TestMainWindow::startUpShowsTheFirstFamily()
+{
+    Window w(standardFonts);
+    QPointer<TfrmSplash> splash = new TfrmSplash(w.fake.fonts, w.fake.screen);
+    splash->show();
+    w.frmMain->setSplash(splash);
+    w.start();
+
+    QVERIFY(splash.isNull());
+    QCOMPARE(w.pages()->currentWidget()->objectName(), "tabMain");
+    QCOMPARE(w.text("lblFonts"), "Fonts: 5");
+    QCOMPARE(w.fonts()->item(0)->text(), "Book Face");
+    QCOMPARE(w.text("lblSample"), "Sample: Book Face");
+    QCOMPARE(w.text("lblSelected"), "Selected: 1");
+    QCOMPARE(w.text("lblFontType"), "Font Type: TrueType");
+    QCOMPARE(w.frmMain->catalogue().CurrentFontName(), "Book Face");
+    QCOMPARE(w.frmMain->ChartLines[0], "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    QCOMPARE(w.frmMain->HeadingFontName, "Arial");
+    QCOMPARE(w.frmMain->AppFolder, w.fake.platform.appFolder);
+    QCOMPARE(w.fake.printer.enumerations, 1);
+    auto* memo = w.find<QPlainTextEdit>("memDispFont");
+    QCOMPARE(memo->font().family(), "Book Face");
+    QCOMPARE(memo->font().pointSize(), 12);
+}
+
+void TestMainWindow::emptyTypefaceListIsHarmless()
+{
+    Window w([](FakePlatform& fake) { fake.fonts.addTrueTypeFamily("Screen Only"); });
+    w.start();
+    QCOMPARE(w.text("lblFonts"), "Fonts: 0");
+    QCOMPARE(w.text("lblSelected"), "Selected: 0");
+    QCOMPARE(w.text("lblSample"), "Sample: ");
+    QCOMPARE(w.text("lblFontType"), "Font Type: ");
+    QCOMPARE(w.find<QPlainTextEdit>("memDispFont")->toPlainText(), "");
+
+    w.find<QAbstractButton>("cmdSelectAll")->click();
+    QCOMPARE(w.text("lblSelected"), "Selected: 0");
+    // Nothing is current, so there is nothing to show large.
+    w.choosePage("tabLargeSample");
+    QCOMPARE(w.pages()->currentWidget()->objectName(), "tabMain");
+}
+
+void TestMainWindow::clickShowsTheFamily_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("styles");
+    QTest::addColumn<int>("panelSize");
+    QTest::newRow("truetype") << "Book Face" << "TrueType"
+                              << "Styles: Regular, Bold, Italic, Bold Italic " << 30;
+    QTest::newRow("other case, same family") << "book face" << "TrueType"
+                                             << "Styles: Regular, Bold, Italic, Bold Italic " << 30;
+    QTest::newRow("symbol") << "Dingbats" << "TrueType" << "Styles: Regular " << 20;
+    QTest::newRow("type 1") << "Old Type" << "Adobe Type 1" << "Styles: Regular " << 30;
+    QTest::newRow("printer resident") << "Printer Gothic" << "Printer Resident" << "" << 20;
+}
+
+void TestMainWindow::clickShowsTheFamily()
+{
+    QFETCH(QString, family);
+    QFETCH(QString, type);
+    QFETCH(QString, styles);
+    QFETCH(int, panelSize);
+    Window w(standardFonts);
+    w.start();
+    w.find<QLineEdit>("txtSample")->setText("Sample line.");
+    // A symbol family first, so the panel size visibly changes or stays.
+    w.clickFont(w.fonts()->row(w.fonts()->findItems("Dingbats", Qt::MatchExactly).first()));
+    const int row = w.fonts()->row(w.fonts()->findItems(family, Qt::MatchExactly).first());
+    w.clickFont(row);
+
+    QCOMPARE(w.text("lblSample"), "Sample: " + family);
+    QCOMPARE(w.text("lblFontType"), "Font Type: " + type);
+    QCOMPARE(w.text("lblStyles"), styles);
+    QCOMPARE(w.find<QLabel>("pnlCurrChar")->font().pointSize(), panelSize);
+    auto* memo = w.find<QPlainTextEdit>("memDispFont");
+    if (type == "Printer Resident") {
+        QCOMPARE(memo->toPlainText(),
+                 "This font does not have an equivalent screen font\nand cannot be displayed.");
+        QCOMPARE(memo->font().family(),
+                 QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    } else {
+        QCOMPARE(memo->toPlainText(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ\n"
+                                      "abcdefghijklmnopqrstuvwxyz1234567890\nSample line.");
+        QCOMPARE(memo->font().family(), family);
+    }
+    QCOMPARE(memo->font().pointSize(), 12);
+}
+
+void TestMainWindow::selectionCounting()
+{
+    Window w(standardFonts);
+    w.start();
+    w.clickFont(1);
+    w.clickFont(3, Qt::ShiftModifier);
+    QCOMPARE(w.text("lblSelected"), "Selected: 3");
+    QCOMPARE(w.frmMain->catalogue().SelectedCount(), 3);
+
+    // Ctrl-clicking a selected entry deselects it and makes it current.
+    w.clickFont(2, Qt::ControlModifier);
+    QCOMPARE(w.text("lblSelected"), "Selected: 2");
+    QCOMPARE(w.frmMain->catalogue().CurrentFontName(), w.fonts()->item(2)->text());
+    QVERIFY(!w.fonts()->item(2)->isSelected());
+
+    w.clickFont(4, Qt::ControlModifier);
+    QCOMPARE(w.text("lblSelected"), "Selected: 3");
+    QCOMPARE(w.text("lblSample"), "Sample: " + w.fonts()->item(4)->text());
+
+    // A key moves the selection as a click does.
+    QTest::keyClick(w.fonts(), Qt::Key_Up);
+    QCOMPARE(w.text("lblSelected"), "Selected: 1");
+    QCOMPARE(w.text("lblSample"), "Sample: " + w.fonts()->item(3)->text());
+}
+
+void TestMainWindow::selectAll()
+{
+    Window w([](FakePlatform& fake) {
+        QStringList names;
+        for (int i = 0; i < 3000; ++i)
+            names.append(QStringLiteral("Family %1").arg(i));
+        fake.printer.setTypefaces(names);
+    });
+    w.start();
+    w.clickFont(2);
+    w.find<QPlainTextEdit>("memDispFont")->setPlainText("typed by the user");
+    const QString sample = w.text("lblSample");
+    const QString type = w.text("lblFontType");
+
+    w.find<QAbstractButton>("cmdSelectAll")->click();
+    QCOMPARE(w.text("lblSelected"), "Selected: 3000");
+    QCOMPARE(w.frmMain->catalogue().SelectedCount(), 3000);
+    QCOMPARE(w.fonts()->selectedItems().size(), 3000);
+    QCOMPARE(w.text("lblSample"), sample);
+    QCOMPARE(w.text("lblFontType"), type);
+    QCOMPARE(w.fonts()->currentRow(), 2);
+    QCOMPARE(w.find<QPlainTextEdit>("memDispFont")->toPlainText(), "typed by the user");
+}
+
+void TestMainWindow::pageChangeRules_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("landsOn");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("resident: large sample") << "Printer Gothic" << "tabLargeSample" << "tabMain" << true;
+    QTest::newRow("resident: font map") << "Printer Gothic" << "tabFontMap" << "tabMain" << true;
+    QTest::newRow("resident: show all") << "Printer Gothic" << "tabShowAll" << "tabShowAll" << false;
+    QTest::newRow("resident: edit") << "Printer Gothic" << "tabEdit" << "tabEdit" << false;
+    QTest::newRow("resident: install") << "Printer Gothic" << "tabInstall" << "tabInstall" << false;
+    QTest::newRow("screen: large sample") << "Book Face" << "tabLargeSample" << "tabLargeSample" << false;
+    QTest::newRow("screen: font map") << "Book Face" << "tabFontMap" << "tabFontMap" << false;
+}
+
+void TestMainWindow::pageChangeRules()
+{
+    QFETCH(QString, family);
+    QFETCH(QString, page);
+    QFETCH(QString, landsOn);
+    QFETCH(bool, refused);
+    Window w(standardFonts);
+    w.start();
+    w.clickFont(w.fonts()->row(w.fonts()->findItems(family, Qt::MatchExactly).first()));
+    w.fake.messages.boxes.clear();
+
+    w.choosePage(page);
+    QCOMPARE(w.pages()->currentWidget()->objectName(), landsOn);
+    const QList<FakeMessageBoxes::Box> expected =
+        refused ? QList<FakeMessageBoxes::Box>{{"information", NoScreenFontPage}}
+                : QList<FakeMessageBoxes::Box>{};
+    QCOMPARE(w.fake.messages.boxes, expected);
+    // Back on the Main page by the program: the handler did not run again.
+    if (refused)
+        QCOMPARE(w.fake.messages.boxes.size(), 1);
+}
+
+void TestMainWindow::showAllStartsAtTheTop()
+{
+    Window w(standardFonts);
+    w.start();
+    w.choosePage("tabShowAll");
+    QScrollBar* bar = w.find<QScrollArea>("ScrollBox1")->verticalScrollBar();
+    bar->setValue(900);
+    w.choosePage("tabEdit");
+    w.choosePage("tabShowAll");
+    QCOMPARE(bar->value(), 0);
+}
+
+void TestMainWindow::paging_data()
+{
+    QTest::addColumn<int>("start");  // -1: the end of the range
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("expected");  // in terms of the step and the end
+    QTest::newRow("page up at the top") << 0 << int(Qt::Key_PageUp) << "0";
+    QTest::newRow("page up near the top") << 10 << int(Qt::Key_PageUp) << "0";
+    QTest::newRow("page up") << 1000 << int(Qt::Key_PageUp) << "1000-step";
+    QTest::newRow("page down") << 0 << int(Qt::Key_PageDown) << "step";
+    QTest::newRow("page down clamps") << -1 << int(Qt::Key_PageDown) << "end";
+    QTest::newRow("home") << 1000 << int(Qt::Key_Home) << "0";
+    QTest::newRow("end") << 0 << int(Qt::Key_End) << "end";
+}
+
+void TestMainWindow::paging()
+{
+    QFETCH(int, start);
+    QFETCH(int, key);
+    QFETCH(QString, expected);
+    Window w(standardFonts);
+    w.start();
+    w.frmMain->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.frmMain.get()));
+    w.choosePage("tabShowAll");
+    auto* size = w.find<QSpinBox>("spnSelected");
+    size->setFocus();
+    auto* box = w.find<QScrollArea>("ScrollBox1");
+    QScrollBar* bar = box->verticalScrollBar();
+    const int step = w.frmMain->ShowAllPageStep;
+    QCOMPARE(step, int(0.95 * box->viewport()->height()));
+    QVERIFY(bar->maximum() > 2000);
+    bar->setValue(start < 0 ? bar->maximum() : start);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    const int end = bar->maximum();
+    const int want = expected == "0"           ? 0
+                     : expected == "step"      ? step
+                     : expected == "1000-step" ? 1000 - step
+                                               : end;
+    QCOMPARE(bar->value(), want);
+    QCOMPARE(size->value(), 12);
+
+    // Other pages leave the keys alone.
+    w.choosePage("tabMain");
+    bar->setValue(500);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(bar->value(), 500);
+}
+
+void TestMainWindow::errorInAHandlerIsReported()
+{
+    Window w(standardFonts);
+    w.start();
+    const QString log = w.fake.platform.appFolder + "glyphary.log";
+    static_cast<GlyApplication*>(qApp)->setErrorReport(w.fake.messages, log);
+    w.fake.fonts.facesError = "Unable to read the font list";
+
+    w.clickFont(3);
+    QCOMPARE(w.fake.messages.boxes,
+             (QList<FakeMessageBoxes::Box>{{"error", "Unable to read the font list"}}));
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString entry = QString::fromUtf8(file.readAll());
+    QVERIFY2(entry.contains("Unable to read the font list"), qPrintable(entry));
+    QVERIFY2(entry.contains("#0 "), qPrintable(entry));
+
+    // The program goes on.
+    w.fake.fonts.facesError.clear();
+    w.clickFont(4);
+    QCOMPARE(w.text("lblSample"), "Sample: " + w.fonts()->item(4)->text());
+    QCOMPARE(w.fake.messages.boxes.size(), 1);
+}
+
+int main(int argc, char** argv)
+{
+    GlyApplication app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwindow.moc"
