@@ -4,7 +4,8 @@
 
 class QPainter;
 
-// A plain drawing surface whose owner paints it from the paint signal.
+// A plain drawing surface whose owner paints it from the paint signal; the
+// painter is clipped to the area that needs painting.
 class PaintBox : public QWidget {
     Q_OBJECT
 public:

@@ -10,6 +10,9 @@
 #include "platform/PrinterService.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/Shell.h"
+#include "printing/PrintHost.h"
+#include "printing/PrintJob.h"
+#include "printing/TfrmPrinting.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -310,6 +313,8 @@ void TfrmMain::buildMainPage()
     cmdPrintSetup = button(tabMain, QStringLiteral("cmdPrintSetup"), QStringLiteral("P&rint Setup"),
                            476, 404, 96, 25);
     cmdPrint = button(tabMain, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), 580, 404, 96, 25);
+    connect(cmdPrint, &QPushButton::clicked, this, &TfrmMain::cmdPrintClick);
+    connect(cmdPrintSetup, &QPushButton::clicked, this, &TfrmMain::cmdPrintSetupClick);
 }
 
 void TfrmMain::buildLargeSamplePage()
@@ -755,4 +760,76 @@ void TfrmMain::cmdSelectAllClick()
     }
     catalogue_.setSelectedCount(catalogue_.FontCount());
     lblSelected->setText(QStringLiteral("Selected: %1").arg(catalogue_.FontCount()));
+}
+
+// The window as the print job reads it: every value at the moment of use.
+class TfrmMain::PrintHostAdapter : public PrintHost {
+public:
+    explicit PrintHostAdapter(TfrmMain& window)
+        : w_(window)
+    {
+    }
+
+    int fontCount() override { return w_.lstFonts->count(); }
+    QString fontName(int index) override { return w_.lstFonts->item(index)->text(); }
+    bool fontSelected(int index) override { return w_.lstFonts->item(index)->isSelected(); }
+    int selectedCount() override { return w_.catalogue_.SelectedCount(); }
+
+    PrintOptions options() override
+    {
+        PrintOptions o;
+        o.sample = w_.chkSample->isChecked();
+        o.shortSample = w_.chkShortSample->isChecked();
+        o.charChart = w_.chkCharChart->isChecked();
+        o.fullPage = w_.chkFullPage->isChecked();
+        o.para = w_.chkPara->isChecked();
+        o.bold = w_.chkBold->isChecked();
+        o.italic = w_.chkItalic->isChecked();
+        o.sampleSize = w_.spnSampleSize->value();
+        const std::array<const QCheckBox*, 13> sizes{
+            w_.chkPara7,  w_.chkPara75, w_.chkPara8,   w_.chkPara85, w_.chkPara9,
+            w_.chkPara95, w_.chkPara10, w_.chkPara105, w_.chkPara11, w_.chkPara115,
+            w_.chkPara12, w_.chkPara13, w_.chkPara14};
+        for (std::size_t i = 0; i < sizes.size(); ++i)
+            o.paraSizes[i] = sizes[i]->isChecked();
+        return o;
+    }
+
+    QString headingFontName() override { return w_.HeadingFontName; }
+    QString sampleText() override { return w_.txtSample->text(); }
+    QString sampleTitle() override { return w_.txtTitle->text(); }
+    QStringList chartLines() override
+    {
+        w_.ChartLines[2] = w_.txtSample->text();
+        return {w_.ChartLines[0], w_.ChartLines[1], w_.ChartLines[2]};
+    }
+
+    void processEvents() override { QCoreApplication::processEvents(); }
+    void refillFontList() override
+    {
+        w_.FillFontList();
+        w_.lstFontsClick();
+    }
+
+private:
+    TfrmMain& w_;
+};
+
+void TfrmMain::setPrintingDialog(TfrmPrinting* dialog)
+{
+    printHost_ = std::make_unique<PrintHostAdapter>(*this);
+    printJob_ = std::make_unique<PrintJob>(platform_.printer, platform_.messages, *printHost_,
+                                           *dialog, printState, this);
+}
+
+void TfrmMain::cmdPrintClick()
+{
+    if (printJob_)
+        printJob_->print();
+}
+
+void TfrmMain::cmdPrintSetupClick()
+{
+    if (printJob_)
+        printJob_->printSetup();
 }

@@ -2,11 +2,13 @@
 
 #include "catalogue/FontCatalogue.h"
 #include "platform/Platform.h"
+#include "printing/PrintState.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
+#include <memory>
 
 class FileListBox;
 class PageControl;
@@ -28,6 +30,8 @@ class QScrollArea;
 class QSpinBox;
 class QTableWidget;
 class QTreeView;
+class PrintJob;
+class TfrmPrinting;
 class TfrmSplash;
 
 // The main window: six pages, the menu, and the window-wide values.
@@ -57,6 +61,13 @@ public:
     void lstFontsClick();
     void cmdSelectAllClick();
     void Exit1Click();
+
+    // Job state of the printouts.
+    PrintState printState;
+    // The printing progress dialog, created hidden after this window.
+    void setPrintingDialog(TfrmPrinting* dialog);
+    void cmdPrintClick();
+    void cmdPrintSetupClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -151,6 +162,9 @@ private:
     QPushButton* cmdSelectAll = nullptr;
     QPushButton* cmdPrintSetup = nullptr;
     QPushButton* cmdPrint = nullptr;
+    class PrintHostAdapter;
+    std::unique_ptr<PrintHostAdapter> printHost_;
+    std::unique_ptr<PrintJob> printJob_;
 
     // Large Sample page.
     QLabel* lblLargeSample = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/linux/QSettingsStore.h"
 #include "platform/linux/QtMessageBoxes.h"
 #include "platform/linux/QtScreenMetrics.h"
+#include "printing/TfrmPrinting.h"
 
 #include <QDir>
 
@@ -38,6 +39,8 @@ int main(int argc, char* argv[])
     TfrmMain frmMain(platform);
     frmMain.setSplash(frmSplash);
     frmMain.FormCreate();
+    // The progress dialogs exist from here on, hidden until a run shows them.
+    frmMain.setPrintingDialog(new TfrmPrinting(frmMain.printState, &frmMain));
 
     frmMain.show();
     return QApplication::exec();

@@ -1,0 +1,136 @@
+#include "app/SampleTextStore.h"
+
+#include "platform/IniFiles.h"
+#include "platform/MessageBoxes.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <utility>
+
+namespace {
+
+const std::array<QString, 13> LineKeys = {
+    QStringLiteral("Def8"),  QStringLiteral("Def9"),  QStringLiteral("Def10"), QStringLiteral("Def11"),
+    QStringLiteral("Def12"), QStringLiteral("Def14"), QStringLiteral("Def16"), QStringLiteral("Def18"),
+    QStringLiteral("Def24"), QStringLiteral("Def36"), QStringLiteral("Def48"), QStringLiteral("Def60"),
+    QStringLiteral("DefSample"),
+};
+const QString ParagraphKey = QStringLiteral("ParaText");
+const QString HeadingFontKey = QStringLiteral("HeadingFont");
+
+const std::array<QString, 13> LineDefaults = {
+    QStringLiteral("This is 8-point type - not easy to read!"),
+    QStringLiteral("9-point type is about the smallest readable size."),
+    QStringLiteral("With 10-point type, we have a normal text size."),
+    QStringLiteral("11-point type is usually ideal for body text."),
+    QStringLiteral("With some fonts, 12-point type is easier to read."),
+    QStringLiteral("14-point type is good for subheadings."),
+    QStringLiteral("For larger subheadings, try 16-point type."),
+    QStringLiteral("18-point type makes nice small headlines."),
+    QStringLiteral("24-point type is for medium headlines."),
+    QStringLiteral("36-point is for larger ones."),
+    QStringLiteral("48-point almost shouts!"),
+    QStringLiteral("60-point is huge!"),
+    QStringLiteral("The quick brown fox jumps over the lazy dog."),
+};
+const QString ParagraphDefault = QStringLiteral(
+    "When the first printers set type by hand in the fifteenth century, a shop owned only one or "
+    "two typefaces, each cut and cast at great cost, and a single face might serve a printer for "
+    "a whole working career. Today designers can choose among many thousands of typefaces, and "
+    "new ones appear every week. To bring order to this abundance, typefaces are classified by "
+    "their features: serif faces, such as old style, transitional and modern; sans serif faces; "
+    "and scripts, decorative faces and symbol fonts.");
+const QString HeadingFontDefault = QStringLiteral("Arial");
+
+constexpr QChar Escape = u'\\';
+
+}  // namespace
+
+SampleTextStore::SampleTextStore(IniFiles& ini, MessageBoxes& messages, QString iniPath,
+                                 const Controls& controls, QString& headingFontName)
+    : ini_(ini),
+      messages_(messages),
+      iniPath_(std::move(iniPath)),
+      controls_(controls),
+      headingFontName_(headingFontName),
+      paragraphLimit_(controls.paragraph, ParagraphMaxLength)
+{
+}
+
+bool SampleTextStore::iniFileExists() const { return ini_.fileExists(iniPath_); }
+
+void SampleTextStore::WriteDefaultTexts()
+{
+    for (size_t i = 0; i < LineKeys.size(); ++i)
+        ini_.writeString(iniPath_, Section, LineKeys[i], LineDefaults[i]);
+    ini_.writeString(iniPath_, Section, ParagraphKey, escapeParagraph(ParagraphDefault));
+    ini_.writeString(iniPath_, Section, HeadingFontKey, HeadingFontDefault);
+}
+
+void SampleTextStore::LoadSampleTexts()
+{
+    for (size_t i = 0; i < LineKeys.size(); ++i)
+        controls_.lines[i]->setText(ini_.readString(iniPath_, Section, LineKeys[i], QString()));
+    paragraphLimit_.setText(unescapeParagraph(ini_.readString(iniPath_, Section, ParagraphKey, QString())));
+    headingFontName_ = ini_.readString(iniPath_, Section, HeadingFontKey, QString());
+}
+
+void SampleTextStore::ShowDefaultTexts()
+{
+    for (size_t i = 0; i < LineKeys.size(); ++i)
+        controls_.lines[i]->setText(LineDefaults[i]);
+    paragraphLimit_.setText(ParagraphDefault);
+    headingFontName_ = HeadingFontDefault;
+}
+
+void SampleTextStore::SaveSampleTexts()
+{
+    for (size_t i = 0; i < LineKeys.size(); ++i)
+        ini_.writeString(iniPath_, Section, LineKeys[i], controls_.lines[i]->text());
+    ini_.writeString(iniPath_, Section, ParagraphKey, escapeParagraph(controls_.paragraph->toPlainText()));
+}
+
+void SampleTextStore::changeHeadingFont(QWidget* parent, const QString& face)
+{
+    const QString question = QStringLiteral("The current heading font is ") + headingFontName_ +
+                             QStringLiteral(".\nChange it to ") + face + u'?';
+    if (!messages_.confirm(parent, question))
+        return;
+    headingFontName_ = face;
+    ini_.writeString(iniPath_, Section, HeadingFontKey, face);
+}
+
+QString SampleTextStore::escapeParagraph(const QString& text)
+{
+    QString value;
+    value.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == Escape)
+            value += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            value += QStringLiteral("\\n");
+        else if (c == u'\r')
+            value += QStringLiteral("\\r");
+        else
+            value += c;
+    }
+    return value;
+}
+
+QString SampleTextStore::unescapeParagraph(const QString& value)
+{
+    QString text;
+    text.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        const QChar next = i + 1 < value.size() ? value[i + 1] : QChar();
+        if (c == Escape && (next == Escape || next == u'n' || next == u'r')) {
+            text += next == u'n' ? QChar(u'\n') : next == u'r' ? QChar(u'\r') : Escape;
+            ++i;
+        } else {
+            text += c;  // a lone escape character stays, as in files written elsewhere
+        }
+    }
+    return text;
+}

@@ -1,0 +1,78 @@
+#include "catalogue/SelectedFontsPainter.h"
+
+#include "platform/FontService.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// numerator / denominator to the nearest integer, halves to the even one;
+// exact, where floating point would misplace some halves.
+int roundHalfEven(qint64 numerator, qint64 denominator)
+{
+    qint64 q = numerator / denominator;
+    const qint64 twiceRest = 2 * (numerator % denominator);
+    if (twiceRest > denominator || (twiceRest == denominator && q % 2 != 0))
+        ++q;
+    return static_cast<int>(q);
+}
+
+QFont pixelFont(QFont font, int pointSize, int dpi)
+{
+    font.setPixelSize(std::max(1, roundHalfEven(qint64(pointSize) * dpi, 72)));
+    return font;
+}
+
+}  // namespace
+
+int SelectedFontsPainter::headingStep(int dpi)
+{
+    return roundHalfEven(qint64(dpi) * 105, 720);
+}
+
+int SelectedFontsPainter::lineStep(int dpi, int pointSize)
+{
+    return roundHalfEven(qint64(dpi) * pointSize * 13, 720);
+}
+
+int SelectedFontsPainter::height(int dpi, int pointSize, qsizetype familyCount)
+{
+    const int heading = headingStep(dpi);
+    const qint64 h = Margin + familyCount * (heading + lineStep(dpi, pointSize)) + heading;
+    return static_cast<int>(std::min<qint64>(h, std::numeric_limits<int>::max()));
+}
+
+int SelectedFontsPainter::paint(QPainter& painter, const QRect& area, const Page& page)
+{
+    const qsizetype count = page.families.size();
+    const int heading = headingStep(page.dpi);
+    const int entry = heading + lineStep(page.dpi, page.pointSize);
+    if (count == 0 || area.isEmpty())
+        return height(page.dpi, page.pointSize, count);
+
+    // One entry more on either side: glyphs may reach beyond their own lines.
+    const qsizetype first = std::max<qsizetype>(0, (area.top() - Margin) / entry - 1);
+    const qsizetype last = std::min<qsizetype>(count - 1, (area.bottom() - Margin) / entry + 1);
+
+    const QFont headingFont =
+        pixelFont(fonts_.makeFont(page.headingFontName, true, false), HeadingPointSize, page.dpi);
+    const int headingAscent = QFontMetrics(headingFont).ascent();
+
+    painter.save();
+    for (qsizetype i = first; i <= last; ++i) {
+        const int y = Margin + static_cast<int>(i) * entry;
+        painter.setFont(headingFont);
+        painter.drawText(Margin, y + headingAscent, page.families[i]);
+
+        const QFont sample = pixelFont(fonts_.makeFont(page.families[i], page.bold, page.italic),
+                                       page.pointSize, page.dpi);
+        painter.setFont(sample);
+        painter.drawText(Margin, y + heading + QFontMetrics(sample).ascent(), page.sampleText);
+    }
+    painter.restore();
+    return height(page.dpi, page.pointSize, count);
+}

@@ -1,0 +1,197 @@
+#include "app/GlyApplication.h"
+#include "app/TfrmMain.h"
+#include "app/TfrmSplash.h"
+#include "fakes/FakePlatform.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+using CharSet = FontFace::CharSet;
+
+namespace {
+
+struct Window {
+    Window()
+    {
+        fake.fonts.addFamily("Symbols", {{"Regular", true, false, CharSet::Symbol}});
+        for (const char* family : {"Book", "Mono", "Sans"})
+            fake.fonts.addTrueTypeFamily(family);
+        fake.printer.setTypefaces({"Book", "Mono", "Resident", "Sans", "Symbols"});
+        frmMain = std::make_unique<TfrmMain>(fake.platform);
+    }
+    void start()
+    {
+        frmMain->FormCreate();
+        frmMain->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frmMain.get()));
+    }
+    template <typename T>
+    T* find(const char* name) const { return frmMain->findChild<T*>(name); }
+    void choosePage(const char* name)
+    {
+        auto* tabs = find<QTabWidget>("PageControl1");
+        tabs->tabBar()->setCurrentIndex(tabs->indexOf(find<QWidget>(name)));
+    }
+
+    FakePlatform fake;
+    std::unique_ptr<TfrmMain> frmMain;
+};
+
+}  // namespace
+
+class TestScreenViews : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sizeHandlersIgnoreOutOfRange_data();
+    void sizeHandlersIgnoreOutOfRange();
+    void showAllHeights();
+    void fontMap_data();
+    void fontMap();
+    void startUp_data();
+    void startUp();
+};
+
+void TestScreenViews::sizeHandlersIgnoreOutOfRange_data()
+{
+    QTest::addColumn<bool>("large");  // spnLargeSample, else spnPointSize
+    QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("applied");
+    QTest::newRow("sample 4") << false << 4 << true;
+    QTest::newRow("sample 20") << false << 20 << true;
+    QTest::newRow("sample 0") << false << 0 << false;
+    QTest::newRow("sample 21") << false << 21 << false;
+    QTest::newRow("large 60") << true << 60 << true;
+    QTest::newRow("large 70") << true << 70 << false;
+}
+
+void TestScreenViews::sizeHandlersIgnoreOutOfRange()
+{
+    QFETCH(bool, large);
+    QFETCH(int, value);
+    QFETCH(bool, applied);
+    Window w;
+    w.start();
+    auto* memo = w.find<QPlainTextEdit>(large ? "memLargeSample" : "memDispFont");
+    const int before = memo->font().pointSize();
+    large ? w.frmMain->spnLargeSampleChange(value) : w.frmMain->spnPointSizeChange(value);
+    QCOMPARE(memo->font().pointSize(), applied ? value : before);
+}
+
+void TestScreenViews::showAllHeights()
+{
+    Window w;
+    w.start();
+    w.frmMain->cmdSelectAllClick();
+    auto* box = w.find<QWidget>("pbxSelected");
+    // Four drawn families at 60 points; the printer-resident one takes no room.
+    const int height = 5 + 4 * (14 + 104) + 14;
+    for (int ignored : {0, 61})
+        w.frmMain->spnSelectedChange(ignored);
+    QCOMPARE(box->height(), 4875);
+    w.find<QSpinBox>("spnSelected")->setValue(60);
+    QCOMPARE(box->height(), int(height * 1.01));
+    box->grab();
+    QCOMPARE(box->height(), height + 1);
+}
+
+void TestScreenViews::fontMap_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("move");  // after entering the page
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<int>("panelSize");
+
+    QTest::newRow("entering shows A") << "Book" << "" << "Current Character:  65  A" << "A" << 30;
+    QTest::newRow("one ampersand") << "Book" << "0,6" << "Current Character:  38  &" << "&" << 30;
+    QTest::newRow("blank") << "Book" << "0,0" << "Current Character:  32   " << " " << 30;
+    QTest::newRow("code page") << "Book" << "3,0" << QString::fromUtf8("Current Character:  128  €") << "€" << 30;
+    QTest::newRow("arrow key") << "Book" << "right" << "Current Character:  66  B" << "B" << 30;
+    QTest::newRow("click on the current cell") << "Book" << "click" << "Current Character:  65  A" << "A" << 30;
+    QTest::newRow("symbol family") << "Symbols" << "" << "Current Character:  65  A" << QString(QChar(0xF041)) << 20;
+}
+
+void TestScreenViews::fontMap()
+{
+    QFETCH(QString, family);
+    QFETCH(QString, move);
+    QFETCH(QString, label);
+    QFETCH(QString, panel);
+    QFETCH(int, panelSize);
+    Window w;
+    w.start();
+    auto* fonts = w.find<QListWidget>("lstFonts");
+    fonts->setCurrentItem(fonts->findItems(family, Qt::MatchExactly).first());
+    auto* bold = w.find<QCheckBox>("chkGridBold");
+    bold->setChecked(true);
+    w.choosePage("tabFontMap");
+    QVERIFY(!bold->isChecked());
+
+    auto* grid = w.find<QTableWidget>("grdFontMap");
+    auto* lblCurrChar = w.find<QLabel>("lblCurrChar");
+    auto* pnlCurrChar = w.find<QLabel>("pnlCurrChar");
+    if (move == "right") {
+        QTest::keyClick(grid, Qt::Key_Right);
+    } else if (move == "click") {
+        lblCurrChar->clear();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->currentItem()).center());
+    } else if (!move.isEmpty()) {
+        grid->setCurrentCell(move.section(u',', 0, 0).toInt(), move.section(u',', 1).toInt());
+    }
+    // Labels without a buddy show an ampersand as it is.
+    QVERIFY(!lblCurrChar->buddy() && !pnlCurrChar->buddy());
+    QCOMPARE(lblCurrChar->text(), label);
+    QCOMPARE(pnlCurrChar->text(), panel);
+    QCOMPARE(pnlCurrChar->font().pointSize(), panelSize);
+    QVERIFY(!grid->font().bold());
+}
+
+void TestScreenViews::startUp_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("first start") << true;
+    QTest::newRow("folder not writable") << false;
+}
+
+void TestScreenViews::startUp()
+{
+    QFETCH(bool, writable);
+    Window w;
+    const QString ini = w.fake.platform.appFolder + "GLYPHARY.INI";
+    if (!writable)
+        w.fake.ini.readOnly.append(ini);
+    static_cast<GlyApplication*>(qApp)->setErrorReport(w.fake.messages, w.fake.platform.appFolder + "log");
+    QPointer<TfrmSplash> splash = new TfrmSplash(w.fake.fonts, w.fake.screen);
+    w.frmMain->setSplash(splash);
+    w.start();
+    QTest::qWait(1);
+
+    QCOMPARE(w.fake.ini.writes.size(), writable ? 15 : 0);
+    QList<FakeMessageBoxes::Box> reported;
+    if (!writable)
+        reported.append({"error", "Unable to write to " + ini});
+    QCOMPARE(w.fake.messages.boxes, reported);
+    // Either way the window goes on with the default texts and the first family.
+    QCOMPARE(w.find<QLineEdit>("txtSample")->text(), "The quick brown fox jumps over the lazy dog.");
+    QCOMPARE(w.frmMain->HeadingFontName, "Arial");
+    QCOMPARE(w.find<QLabel>("lblSample")->text(), "Sample: Book");
+    QVERIFY(!splash);
+}
+
+int main(int argc, char** argv)
+{
+    GlyApplication app(argc, argv);
+    TestScreenViews test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_screenviews.moc"
