@@ -1,0 +1,113 @@
+// Sample sheets for every family of the machine, printed to a PDF file:
+// pages per second and seconds per family, for the 3-line and 1-line kinds.
+// The files stay in the temporary folder for a look.
+#include "platform/MessageBoxes.h"
+#include "platform/linux/LinuxFontService.h"
+#include "platform/linux/LinuxPrinterService.h"
+#include "printing/PrintHost.h"
+#include "printing/PrintJob.h"
+#include "printing/PrintProgress.h"
+#include "printing/PrintState.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class EveryFamily : public PrintHost {
+public:
+    explicit EveryFamily(QStringList families)
+        : families_(std::move(families))
+    {
+    }
+    int fontCount() override { return int(families_.size()); }
+    QString fontName(int index) override { return families_.at(index); }
+    bool fontSelected(int) override { return true; }
+    int selectedCount() override { return int(families_.size()); }
+    PrintOptions options() override { return options_; }
+    QString headingFontName() override { return QStringLiteral("Liberation Sans"); }
+    QString sampleText() override { return QStringLiteral("The quick brown fox jumps over the lazy dog."); }
+    QString sampleTitle() override { return QStringLiteral("Every family"); }
+    QStringList chartLines() override
+    {
+        return {QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
+                QStringLiteral("abcdefghijklmnopqrstuvwxyz1234567890!@#$%^&*()-+=[]{}/:;\",.?"), sampleText()};
+    }
+    void processEvents() override { QCoreApplication::processEvents(); }
+    void refillFontList() override {}
+
+    PrintOptions options_;
+
+private:
+    QStringList families_;
+};
+
+class NoProgress : public PrintProgress {
+public:
+    void setSelectedCaption(const QString&) override {}
+    void setPrintedCaption(const QString&) override {}
+    void showProgress() override {}
+    void hideProgress() override {}
+};
+
+class NoMessages : public MessageBoxes {
+public:
+    void error(QWidget*, const QString&) override {}
+    void warning(QWidget*, const QString&) override {}
+    void information(QWidget*, const QString&) override {}
+    bool confirm(QWidget*, const QString&) override { return false; }
+};
+
+void printEveryFamily(benchmark::State& state, bool threeLine, int perPage)
+{
+    LinuxFontService fonts;
+    LinuxPrinterService printer(fonts);
+    printer.setCurrentIndex(int(printer.printers().indexOf(LinuxPrinterService::pdfPrinterName())));
+    printer.setPdfFileName(QDir::temp().filePath(threeLine ? QStringLiteral("glyphary-bench-3-line.pdf")
+                                                           : QStringLiteral("glyphary-bench-1-line.pdf")));
+    QStringList families = fonts.scalableFamilies();
+    families.sort(Qt::CaseInsensitive);
+    EveryFamily host(families);
+    host.options_.sample = threeLine;
+    host.options_.shortSample = !threeLine;
+    NoProgress progress;
+    NoMessages messages;
+    PrintState printState;
+    PrintJob job(printer, messages, host, progress, printState);
+
+    for (auto _ : state)
+        job.print();
+
+    const double pages = double(families.size() / perPage + 1);
+    state.counters["families"] = double(families.size());
+    state.counters["pages/s"] = benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["s/family"] = benchmark::Counter(double(families.size()),
+                                                    benchmark::Counter::kIsIterationInvariantRate
+                                                        | benchmark::Counter::kInvert);
+}
+
+void BM_ThreeLineSheets(benchmark::State& state)
+{
+    printEveryFamily(state, true, 11);
+}
+
+void BM_OneLineSheets(benchmark::State& state)
+{
+    printEveryFamily(state, false, 40);
+}
+
+}  // namespace
+
+BENCHMARK(BM_ThreeLineSheets)->Unit(benchmark::kSecond)->Iterations(3);
+BENCHMARK(BM_OneLineSheets)->Unit(benchmark::kSecond)->Iterations(3);
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
