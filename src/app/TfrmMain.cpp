@@ -5,7 +5,9 @@
 #include "app/PaintBox.h"
 #include "app/TfrmSplash.h"
 #include "catalogue/AnsiCodePage.h"
+#include "catalogue/SelectedFontsPainter.h"
 #include "platform/FontService.h"
+#include "platform/IniFiles.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PrinterService.h"
 #include "platform/ScreenMetrics.h"
@@ -27,6 +29,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -38,6 +41,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <exception>
 
 namespace {
 
@@ -86,7 +90,7 @@ QFont systemFont() { return QFontDatabase::systemFont(QFontDatabase::GeneralFont
 }  // namespace
 
 TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), catalogue_(platform.fonts)
+    : QMainWindow(parent), platform_(platform), catalogue_(platform.fonts), fontMap_(platform.fonts)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Glyphary"));
@@ -114,6 +118,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(133, 87);
 
+    connectViews();
     connect(PageControl1, &PageControl::pageChanged, this, &TfrmMain::PageControl1Change);
     // Key preview: the window sees every key before the focused control.
     qApp->installEventFilter(this);
@@ -567,10 +572,12 @@ void TfrmMain::FormCreate()
     FillFontList();
     catalogue_.buildScreenFonts(platform_.fonts.screenFamilies());
 
+    // The memo follows the size and style boxes as restored, not a fixed
+    // 12 point regular that the boxes would contradict.
     QFont sampleFont = memDispFont->font();
-    sampleFont.setPointSize(12);
-    sampleFont.setBold(false);
-    sampleFont.setItalic(false);
+    sampleFont.setPointSize(spnPointSize->value());
+    sampleFont.setBold(chkSampleBold->isChecked());
+    sampleFont.setItalic(chkSampleItalic->isChecked());
     memDispFont->setFont(sampleFont);
     QFont previewFont = memDispPreview->font();
     previewFont.setPointSize(12);
@@ -619,6 +626,18 @@ void TfrmMain::showEvent(QShowEvent* event)
 
 void TfrmMain::FormShow()
 {
+    try {
+        if (!sampleTexts_->iniFileExists())
+            sampleTexts_->WriteDefaultTexts();
+        sampleTexts_->LoadSampleTexts();
+    } catch (const IniWriteError&) {
+        // The window opens all the same, with the default texts; the error
+        // handler reports the failure from the message loop.
+        sampleTexts_->ShowDefaultTexts();
+        QMetaObject::invokeMethod(
+            this, [error = std::current_exception()] { std::rethrow_exception(error); },
+            Qt::QueuedConnection);
+    }
     const QString sampleText = txtSample->text();
     memLargeSample->setPlainText(memLargeSample->toPlainText() + sampleText);
     memDispPreview->setPlainText(Alphabets + sampleText);
@@ -659,6 +678,10 @@ void TfrmMain::PageControl1Change(QWidget* page)
         platform_.messages.information(this, NoScreenFontPage);
     } else if (page == tabMain) {
         lstFonts->setFocus();
+    } else if (page == tabLargeSample) {
+        LargeSampleRefresh();
+    } else if (page == tabFontMap) {
+        ShowFontMap();
     } else if (page == tabShowAll) {
         ScrollBox1->verticalScrollBar()->setValue(0);
     }
@@ -726,10 +749,12 @@ void TfrmMain::lstFontsClick()
     QFont sampleFont;
     if (catalogue_.NoScreenFont()) {
         sampleFont = systemFont();
-        sampleFont.setBold(memoFont.bold());
-        sampleFont.setItalic(memoFont.italic());
+        sampleFont.setBold(chkSampleBold->isChecked());
+        sampleFont.setItalic(chkSampleItalic->isChecked());
     } else {
-        sampleFont = platform_.fonts.makeFont(name, memoFont.bold(), memoFont.italic());
+        // The boxes hold the style: a face's own weight may read as bold.
+        sampleFont = platform_.fonts.makeFont(name, chkSampleBold->isChecked(),
+                                              chkSampleItalic->isChecked());
     }
     sampleFont.setPointSizeF(memoFont.pointSizeF());
     memDispFont->setFont(sampleFont);
@@ -760,6 +785,245 @@ void TfrmMain::cmdSelectAllClick()
     }
     catalogue_.setSelectedCount(catalogue_.FontCount());
     lblSelected->setText(QStringLiteral("Selected: %1").arg(catalogue_.FontCount()));
+}
+
+// ---------------------------------------------------------------------------
+// Sample views, font map and sample texts
+
+namespace {
+
+constexpr int SampleSizeMin = 4;
+constexpr int SampleSizeMax = 20;
+constexpr int LargeSizeMin = 4;
+constexpr int LargeSizeMax = 60;
+constexpr int SelectedSizeMin = 4;
+constexpr int SelectedSizeMax = 60;
+
+bool inRange(int value, int low, int high) { return value >= low && value <= high; }
+
+// font at the size of model, which may be given in points or in pixels.
+QFont sizedLike(QFont font, const QFont& model)
+{
+    if (model.pointSizeF() > 0)
+        font.setPointSizeF(model.pointSizeF());
+    else
+        font.setPixelSize(model.pixelSize());
+    return font;
+}
+
+}  // namespace
+
+void TfrmMain::connectViews()
+{
+    sampleTexts_ = std::make_unique<SampleTextStore>(
+        platform_.ini, platform_.messages, platform_.appFolder + QStringLiteral("GLYPHARY.INI"),
+        SampleTextStore::Controls{{txt8Pt, txt9Pt, txt10Pt, txt11Pt, txt12Pt, txt14Pt, txt16Pt,
+                                   txt18pt, txt24Pt, txt36pt, txt48Pt, txt60pt, txtSample},
+                                  txtPara},
+        HeadingFontName);
+
+    // Restoring a box's state fires these as a user's change does.
+    connect(spnPointSize, &QSpinBox::valueChanged, this, &TfrmMain::spnPointSizeChange);
+    connect(chkSampleBold, &QCheckBox::toggled, this, &TfrmMain::chkSampleBoldClick);
+    connect(chkSampleItalic, &QCheckBox::toggled, this, &TfrmMain::chkSampleItalicClick);
+    connect(spnLargeSample, &QSpinBox::valueChanged, this, &TfrmMain::spnLargeSampleChange);
+    connect(chkLargeBold, &QCheckBox::toggled, this, &TfrmMain::chkLargeBoldClick);
+    connect(chkLargeItalic, &QCheckBox::toggled, this, &TfrmMain::chkLargeItalicClick);
+    connect(pbxSelected, &PaintBox::paint, this, &TfrmMain::pbxSelectedPaint);
+    connect(spnSelected, &QSpinBox::valueChanged, this, &TfrmMain::spnSelectedChange);
+
+    connect(grdFontMap, &QTableWidget::currentCellChanged, this, &TfrmMain::grdFontMapClick);
+    connect(grdFontMap, &QTableWidget::cellClicked, this, &TfrmMain::grdFontMapClick);
+    connect(chkGridBold, &QCheckBox::toggled, this, &TfrmMain::chkGridBoldClick);
+    connect(chkGridItalic, &QCheckBox::toggled, this, &TfrmMain::chkGridItalicClick);
+    // Characters such as "<" and "&" show as they are.
+    lblCurrChar->setTextFormat(Qt::PlainText);
+    pnlCurrChar->setTextFormat(Qt::PlainText);
+
+    connect(cmdSaveText, &QPushButton::clicked, this, &TfrmMain::cmdSaveTextClick);
+    connect(cmdHeadingFont, &QPushButton::clicked, this, &TfrmMain::cmdHeadingFontClick);
+}
+
+// A memo's font in another style; an empty family (none shown yet, or one
+// without a screen font) keeps the memo's own font.
+QFont TfrmMain::styledFont(const QFont& current, const QString& family, bool bold,
+                           bool italic) const
+{
+    QFont font = current;
+    if (family.isEmpty()) {
+        font.setBold(bold);
+        font.setItalic(italic);
+    } else {
+        font = platform_.fonts.makeFont(family, bold, italic);
+    }
+    return sizedLike(font, current);
+}
+
+void TfrmMain::spnPointSizeChange(int value)
+{
+    if (!inRange(value, SampleSizeMin, SampleSizeMax))
+        return;
+    QFont font = memDispFont->font();
+    font.setPointSize(value);
+    memDispFont->setFont(font);
+}
+
+void TfrmMain::restyleDispFont()
+{
+    const QString family = catalogue_.NoScreenFont() ? QString() : catalogue_.CurrentFontName();
+    memDispFont->setFont(styledFont(memDispFont->font(), family, chkSampleBold->isChecked(),
+                                    chkSampleItalic->isChecked()));
+}
+
+void TfrmMain::chkSampleBoldClick() { restyleDispFont(); }
+
+void TfrmMain::chkSampleItalicClick() { restyleDispFont(); }
+
+void TfrmMain::LargeSampleRefresh()
+{
+    largeSampleFamily_ = catalogue_.CurrentFontName();
+    lblLargeSample->setText(largeSampleFamily_);
+    QFont font = platform_.fonts.makeFont(largeSampleFamily_, chkLargeBold->isChecked(),
+                                          chkLargeItalic->isChecked());
+    font.setPointSize(spnLargeSample->value());
+    memLargeSample->setFont(font);
+}
+
+void TfrmMain::spnLargeSampleChange(int value)
+{
+    if (!inRange(value, LargeSizeMin, LargeSizeMax))
+        return;
+    QFont font = memLargeSample->font();
+    font.setPointSize(value);
+    memLargeSample->setFont(font);
+}
+
+void TfrmMain::restyleLargeSample()
+{
+    memLargeSample->setFont(styledFont(memLargeSample->font(), largeSampleFamily_,
+                                       chkLargeBold->isChecked(), chkLargeItalic->isChecked()));
+}
+
+void TfrmMain::chkLargeBoldClick() { restyleLargeSample(); }
+
+void TfrmMain::chkLargeItalicClick() { restyleLargeSample(); }
+
+// Selected entries that the screen can draw, in list order.
+QStringList TfrmMain::drawnFamilies() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : lstFonts->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    QStringList families;
+    for (const int row : std::as_const(rows)) {
+        const QString name = lstFonts->item(row)->text();
+        if (row < catalogue_.FontCount() && catalogue_.isScreenFont(name))
+            families.append(name);
+    }
+    return families;
+}
+
+int TfrmMain::PaintSelectedFonts(QPainter& painter, const QRect& area, int size)
+{
+    SelectedFontsPainter::Page page;
+    page.families = drawnFamilies();
+    page.headingFontName = HeadingFontName;
+    page.sampleText = txtSample->text();
+    page.bold = chkSampleBold->isChecked();
+    page.italic = chkSampleItalic->isChecked();
+    page.pointSize = size;
+    page.dpi = platform_.screen.logicalDpiY();
+    return SelectedFontsPainter(platform_.fonts).paint(painter, area, page);
+}
+
+// The scroll box scrolls over the height of its content: the paint box takes
+// the scroll range as its height, and below the page it stays blank.
+void TfrmMain::setShowAllHeight(int height)
+{
+    if (pbxSelected->height() != height)
+        pbxSelected->resize(pbxSelected->width(), height);
+}
+
+void TfrmMain::pbxSelectedPaint(QPainter& painter)
+{
+    const int size = spnSelected->value();
+    if (!inRange(size, SelectedSizeMin, SelectedSizeMax))
+        return;
+    const QRect area =
+        painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : pbxSelected->rect();
+    setShowAllHeight(PaintSelectedFonts(painter, area, size) + 1);
+}
+
+void TfrmMain::spnSelectedChange(int value)
+{
+    if (!inRange(value, SelectedSizeMin, SelectedSizeMax))
+        return;
+    pbxSelected->repaint();
+    const int height = SelectedFontsPainter::height(platform_.screen.logicalDpiY(), value,
+                                                    drawnFamilies().size());
+    setShowAllHeight(int(height * 1.01));
+}
+
+void TfrmMain::applyFontMapFont()
+{
+    const QFont font = fontMap_.font();
+    grdFontMap->setFont(sizedLike(font, grdFontMap->font()));
+    pnlCurrChar->setFont(sizedLike(font, pnlCurrChar->font()));
+}
+
+void TfrmMain::ShowFontMap()
+{
+    lblGridHeading->setText(catalogue_.CurrentFontName());
+    chkGridBold->setChecked(false);
+    chkGridItalic->setChecked(false);
+    fontMap_.setFamily(catalogue_.CurrentFontName());
+    applyFontMapFont();
+    for (int row = 0; row < FontMap::Rows; ++row) {
+        for (int column = 0; column < FontMap::Columns; ++column)
+            grdFontMap->item(row, column)->setText(fontMap_.glyph(FontMap::codeAt(row, column)));
+    }
+    grdFontMap->setCurrentCell(grdFontMap->currentRow(), 1);
+    grdFontMap->setCurrentCell(1, 1);
+    // When "A" was current already nothing fired, and the panel may still
+    // hold the glyph of another family's encoding.
+    grdFontMapClick();
+}
+
+void TfrmMain::grdFontMapClick()
+{
+    const int row = grdFontMap->currentRow();
+    const int column = grdFontMap->currentColumn();
+    if (row < 0 || column < 0)
+        return;
+    const int code = FontMap::codeAt(row, column);
+    pnlCurrChar->setText(fontMap_.glyph(code));
+    lblCurrChar->setText(FontMap::currentCharacterText(code));
+}
+
+void TfrmMain::chkGridBoldClick()
+{
+    fontMap_.setBold(chkGridBold->isChecked());
+    applyFontMapFont();
+}
+
+void TfrmMain::chkGridItalicClick()
+{
+    fontMap_.setItalic(chkGridItalic->isChecked());
+    applyFontMapFont();
+}
+
+void TfrmMain::cmdSaveTextClick()
+{
+    sampleTexts_->SaveSampleTexts();
+    sampleTexts_->LoadSampleTexts();
+}
+
+void TfrmMain::cmdHeadingFontClick()
+{
+    // An empty list offers no family to take.
+    if (const QListWidgetItem* current = lstFonts->currentItem())
+        sampleTexts_->changeHeadingFont(this, current->text());
 }
 
 // The window as the print job reads it: every value at the moment of use.

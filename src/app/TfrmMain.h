@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/SampleTextStore.h"
 #include "catalogue/FontCatalogue.h"
+#include "catalogue/FontMap.h"
 #include "platform/Platform.h"
 #include "printing/PrintState.h"
 
@@ -23,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QPainter;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -69,6 +72,30 @@ public:
     void cmdPrintClick();
     void cmdPrintSetupClick();
 
+    // Sample views. The size handlers take the value, since a value out of
+    // the box's range is ignored, from the user or from restored settings.
+    void spnPointSizeChange(int value);
+    void chkSampleBoldClick();
+    void chkSampleItalicClick();
+    void LargeSampleRefresh();
+    void spnLargeSampleChange(int value);
+    void chkLargeBoldClick();
+    void chkLargeItalicClick();
+    void pbxSelectedPaint(QPainter& painter);
+    void spnSelectedChange(int value);
+    // Draws the selected families that meet area; returns the page height.
+    int PaintSelectedFonts(QPainter& painter, const QRect& area, int size);
+
+    // Font map.
+    void ShowFontMap();
+    void grdFontMapClick();
+    void chkGridBoldClick();
+    void chkGridItalicClick();
+
+    // Sample texts.
+    void cmdSaveTextClick();
+    void cmdHeadingFontClick();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -80,6 +107,14 @@ private:
     // True when the key was used for paging and goes no further.
     bool FormKeyDown(QKeyEvent* event);
     void PageControl1Change(QWidget* page);
+
+    void connectViews();
+    QFont styledFont(const QFont& current, const QString& family, bool bold, bool italic) const;
+    void restyleDispFont();
+    void restyleLargeSample();
+    void applyFontMapFont();
+    QStringList drawnFamilies() const;
+    void setShowAllHeight(int height);
 
     int px(double designPixels) const;
     void place(QWidget* widget, int left, int top, int width, int height) const;
@@ -106,6 +141,9 @@ private:
 
     Platform& platform_;
     FontCatalogue catalogue_;
+    std::unique_ptr<SampleTextStore> sampleTexts_;
+    FontMap fontMap_;
+    QString largeSampleFamily_;  // as set on entering the Large Sample page
     QPointer<TfrmSplash> splash_;
     double scale_ = 1.0;
     bool shown_ = false;
