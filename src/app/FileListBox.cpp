@@ -8,8 +8,6 @@ FileListBox::FileListBox(const QString& mask, QWidget* parent)
     setDirectory(QString());
 }
 
-QString FileListBox::directory() const { return directory_; }
-
 void FileListBox::setDirectory(const QString& path)
 {
     if (!path.isEmpty())

@@ -9,7 +9,6 @@ class FileListBox : public QListWidget {
 public:
     explicit FileListBox(const QString& mask, QWidget* parent = nullptr);
 
-    QString directory() const;
     // An empty path leaves the folder as it is; the list is read again either way.
     void setDirectory(const QString& path);
 

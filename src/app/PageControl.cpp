@@ -43,11 +43,6 @@ void PageControl::setTabWidth(int width)
     tabBar()->updateGeometry();
 }
 
-int PageControl::tabWidth() const
-{
-    return static_cast<const FixedWidthTabBar*>(tabBar())->width_;
-}
-
 void PageControl::setActivePageQuietly(QWidget* page)
 {
     const bool wasQuiet = quiet_;

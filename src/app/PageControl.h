@@ -10,7 +10,6 @@ public:
     explicit PageControl(QWidget* parent = nullptr);
 
     void setTabWidth(int width);
-    int tabWidth() const;
 
     // Makes page the current one without emitting pageChanged.
     void setActivePageQuietly(QWidget* page);

@@ -17,8 +17,6 @@ QStringList FontCatalogue::fill(QStringList typefaces)
     return typefaces;
 }
 
-void FontCatalogue::setFontCount(int count) { fontCount_ = count; }
-
 void FontCatalogue::buildScreenFonts(const QStringList& families)
 {
     screenFonts_.clear();
@@ -35,8 +33,6 @@ bool FontCatalogue::isScreenFont(const QString& family) const
 {
     return screenFonts_.contains(family.toCaseFolded());
 }
-
-int FontCatalogue::screenFontCount() const { return int(screenFonts_.size()); }
 
 void FontCatalogue::showCurrent(const QString& name, bool exists, int selectedCount)
 {

@@ -20,14 +20,11 @@ public:
     // The printer's typeface names as the list shows them: sorted without
     // regard to case, duplicates kept. Sets FontCount.
     QStringList fill(QStringList typefaces);
-    // After entries were added to or removed from the list in place.
-    void setFontCount(int count);
 
     void buildScreenFonts(const QStringList& families);
     // Every name not yet known to be drawable becomes drawable.
     void extendScreenFonts(const QStringList& names);
     bool isScreenFont(const QString& family) const;
-    int screenFontCount() const;
 
     // Makes name the current family (empty: none is current) and enumerates
     // its styles, unless it has no screen font.
