@@ -1,4 +1,4 @@
-#include "PdfReadBack.h"
+#include "fakes/PdfReadBack.h"
 #include "fakes/FakeFontService.h"
 #include "platform/Canvas.h"
 #include "platform/linux/LinuxPrinterService.h"

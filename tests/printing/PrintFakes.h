@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordingCanvas.h"
+#include "fakes/RecordingCanvas.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PrinterService.h"
 #include "printing/PrintHost.h"

@@ -1,4 +1,4 @@
-#include "RecordingCanvas.h"
+#include "fakes/RecordingCanvas.h"
 #include "printing/PageLayout.h"
 
 #include <QTest>
