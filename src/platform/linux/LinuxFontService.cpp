@@ -1,0 +1,486 @@
+#include "platform/linux/LinuxFontService.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHash>
+#include <QList>
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <tuple>
+
+#include <sys/stat.h>
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_SFNT_NAMES_H
+#include FT_TRUETYPE_IDS_H
+
+// A face's legacy family is its name ID 1, the name programs use when they ask
+// for a family plus bold and italic; its style is name ID 2. fontconfig lists
+// a face's family names as the WWS (21), typographic (16) and legacy (1) ones,
+// in that order and without repeats, and its styles likewise (22, 17, 2). So
+// with one family and one style in a language those are the legacy names,
+// while with more the legacy one is the last unless it repeated an earlier
+// one and was dropped: then only the file itself can tell.
+
+namespace {
+
+constexpr int kRegularWeight = 400;
+constexpr int kBoldWeight = 700;
+
+struct Face {
+    QString family;    // legacy family
+    FontFace info;     // legacy style and the type facts
+    QString qtFamily;  // Qt registers every face under its first family and style
+    QString qtStyle;
+    QStringList fullNames;
+    int weight = kRegularWeight;  // OpenType scale
+    bool italic = false;
+    bool outline = false;
+};
+
+struct Family {
+    QString name;
+    QList<qsizetype> faces;
+};
+
+struct LegacyName {
+    QString family;
+    QString style;
+};
+
+// Names compare as fontconfig compares them, without regard to case or blanks:
+// it drops a legacy "Noto Sans NewTaiLue" beside "Noto Sans New Tai Lue".
+QString fold(const QString& name)
+{
+    QString out = name.toCaseFolded();
+    out.removeIf([](QChar c) { return c.isSpace(); });
+    return out;
+}
+
+bool namedBold(const Face& face)
+{
+    return face.info.styleName.contains(QLatin1String("Bold"), Qt::CaseInsensitive);
+}
+
+void sortFamilies(QStringList& names)
+{
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+}
+
+QStringList patternStrings(FcPattern* pattern, const char* object)
+{
+    QStringList out;
+    FcChar8* value = nullptr;
+    for (int i = 0; FcPatternGetString(pattern, object, i, &value) == FcResultMatch; ++i)
+        out << QString::fromUtf8(reinterpret_cast<const char*>(value));
+    return out;
+}
+
+bool patternBool(FcPattern* pattern, const char* object)
+{
+    FcBool value = FcFalse;
+    return FcPatternGetBool(pattern, object, 0, &value) == FcResultMatch && value;
+}
+
+int patternInt(FcPattern* pattern, const char* object, int fallback)
+{
+    int value = fallback;
+    return FcPatternGetInteger(pattern, object, 0, &value) == FcResultMatch ? value : fallback;
+}
+
+// The values whose language is lang; all of them when none is.
+QStringList inLanguage(const QStringList& values, const QStringList& langs, const QString& lang)
+{
+    QStringList out;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (i >= langs.size() || langs[i] == lang)
+            out << values[i];
+    }
+    return out.isEmpty() ? values : out;
+}
+
+// A named instance of a variable font has no name ID 1 of its own; name it as
+// a static face would be named: what isn't bold or italic goes to the family.
+LegacyName instanceName(const QString& family, const QString& style)
+{
+    QStringList kept;
+    QStringList ribbi;
+    for (const QString& word : style.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (word.compare(QLatin1String("Bold"), Qt::CaseInsensitive) == 0
+            || word.compare(QLatin1String("Italic"), Qt::CaseInsensitive) == 0
+            || word.compare(QLatin1String("Oblique"), Qt::CaseInsensitive) == 0)
+            ribbi << word;
+        else if (word.compare(QLatin1String("Regular"), Qt::CaseInsensitive) != 0)
+            kept << word;
+    }
+    return {kept.isEmpty() ? family : family + QLatin1Char(' ') + kept.join(QLatin1Char(' ')),
+            ribbi.isEmpty() ? QStringLiteral("Regular") : ribbi.join(QLatin1Char(' '))};
+}
+
+// The English Windows name first, as Windows takes it, then the English Mac
+// name, then any other Windows or Unicode one.
+struct BestName {
+    int rank = -1;
+    QString text;
+
+    void offer(const FT_SfntName& name)
+    {
+        const int r = rankOf(name);
+        if (r < 0 || (rank >= 0 && r >= rank))
+            return;
+        rank = r;
+        text = decode(name);
+    }
+
+    static int rankOf(const FT_SfntName& name)
+    {
+        if (name.platform_id == TT_PLATFORM_MICROSOFT)
+            return name.language_id == TT_MS_LANGID_ENGLISH_UNITED_STATES ? 0 : 2;
+        if (name.platform_id == TT_PLATFORM_MACINTOSH && name.encoding_id == TT_MAC_ID_ROMAN)
+            return name.language_id == TT_MAC_LANGID_ENGLISH ? 1 : -1;
+        return name.platform_id == TT_PLATFORM_APPLE_UNICODE ? 3 : -1;
+    }
+
+    static QString decode(const FT_SfntName& name)
+    {
+        if (name.platform_id == TT_PLATFORM_MACINTOSH)
+            return QString::fromLatin1(reinterpret_cast<const char*>(name.string),
+                                       static_cast<qsizetype>(name.string_len));
+        QString out;
+        out.reserve(static_cast<qsizetype>(name.string_len / 2));
+        for (FT_UInt i = 0; i + 1 < name.string_len; i += 2)
+            out += QChar(static_cast<char16_t>((name.string[i] << 8) | name.string[i + 1]));
+        return out;
+    }
+};
+
+std::optional<LegacyName> readLegacyName(FT_Library library, const QByteArray& file, int index)
+{
+    FT_Face face = nullptr;
+    if (FT_New_Face(library, file.constData(), index, &face) != 0)
+        return std::nullopt;
+    BestName family;
+    BestName style;
+    const FT_UInt count = FT_Get_Sfnt_Name_Count(face);
+    for (FT_UInt i = 0; i < count; ++i) {
+        FT_SfntName name;
+        if (FT_Get_Sfnt_Name(face, i, &name) != 0)
+            continue;
+        if (name.name_id == TT_NAME_ID_FONT_FAMILY)
+            family.offer(name);
+        else if (name.name_id == TT_NAME_ID_FONT_SUBFAMILY)
+            style.offer(name);
+    }
+    FT_Done_Face(face);
+    if (family.rank < 0)
+        return std::nullopt;
+    return LegacyName{family.text, style.text};
+}
+
+}  // namespace
+
+// Name IDs 1 and 2 read from font files, for the faces whose fontconfig names
+// leave them open; kept per file while the file stays the same, since opening
+// every face of a large collection again after each change would be slow.
+struct LinuxFontService::FileNames {
+    struct Entry {
+        qint64 size;
+        qint64 modified;
+        std::optional<LegacyName> names;
+    };
+
+    FT_Library library = nullptr;
+    QHash<QPair<QByteArray, int>, Entry> cache;
+
+    FileNames() = default;
+    FileNames(const FileNames&) = delete;
+    FileNames& operator=(const FileNames&) = delete;
+    ~FileNames()
+    {
+        if (library)
+            FT_Done_FreeType(library);
+    }
+
+    std::optional<LegacyName> read(const QByteArray& file, int index)
+    {
+        struct stat info {};
+        if (::stat(file.constData(), &info) != 0)
+            return std::nullopt;
+        const qint64 modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+        const QPair<QByteArray, int> key(file, index);
+        if (const auto it = cache.constFind(key);
+            it != cache.constEnd() && it->size == info.st_size && it->modified == modified)
+            return it->names;
+        if (!library && FT_Init_FreeType(&library) != 0) {
+            library = nullptr;
+            return std::nullopt;
+        }
+        const std::optional<LegacyName> names = readLegacyName(library, file, index);
+        cache.insert(key, {info.st_size, modified, names});
+        return names;
+    }
+};
+
+struct LinuxFontService::Catalogue {
+    QList<Face> faces;
+    QList<Family> families;
+    QHash<QString, qsizetype> familyIndex;  // folded name -> families
+    QHash<QString, qsizetype> fullNames;    // folded full name -> faces
+    QStringList screen;
+    QStringList scalable;
+
+    void build(FileNames& names);
+    void add(Face face);
+    static LegacyName legacyName(FcPattern* pattern, FileNames& names);
+    const Family* family(const QString& name) const;
+    qsizetype bestFace(const Family& family, bool bold, bool italic) const;
+};
+
+LegacyName LinuxFontService::Catalogue::legacyName(FcPattern* pattern, FileNames& names)
+{
+    const QStringList familyLangs = patternStrings(pattern, FC_FAMILYLANG);
+    const QString lang =
+        familyLangs.contains(QLatin1String("en")) ? QStringLiteral("en") : familyLangs.value(0);
+    const QStringList families =
+        inLanguage(patternStrings(pattern, FC_FAMILY), familyLangs, lang);
+    const QStringList styles = inLanguage(patternStrings(pattern, FC_STYLE),
+                                          patternStrings(pattern, FC_STYLELANG), lang);
+    if (families.isEmpty())
+        return {};
+    const int index = patternInt(pattern, FC_INDEX, 0);
+    if (index >> 16)
+        return instanceName(families.first(), styles.value(0));
+    if (families.size() == 1 && styles.size() <= 1)
+        return {families.first(), styles.value(0)};
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(pattern, FC_FILE, 0, &file) == FcResultMatch) {
+        const std::optional<LegacyName> fromFile =
+            names.read(QByteArray(reinterpret_cast<const char*>(file)), index);
+        if (fromFile && families.contains(fromFile->family, Qt::CaseInsensitive))
+            return *fromFile;
+    }
+    return {families.last(), styles.value(styles.size() - 1)};
+}
+
+void LinuxFontService::Catalogue::build(FileNames& names)
+{
+    FcPattern* all = FcPatternCreate();
+    FcObjectSet* objects =
+        FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, FC_STYLE, FC_STYLELANG, FC_FULLNAME,
+                         FC_FONTFORMAT, FC_SYMBOL, FC_OUTLINE, FC_WEIGHT, FC_SLANT, FC_FILE,
+                         FC_INDEX, FC_VARIABLE, nullptr);
+    FcFontSet* set = FcFontList(nullptr, all, objects);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(all);
+    if (!set)
+        return;
+
+    for (int i = 0; i < set->nfont; ++i) {
+        FcPattern* pattern = set->fonts[i];
+        // The whole-axes pattern of a variable font; its instances come separately.
+        if (patternBool(pattern, FC_VARIABLE))
+            continue;
+        const LegacyName legacy = legacyName(pattern, names);
+        if (legacy.family.isEmpty())
+            continue;
+        Face face;
+        face.family = legacy.family;
+        face.info.styleName = legacy.style;
+        const QStringList format = patternStrings(pattern, FC_FONTFORMAT);
+        face.info.trueType = format.contains(QLatin1String("TrueType"));
+        face.info.vector = format.contains(QLatin1String("CFF"))
+                           || format.contains(QLatin1String("Type 1"))
+                           || format.contains(QLatin1String("CID Type 1"));
+        face.outline = patternBool(pattern, FC_OUTLINE);
+        face.info.charSet = patternBool(pattern, FC_SYMBOL) ? FontFace::CharSet::Symbol
+                            : face.outline                  ? FontFace::CharSet::Ansi
+                                                            : FontFace::CharSet::Oem;
+        face.qtFamily = patternStrings(pattern, FC_FAMILY).value(0);
+        face.qtStyle = patternStrings(pattern, FC_STYLE).value(0);
+        face.fullNames = patternStrings(pattern, FC_FULLNAME);
+        double weight = FC_WEIGHT_REGULAR;
+        FcPatternGetDouble(pattern, FC_WEIGHT, 0, &weight);
+        face.weight = qBound(1, qRound(FcWeightToOpenTypeDouble(weight)), 1000);
+        face.italic = patternInt(pattern, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN;
+        add(std::move(face));
+    }
+    FcFontSetDestroy(set);
+
+    for (Family& family : families) {
+        // Upright before italic, light before bold: Regular, Bold, Italic, Bold Italic.
+        std::sort(family.faces.begin(), family.faces.end(), [this](qsizetype a, qsizetype b) {
+            const Face& x = faces[a];
+            const Face& y = faces[b];
+            return std::tuple(x.italic, x.weight, namedBold(x), x.info.styleName)
+                   < std::tuple(y.italic, y.weight, namedBold(y), y.info.styleName);
+        });
+        screen << family.name;
+        const bool scalableFamily = std::any_of(family.faces.begin(), family.faces.end(),
+                                                [this](qsizetype f) { return faces[f].outline; });
+        if (scalableFamily)
+            scalable << family.name;
+    }
+    sortFamilies(screen);
+    sortFamilies(scalable);
+}
+
+void LinuxFontService::Catalogue::add(Face face)
+{
+    const QString key = fold(face.family);
+    auto it = familyIndex.constFind(key);
+    if (it == familyIndex.constEnd()) {
+        it = familyIndex.insert(key, families.size());
+        families.append({face.family, {}});
+    }
+    Family& family = families[*it];
+    // The same face from two files (a copy installed twice, a bitmap face in
+    // several sizes) is one style.
+    for (qsizetype other : family.faces) {
+        const Face& known = faces[other];
+        if (known.weight == face.weight && known.italic == face.italic
+            && fold(known.info.styleName) == fold(face.info.styleName))
+            return;
+    }
+    const qsizetype index = faces.size();
+    for (const QString& name : face.fullNames)
+        fullNames.insert(fold(name), index);  // the first face with a name keeps it
+    family.faces.append(index);
+    faces.append(std::move(face));
+}
+
+const Family* LinuxFontService::Catalogue::family(const QString& name) const
+{
+    const auto it = familyIndex.constFind(fold(name));
+    return it == familyIndex.constEnd() ? nullptr : &families[*it];
+}
+
+// The face a request for bold and italic gets: the right slant first, then the
+// weight nearest to the one asked for, then the style named for the request
+// (some bold faces claim a regular weight).
+qsizetype LinuxFontService::Catalogue::bestFace(const Family& family, bool bold,
+                                                bool italic) const
+{
+    const int wanted = bold ? kBoldWeight : kRegularWeight;
+    const QString style = bold && italic ? QStringLiteral("Bold Italic")
+                          : bold         ? QStringLiteral("Bold")
+                          : italic       ? QStringLiteral("Italic")
+                                         : QStringLiteral("Regular");
+    const auto score = [&](qsizetype index) {
+        const Face& face = faces[index];
+        return std::tuple(face.italic != italic, std::abs(face.weight - wanted),
+                          face.info.styleName.compare(style, Qt::CaseInsensitive) != 0,
+                          bold ? -face.weight : face.weight);
+    };
+    return *std::min_element(family.faces.begin(), family.faces.end(),
+                             [&](qsizetype a, qsizetype b) { return score(a) < score(b); });
+}
+
+LinuxFontService::LinuxFontService(QObject* parent)
+    : FontService(parent), m_names(std::make_unique<FileNames>())
+{
+}
+
+LinuxFontService::~LinuxFontService() = default;
+
+const LinuxFontService::Catalogue& LinuxFontService::catalogue()
+{
+    if (!m_catalogue) {
+        m_catalogue = std::make_unique<Catalogue>();
+        m_catalogue->build(*m_names);
+    }
+    return *m_catalogue;
+}
+
+QStringList LinuxFontService::screenFamilies() { return catalogue().screen; }
+
+QStringList LinuxFontService::scalableFamilies() { return catalogue().scalable; }
+
+QList<FontFace> LinuxFontService::faces(const QString& family)
+{
+    const Catalogue& c = catalogue();
+    QList<FontFace> out;
+    if (const Family* f = c.family(family)) {
+        for (qsizetype index : f->faces)
+            out << c.faces[index].info;
+    }
+    return out;
+}
+
+QFont LinuxFontService::makeFont(const QString& faceName, bool bold, bool italic)
+{
+    const Catalogue& c = catalogue();
+    qsizetype index = -1;
+    if (const Family* family = c.family(faceName))
+        index = c.bestFace(*family, bold, italic);
+    else
+        index = c.fullNames.value(fold(faceName), -1);
+    if (index < 0) {
+        QFont font(faceName);
+        font.setBold(bold);
+        font.setItalic(italic);
+        return font;
+    }
+    // Qt groups faces by their first family name, so "Noto Sans" would also
+    // offer "Noto Sans Light"; its family and style name pick one face alone.
+    // Weight and slant never less than the face's own: more is synthesised.
+    const Face& face = c.faces[index];
+    QFont font(face.qtFamily);
+    font.setStyleName(face.qtStyle);
+    font.setWeight(static_cast<QFont::Weight>(bold ? std::max(face.weight, kBoldWeight)
+                                                   : face.weight));
+    font.setItalic(italic || face.italic);
+    return font;
+}
+
+bool LinuxFontService::addFontFile(const QString& path)
+{
+    const QString key = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (auto it = m_loaded.find(key); it != m_loaded.end()) {
+        ++it->count;
+        return true;
+    }
+    // Qt hands the file to fontconfig as an application font as well.
+    const int id = QFontDatabase::addApplicationFont(key);
+    if (id < 0)
+        return false;
+    m_loaded.insert(key, {id, 1});
+    m_catalogue.reset();
+    return true;
+}
+
+bool LinuxFontService::removeFontFile(const QString& path)
+{
+    const auto it = m_loaded.find(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (it == m_loaded.end())
+        return false;
+    if (--it->count > 0)
+        return true;
+    QFontDatabase::removeApplicationFont(it->qtId);
+    m_loaded.erase(it);
+    // Qt empties fontconfig's application fonts and gives the others back
+    // only when it reads its font list again.
+    QFontDatabase::families();
+    m_catalogue.reset();
+    return true;
+}
+
+void LinuxFontService::broadcastFontChange()
+{
+    // A fresh configuration rescans changed folders and rewrites their caches,
+    // which is how other programs get to see an installed font. It starts
+    // without application fonts, so the loaded files go back in.
+    if (FcInitReinitialize()) {
+        for (auto it = m_loaded.cbegin(); it != m_loaded.cend(); ++it)
+            FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(
+                                                QFile::encodeName(it.key()).constData()));
+    }
+    m_catalogue.reset();
+    emit fontsChanged();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/FontService.h"
+
+#include <QHash>
+#include <memory>
+
+// The machine's fonts as fontconfig knows them, drawn by Qt. Families carry
+// their legacy names (at most Regular, Bold, Italic and Bold Italic each), and
+// makeFont loads exactly the face of that family that a request names.
+class LinuxFontService : public FontService {
+    Q_OBJECT
+public:
+    explicit LinuxFontService(QObject* parent = nullptr);
+    ~LinuxFontService() override;
+
+    QStringList screenFamilies() override;
+    QStringList scalableFamilies() override;
+    QList<FontFace> faces(const QString& family) override;
+    QFont makeFont(const QString& faceName, bool bold, bool italic) override;
+
+    bool addFontFile(const QString& path) override;
+    bool removeFontFile(const QString& path) override;
+
+    void broadcastFontChange() override;
+
+private:
+    struct Catalogue;
+    struct FileNames;
+    struct LoadedFile {
+        int qtId;
+        int count;
+    };
+
+    const Catalogue& catalogue();
+
+    // Built on first use, dropped whenever the set of fonts changes.
+    std::unique_ptr<Catalogue> m_catalogue;
+    std::unique_ptr<FileNames> m_names;
+    // Absolute path -> Qt's id and how often the file was added.
+    QHash<QString, LoadedFile> m_loaded;
+};

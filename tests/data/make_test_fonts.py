@@ -1,0 +1,212 @@
+#!/usr/bin/env python3
+"""Writes the fonts the font backend tests run against.
+
+Usage: make_test_fonts.py OUTDIR
+OUTDIR/fonts gets the fonts of the test configuration, OUTDIR/extra fonts
+that only temporary loading or copying makes known.
+"""
+import os
+import sys
+
+from fontTools.fontBuilder import FontBuilder
+from fontTools.pens.t2CharStringPen import T2CharStringPen
+from fontTools.pens.ttGlyphPen import TTGlyphPen
+from fontTools.ttLib import TTFont
+from fontTools.ttLib.tables._c_m_a_p import cmap_format_4
+
+UPM = 1000
+ASCENT = 800
+DESCENT = 200
+
+# fsSelection and macStyle bits
+ITALIC, BOLD, REGULAR = 0x01, 0x20, 0x40
+MAC_BOLD, MAC_ITALIC = 0x01, 0x02
+
+
+def face(family, style, weight=400, italic=False, full=None, typo=None, bold=None,
+         cff=False, symbol=False, **names):
+    """One face: its names (fontBuilder keys, or nameIDs), weight class and
+    style bits. bold defaults to what the weight says."""
+    full = full or f"{family} {style}"
+    table = {
+        "familyName": family,
+        "styleName": style,
+        "uniqueFontIdentifier": f"Glyphary test: {full}",
+        "fullName": full,
+        "psName": full.encode("ascii", "ignore").decode().replace(" ", ""),
+        "version": "Version 1.000",
+    }
+    if typo:
+        table["typographicFamily"], table["typographicSubfamily"] = typo
+    table.update(names)
+    return dict(names=table, weight=weight, italic=italic,
+                bold=weight >= 600 if bold is None else bold, cff=cff, symbol=symbol)
+
+
+def draw_h(pen):
+    # An "H": two stems and a bar, so that emboldening and slanting show.
+    for (x0, y0, x1, y1) in ((80, 0, 200, 700), (400, 0, 520, 700), (200, 300, 400, 400)):
+        pen.moveTo((x0, y0))
+        pen.lineTo((x0, y1))
+        pen.lineTo((x1, y1))
+        pen.lineTo((x1, y0))
+        pen.closePath()
+
+
+def build(path, spec):
+    cff, symbol = spec["cff"], spec["symbol"]
+    fb = FontBuilder(UPM, isTTF=not cff)
+    order = [".notdef", "space", "H"]
+    fb.setupGlyphOrder(order)
+    if symbol:
+        mapping = {0xF020: "space"}
+        mapping.update({0xF000 + c: "H" for c in range(0x21, 0x100)})
+    else:
+        mapping = {0x20: "space"}
+        mapping.update({c: "H" for c in range(0x21, 0x7F)})
+        mapping.update({c: "H" for c in range(0xA0, 0x180)})
+    fb.setupCharacterMap(mapping)
+    if symbol:
+        sub = cmap_format_4(4)
+        sub.platformID, sub.platEncID, sub.language = 3, 0, 0
+        sub.cmap = mapping
+        fb.font["cmap"].tables = [sub]
+    widths = {".notdef": 600, "space": 300, "H": 600}
+    if cff:
+        strings = {}
+        for g in order:
+            pen = T2CharStringPen(widths[g], None)
+            if g != "space":
+                draw_h(pen)
+            strings[g] = pen.getCharString()
+        names = spec["names"]
+        fb.setupCFF(names["psName"], {"FullName": names["fullName"]}, strings, {})
+        lsb = {g: (cs.calcBounds(None) or (0,))[0] for g, cs in strings.items()}
+    else:
+        glyphs = {}
+        for g in order:
+            pen = TTGlyphPen(None)
+            if g != "space":
+                draw_h(pen)
+            glyphs[g] = pen.glyph()
+        fb.setupGlyf(glyphs)
+        lsb = {g: getattr(fb.font["glyf"][g], "xMin", 0) for g in order}
+    fb.setupHorizontalMetrics({g: (widths[g], lsb[g]) for g in order})
+    fb.setupHorizontalHeader(ascent=ASCENT, descent=-DESCENT)
+    fb.setupNameTable(spec["names"], mac=False)
+    bold, italic = spec["bold"], spec["italic"]
+    selection = (BOLD if bold else 0) | (ITALIC if italic else 0)
+    fb.setupOS2(usWeightClass=spec["weight"], fsSelection=selection or REGULAR,
+                sTypoAscender=ASCENT, sTypoDescender=-DESCENT,
+                usWinAscent=ASCENT, usWinDescent=DESCENT)
+    fb.updateHead(macStyle=(MAC_BOLD if bold else 0) | (MAC_ITALIC if italic else 0))
+    fb.setupPost(italicAngle=-12 if italic else 0)
+    fb.save(path)
+
+
+def build_variable(path):
+    # Named instances only; the outlines don't vary.
+    build(path, face("Test Vary", "Regular"))
+    fb = FontBuilder(font=TTFont(path))
+    fb.setupFvar(
+        [("wght", 300, 400, 700, "Weight"), ("wdth", 75, 100, 100, "Width")],
+        [dict(location=dict(wght=w, wdth=d), stylename=name)
+         for name, w, d in (("Light", 300, 100), ("Regular", 400, 100), ("Bold", 700, 100),
+                            ("Light Condensed", 300, 75), ("Bold Condensed", 700, 75))])
+    fb.setupGvar({})
+    fb.save(path)
+
+
+BDF = """STARTFONT 2.1
+FONT -glyphary-Test Pixel-Medium-R-Normal--10-100-75-75-C-60-ISO10646-1
+SIZE 10 75 75
+FONTBOUNDINGBOX 6 10 0 -2
+STARTPROPERTIES 4
+FAMILY_NAME "Test Pixel"
+WEIGHT_NAME "Medium"
+SLANT "R"
+FONT_ASCENT 8
+ENDPROPERTIES
+CHARS 1
+STARTCHAR H
+ENCODING 72
+SWIDTH 600 0
+DWIDTH 6 0
+BBX 6 10 0 -2
+BITMAP
+00
+84
+84
+FC
+84
+84
+00
+00
+00
+00
+ENDCHAR
+ENDFONT
+"""
+
+
+FONTS = {
+    # A complete TrueType family.
+    "TestSans-Regular.ttf": face("Test Sans", "Regular"),
+    "TestSans-Bold.ttf": face("Test Sans", "Bold", 700),
+    "TestSans-Italic.ttf": face("Test Sans", "Italic", italic=True),
+    "TestSans-BoldItalic.ttf": face("Test Sans", "Bold Italic", 700, italic=True),
+    # Shares its typographic family with Test Sans, as light weights do.
+    "TestSans-Light.ttf": face("Test Sans Light", "Regular", 300, full="Test Sans Light",
+                               typo=("Test Sans", "Light")),
+    "TestSans-LightItalic.ttf": face("Test Sans Light", "Italic", 300, italic=True,
+                                     full="Test Sans Light Italic",
+                                     typo=("Test Sans", "Light Italic")),
+    # A WWS family equal to the legacy one, which fontconfig then lists once.
+    "TestSansWide.ttf": face("Test Sans Wide", "Regular", full="Test Sans Wide",
+                             typo=("Test Sans", "Wide"), wwsFamilyName="Test Sans Wide",
+                             wwsSubfamilyName="Regular"),
+    # A legacy name that fontconfig drops as equal, but for blanks, to the
+    # typographic one.
+    "TestNoSpace.ttf": face("Test NoSpace", "Regular", full="Test No Space Regular",
+                            typo=("Test No Space", "Regular")),
+    # A bold face whose weight class says regular.
+    "TestMarked-Regular.ttf": face("Test Marked", "Regular"),
+    "TestMarked-Bold.ttf": face("Test Marked", "Bold", 400, bold=True),
+    # Style names a program can't show.
+    "TestOdd-W3.ttf": face("Test Odd", "W3"),
+    "TestOdd-BoldCondensed.ttf": face("Test Odd", "Bold-Condensed", 700),
+    "TestOdd-Italico.ttf": face("Test Odd", "Itálico", italic=True),
+    "TestOdd-Omega.ttf": face("Test Odd", "Ωmega", 700, italic=True),
+    # No bold: a bold request gets the regular face emboldened.
+    "TestPlain-Regular.ttf": face("Test Plain", "Regular"),
+    "TestPlain-Italic.ttf": face("Test Plain", "Italic", italic=True),
+    # English and German names.
+    "TestLingua-Regular.ttf": face({"en": "Test Lingua", "de": "Testsprache"},
+                                   {"en": "Regular", "de": "Standard"},
+                                   full="Test Lingua Regular"),
+    # CFF outlines.
+    "TestBook-Regular.otf": face("Test Book", "Regular", cff=True),
+    "TestBook-Bold.otf": face("Test Book", "Bold", 700, cff=True),
+    # A Microsoft symbol charmap.
+    "TestSymbol.ttf": face("Test Symbol", "Regular", symbol=True),
+}
+
+EXTRA = {
+    "TestExtra.ttf": face("Test Extra", "Regular"),
+    "TestLate.ttf": face("Test Late", "Regular"),
+}
+
+
+def main():
+    out = sys.argv[1]
+    for folder, fonts in (("fonts", FONTS), ("extra", EXTRA)):
+        os.makedirs(os.path.join(out, folder), exist_ok=True)
+        for name, spec in fonts.items():
+            build(os.path.join(out, folder, name), spec)
+    build_variable(os.path.join(out, "fonts", "TestVary.ttf"))
+    with open(os.path.join(out, "fonts", "TestPixel.bdf"), "w", encoding="ascii") as f:
+        f.write(BDF)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,333 @@
+// The font backend against real fontconfig and Qt, with a configuration that
+// holds only fonts this test generates.
+#include "platform/linux/LinuxFontService.h"
+
+#include "SfntNames.h"
+
+#include <QFile>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+QString describe(const QList<FontFace>& faces)
+{
+    QStringList out;
+    for (const FontFace& face : faces) {
+        const char* kind = face.trueType ? "T" : face.vector ? "V" : "-";
+        const char* set = face.charSet == FontFace::CharSet::Symbol ? "S"
+                          : face.charSet == FontFace::CharSet::Oem  ? "O"
+                                                                    : "A";
+        out << QStringLiteral("%1:%2:%3").arg(face.styleName, QLatin1String(kind),
+                                              QLatin1String(set));
+    }
+    return out.join(QLatin1String(", "));
+}
+
+QStringList sorted(QStringList list)
+{
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+// How much ink "HHH" takes, and how far its stems lean right from bottom to top.
+struct Ink {
+    double total = 0;
+    int lean = 0;
+};
+
+Ink ink(QFont font)
+{
+    font.setPixelSize(40);  // Qt emboldens only below 64 pixels
+    QImage image(240, 60, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(10, 45, QStringLiteral("HHH"));
+    painter.end();
+
+    Ink out;
+    int top = -1;
+    int bottom = -1;
+    QList<int> left(image.height(), -1);
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* row = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            if (row[x] == 255)
+                continue;
+            out.total += 255 - row[x];
+            if (left[y] < 0)
+                left[y] = x;
+            top = top < 0 ? y : top;
+            bottom = y;
+        }
+    }
+    if (bottom - top > 8)
+        out.lean = left[top + 2] - left[bottom - 2];
+    return out;
+}
+
+}  // namespace
+
+class TestLinuxFontService : public QObject {
+    Q_OBJECT
+public:
+    explicit TestLinuxFontService(const QString& root) : m_root(root) {}
+
+private slots:
+    void families();
+    void faces_data();
+    void faces();
+    void makeFont_data();
+    void makeFont();
+    void synthesis_data();
+    void synthesis();
+    void fontFiles();
+    void broadcastFontChange();
+
+private:
+    QString extra(const char* file) const { return m_root + "/extra/" + file; }
+
+    QString m_root;
+    LinuxFontService m_fonts;
+};
+
+void TestLinuxFontService::families()
+{
+    const QStringList scalable = {
+        "Test Book",       "Test Lingua",    "Test Marked",         "Test No Space",
+        "Test Odd",        "Test Plain",     "Test Sans",           "Test Sans Light",
+        "Test Sans Wide",  "Test Symbol",    "Test Vary",           "Test Vary Condensed",
+        "Test Vary Light", "Test Vary Light Condensed"};
+    QCOMPARE(sorted(m_fonts.scalableFamilies()), scalable);
+    QCOMPARE(sorted(m_fonts.screenFamilies()), sorted(scalable + QStringList{"Test Pixel"}));
+}
+
+void TestLinuxFontService::faces_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("faces");
+
+    QTest::newRow("four styles") << "Test Sans"
+                                 << "Regular:T:A, Bold:T:A, Italic:T:A, Bold Italic:T:A";
+    QTest::newRow("light weight, any case") << "test sans light" << "Regular:T:A, Italic:T:A";
+    QTest::newRow("legacy name equal to WWS name") << "Test Sans Wide" << "Regular:T:A";
+    QTest::newRow("CFF outlines") << "Test Book" << "Regular:V:A, Bold:V:A";
+    QTest::newRow("symbol charmap") << "Test Symbol" << "Regular:T:S";
+    QTest::newRow("bitmap only") << "Test Pixel" << "Regular:-:O";
+    QTest::newRow("odd style names")
+        << "Test Odd" << QString::fromUtf8("W3:T:A, Bold-Condensed:T:A, Itálico:T:A, Ωmega:T:A");
+    QTest::newRow("bold face of regular weight") << "Test Marked" << "Regular:T:A, Bold:T:A";
+    QTest::newRow("legacy name dropped by fontconfig") << "Test NoSpace" << "Regular:T:A";
+    QTest::newRow("blanks don't count") << "TestNo Space" << "Regular:T:A";
+    QTest::newRow("no bold") << "Test Plain" << "Regular:T:A, Italic:T:A";
+    QTest::newRow("English names") << "Test Lingua" << "Regular:T:A";
+    QTest::newRow("variable, RIBBI instances") << "Test Vary" << "Regular:T:A, Bold:T:A";
+    QTest::newRow("variable, light instance") << "Test Vary Light" << "Regular:T:A";
+    QTest::newRow("variable, bold condensed") << "Test Vary Condensed" << "Bold:T:A";
+    QTest::newRow("a full name is no family") << "Test Sans Bold" << "";
+    QTest::newRow("unknown") << "No Such Family" << "";
+}
+
+void TestLinuxFontService::faces()
+{
+    QFETCH(QString, family);
+    QFETCH(QString, faces);
+    QCOMPARE(describe(m_fonts.faces(family)), faces);
+}
+
+void TestLinuxFontService::makeFont_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<QString>("file");      // full name in the loaded file
+    QTest::addColumn<QString>("instance");  // Qt's style, for variable fonts
+
+    const auto row = [](const char* tag, const QString& name, bool bold, bool italic,
+                        const QString& file, const QString& instance = {}) {
+        QTest::newRow(tag) << name << bold << italic << file << instance;
+    };
+    row("regular", "Test Sans", false, false, "Test Sans Regular");
+    row("bold", "Test Sans", true, false, "Test Sans Bold");
+    row("italic", "Test Sans", false, true, "Test Sans Italic");
+    row("bold italic", "Test Sans", true, true, "Test Sans Bold Italic");
+    row("light", "Test Sans Light", false, false, "Test Sans Light");
+    row("light italic", "Test Sans Light", false, true, "Test Sans Light Italic");
+    row("light, bold asked", "Test Sans Light", true, false, "Test Sans Light");
+    row("light, bold italic asked", "TEST SANS LIGHT", true, true, "Test Sans Light Italic");
+    row("WWS-named", "Test Sans Wide", false, false, "Test Sans Wide");
+    row("legacy name dropped by fontconfig", "Test NoSpace", false, false,
+        "Test No Space Regular");
+    row("bold face of regular weight", "Test Marked", true, false, "Test Marked Bold");
+    row("regular beside it", "Test Marked", false, false, "Test Marked Regular");
+    row("no bold face", "Test Plain", true, false, "Test Plain Regular");
+    row("no bold italic face", "Test Plain", true, true, "Test Plain Italic");
+    row("odd italic", "Test Odd", false, true, QString::fromUtf8("Test Odd Itálico"));
+    row("odd bold italic", "Test Odd", true, true, QString::fromUtf8("Test Odd Ωmega"));
+    row("CFF bold", "Test Book", true, false, "Test Book Bold");
+    row("CFF, no italic face", "Test Book", false, true, "Test Book Regular");
+    row("full name", "Test Sans Bold Italic", false, false, "Test Sans Bold Italic");
+    row("full name, any case", "test sans light italic", false, false, "Test Sans Light Italic");
+    row("full name keeps its face", "Test Sans Italic", true, false, "Test Sans Italic");
+    row("unknown name: Qt's matching", "Testsprache", false, false, "Test Lingua Regular");
+    row("instance", "Test Vary", false, false, "Test Vary Regular", "Regular");
+    row("bold instance", "Test Vary", true, false, "Test Vary Regular", "Bold");
+    row("light instance", "Test Vary Light", false, false, "Test Vary Regular", "Light");
+    row("bold condensed instance", "Test Vary Condensed", true, false, "Test Vary Regular",
+        "Bold Condensed");
+}
+
+void TestLinuxFontService::makeFont()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    QFETCH(QString, file);
+    QFETCH(QString, instance);
+
+    const QFont font = m_fonts.makeFont(name, bold, italic);
+    QCOMPARE(loadedName(font, 4), file);
+    if (!instance.isEmpty())
+        QCOMPARE(QFontInfo(font).styleName(), instance);
+}
+
+void TestLinuxFontService::synthesis_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<bool>("emboldened");
+    QTest::addColumn<bool>("slanted");
+
+    // Every test face has the same upright outlines, so only synthesis shows.
+    QTest::newRow("bold face") << "Test Sans" << true << false << false << false;
+    QTest::newRow("italic face") << "Test Sans" << false << true << false << false;
+    QTest::newRow("bold of a family without one") << "Test Plain" << true << false << true << false;
+    QTest::newRow("bold of a light family") << "Test Sans Light" << true << false << true << false;
+    QTest::newRow("italic of a family without one") << "Test Book" << false << true << false << true;
+}
+
+void TestLinuxFontService::synthesis()
+{
+    QFETCH(QString, family);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    QFETCH(bool, emboldened);
+    QFETCH(bool, slanted);
+
+    const Ink plain = ink(m_fonts.makeFont(family, false, false));
+    const Ink styled = ink(m_fonts.makeFont(family, bold, italic));
+    QVERIFY(plain.total > 0);
+    QCOMPARE(styled.total > plain.total * 1.1, emboldened);
+    QCOMPARE(styled.lean - plain.lean >= 3, slanted);
+}
+
+void TestLinuxFontService::fontFiles()
+{
+    const QString font = extra("TestExtra.ttf");
+    const QString other = extra("TestLate.ttf");
+    QVERIFY(m_fonts.faces("Test Extra").isEmpty());
+    QVERIFY(!m_fonts.removeFontFile(font));
+    QVERIFY(!m_fonts.addFontFile(extra("Missing.ttf")));
+    QVERIFY(!m_fonts.removeFontFile(extra("Missing.ttf")));
+
+    QVERIFY(m_fonts.addFontFile(font));
+    QVERIFY(m_fonts.addFontFile(font));
+    QVERIFY(m_fonts.addFontFile(other));
+    QVERIFY(m_fonts.screenFamilies().contains("Test Extra"));
+    QCOMPARE(describe(m_fonts.faces("Test Extra")), QString("Regular:T:A"));
+    QCOMPARE(loadedName(m_fonts.makeFont("Test Extra", false, false), 4),
+             QString("Test Extra Regular"));
+
+    QVERIFY(m_fonts.removeFontFile(font));
+    QVERIFY(m_fonts.scalableFamilies().contains("Test Extra"));
+    QVERIFY(m_fonts.removeFontFile(font));
+    QVERIFY(!m_fonts.screenFamilies().contains("Test Extra"));
+    QVERIFY(!m_fonts.removeFontFile(font));
+    // Unloading one file leaves the others.
+    QCOMPARE(describe(m_fonts.faces("Test Late")), QString("Regular:T:A"));
+    QCOMPARE(loadedName(m_fonts.makeFont("Test Late", false, false), 4),
+             QString("Test Late Regular"));
+    QVERIFY(m_fonts.removeFontFile(other));
+    QVERIFY(m_fonts.faces("Test Late").isEmpty());
+}
+
+void TestLinuxFontService::broadcastFontChange()
+{
+    const QString installed = m_root + "/fonts/TestLate.ttf";
+    QSignalSpy changed(&m_fonts, &FontService::fontsChanged);
+    QVERIFY(m_fonts.addFontFile(extra("TestExtra.ttf")));
+    QVERIFY(!m_fonts.screenFamilies().contains("Test Late"));
+
+    QVERIFY(QFile::copy(extra("TestLate.ttf"), installed));
+    m_fonts.broadcastFontChange();
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(m_fonts.screenFamilies().contains("Test Late"));
+    // A loaded file outlives the refresh, and still unloads.
+    QCOMPARE(describe(m_fonts.faces("Test Extra")), QString("Regular:T:A"));
+    QVERIFY(m_fonts.removeFontFile(extra("TestExtra.ttf")));
+    QVERIFY(m_fonts.faces("Test Extra").isEmpty());
+
+    QVERIFY(QFile::remove(installed));
+    m_fonts.broadcastFontChange();
+    QVERIFY(!m_fonts.screenFamilies().contains("Test Late"));
+}
+
+namespace {
+
+// fontconfig and Qt read their configuration at the first font call, so the
+// fonts and the configuration exist before the application does.
+bool writeTestFonts(const QString& root)
+{
+    const QString script = QStringLiteral(GLYPHARY_TEST_DATA_DIR "/make_test_fonts.py");
+    // The first interpreter that has fontTools: a per-user Python may lack it.
+    for (const QString& python : {QStringLiteral("/usr/bin/python3"), QStringLiteral("python3")}) {
+        QProcess probe;
+        probe.start(python, {"-c", "import fontTools"});
+        if (!probe.waitForFinished() || probe.exitCode() != 0)
+            continue;
+        QProcess make;
+        make.setProcessChannelMode(QProcess::ForwardedChannels);
+        make.start(python, {script, root});
+        if (!make.waitForFinished(120000) || make.exitStatus() != QProcess::NormalExit
+            || make.exitCode() != 0)
+            return false;
+        QFile conf(root + "/fonts.conf");
+        if (!conf.open(QIODevice::WriteOnly))
+            return false;
+        conf.write(QStringLiteral("<?xml version=\"1.0\"?>\n"
+                                  "<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+                                  "<fontconfig>\n  <dir>%1/fonts</dir>\n"
+                                  "  <cachedir>%1/cache</cachedir>\n</fontconfig>\n")
+                       .arg(root.toHtmlEscaped())
+                       .toUtf8());
+        return conf.flush();
+    }
+    std::fputs("No python3 with fontTools (python3-fonttools)\n", stderr);
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir root;
+    if (!root.isValid() || !writeTestFonts(root.path()))
+        return 1;
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(root.filePath("fonts.conf")));
+    QGuiApplication app(argc, argv);
+    TestLinuxFontService test(root.path());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_linuxfontservice.moc"

@@ -1,0 +1,67 @@
+// The font backend over whatever fonts this machine has: every family is
+// listed once, and each of its styles comes back from makeFont as a face of
+// that family. Fonts are not ours to fix, so odd ones are reported, not failed.
+#include "platform/linux/LinuxFontService.h"
+
+#include "SfntNames.h"
+
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+// As fontconfig compares family names: "Noto Sans NewTaiLue" is listed as
+// "Noto Sans New Tai Lue".
+QString key(QString name)
+{
+    name.removeIf([](QChar c) { return c.isSpace(); });
+    return name.toCaseFolded();
+}
+
+}  // namespace
+
+class TestMachineFonts : public QObject {
+    Q_OBJECT
+private slots:
+    void everyStyleResolvesInItsFamily();
+};
+
+void TestMachineFonts::everyStyleResolvesInItsFamily()
+{
+    LinuxFontService fonts;
+    const QStringList families = fonts.screenFamilies();
+    QSet<QString> listed;
+    QStringList exceptions;
+    int unreadable = 0;
+    for (const QString& family : families) {
+        QVERIFY2(!listed.contains(key(family)), qPrintable(family));
+        listed.insert(key(family));
+        QStringList styles;
+        for (const FontFace& face : fonts.faces(family))
+            styles << face.styleName;
+        QVERIFY2(!styles.isEmpty(), qPrintable(family));
+        for (const char* style : {"Regular", "Bold", "Italic", "Bold Italic"}) {
+            const QString wanted = QLatin1String(style);
+            const QFont font = fonts.makeFont(family, wanted.startsWith("Bold"),
+                                              wanted.endsWith("Italic"));
+            const QString loadedFamily = loadedName(font, 1);
+            const QString loadedStyle = loadedName(font, 2);
+            if (loadedFamily.isEmpty())
+                ++unreadable;  // no SFNT names to check by
+            else if (key(loadedFamily) != key(family))
+                exceptions << family + " " + wanted + ": got " + loadedFamily + " " + loadedStyle;
+            else if (styles.contains(wanted) && loadedStyle != wanted)
+                exceptions << family + " " + wanted + ": got style " + loadedStyle;
+        }
+    }
+    for (const QString& family : fonts.scalableFamilies())
+        QVERIFY2(listed.contains(key(family)), qPrintable(family));
+    qInfo("%lld families, %d styles without SFNT names, %lld exceptions",
+          static_cast<long long>(families.size()), unreadable,
+          static_cast<long long>(exceptions.size()));
+    for (const QString& exception : exceptions)
+        qInfo("%s", qPrintable(exception));
+}
+
+QTEST_MAIN(TestMachineFonts)
+#include "tst_linuxfontservice_machine.moc"
