@@ -451,11 +451,22 @@ void TestMainWindow::paging()
     QFETCH(int, start);
     QFETCH(int, key);
     QFETCH(QString, expected);
-    Window w(standardFonts);
+    // Enough selected families to make the page taller than a few screenfuls,
+    // whether or not it has been painted yet.
+    Window w([](FakePlatform& fake) {
+        QStringList names;
+        for (int i = 0; i < 100; ++i) {
+            names.append(QStringLiteral("Family %1").arg(i));
+            fake.fonts.addTrueTypeFamily(names.last());
+        }
+        fake.printer.setTypefaces(names);
+    });
     w.start();
+    w.find<QAbstractButton>("cmdSelectAll")->click();
     w.frmMain->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.frmMain.get()));
     w.choosePage("tabShowAll");
+    QCoreApplication::processEvents();
     auto* size = w.find<QSpinBox>("spnSelected");
     size->setFocus();
     auto* box = w.find<QScrollArea>("ScrollBox1");
