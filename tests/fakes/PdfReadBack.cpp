@@ -57,16 +57,6 @@ PdfReadBack::PdfReadBack(const QString& path)
     }
 }
 
-QStringList PdfReadBack::textOf(int page) const
-{
-    QStringList result;
-    for (const Word& word : words) {
-        if (word.page == page)
-            result.append(word.text);
-    }
-    return result;
-}
-
 const PdfReadBack::Word* PdfReadBack::find(const QString& text, int page) const
 {
     for (const Word& word : words) {

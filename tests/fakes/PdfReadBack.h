@@ -24,8 +24,6 @@ struct PdfReadBack {
     };
     QList<Font> fonts;
 
-    // Words in reading order of one page.
-    QStringList textOf(int page) const;
     // The first word equal to text, or nullptr.
     const Word* find(const QString& text, int page = -1) const;
 };

@@ -6,13 +6,12 @@
 #include <QRect>
 #include <QString>
 
-// One drawing call as the canvas received it.
+// One drawing call with the font and pen in force.
 struct CanvasOp {
-    enum Kind { Font, Text, Block, Pen, Line };
+    enum Kind { Text, Block, Line };
 
     Kind kind = Text;
     QString text;
-    // The font in use; a Font op carries the font it sets.
     QString family;
     double pointSize = 0;
     bool bold = false;
@@ -23,23 +22,21 @@ struct CanvasOp {
     int y2 = 0;
     int penWidth = 0;
     QRect rect;
-    bool wordWrap = false;
 };
 
-// A printed document: the calls between its begin and its end or abort.
+// A document: the calls between its begin and its end or abort.
 struct RecordedDoc {
     enum State { Open, Ended, Aborted };
 
     State state = Open;
     QList<CanvasOp> ops;
 
-    QStringList texts() const;
     // The first text op drawing exactly this string, or nullptr.
     const CanvasOp* find(const QString& text) const;
 };
 
-// A canvas that records every call at a chosen resolution. Widths are
-// deterministic: every character advances half an em.
+// Records every call at a chosen resolution. Widths are deterministic: every
+// character advances half an em.
 class RecordingCanvas : public Canvas {
 public:
     explicit RecordingCanvas(int dpiX = 600, int dpiY = 600);
@@ -47,30 +44,22 @@ public:
     void setFont(const QString& family, double pointSize, bool bold, bool italic) override;
     void textOut(int x, int y, const QString& text) override;
     int textWidth(const QString& text) override;
+    // Records the block; one line high.
     int drawText(const QRect& rect, const QString& text, bool wordWrap) override;
     void setPenWidth(int width) override;
     void line(int x1, int y1, int x2, int y2) override;
 
-    // Document bounds, driven by a fake printer.
-    void beginDoc();
-    void endDoc();
-    void abortDoc();
-    bool docOpen() const;
-
     int dpiX() const { return dpiX_; }
     int dpiY() const { return dpiY_; }
-    int charAdvance() const;
-    int emHeight() const;
 
+    // Document bounds, driven by a fake printer.
     QList<RecordedDoc> docs;
-    // Calls made while no document was open.
-    QList<CanvasOp> strayOps;
+    bool docOpen() const { return !docs.isEmpty() && docs.last().state == RecordedDoc::Open; }
 
 private:
-    void record(const CanvasOp& op);
+    void record(CanvasOp op);
 
     int dpiX_;
     int dpiY_;
     CanvasOp font_;
-    int penWidth_ = 1;
 };

@@ -6,160 +6,102 @@
 #include "printing/PrintHost.h"
 #include "printing/PrintProgress.h"
 
-#include <QStringList>
-
 #include <functional>
+#include <stdexcept>
 
-// A printer whose documents land on a recording canvas.
+// A printer whose documents land on a recording canvas; every call is logged,
+// and a document call out of turn is logged as "misuse".
 class RecordingPrinter : public PrinterService {
 public:
-    explicit RecordingPrinter(int dpiX = 300, int dpiY = 300)
-        : canvas_(dpiX, dpiY)
-    {
-    }
+    explicit RecordingPrinter(int dpiX = 300, int dpiY = 300) : canvas_(dpiX, dpiY) {}
 
-    QStringList printers() override { return {QStringLiteral("One"), QStringLiteral("Two")}; }
-    int currentIndex() override { return current; }
-    void setCurrentIndex(int index) override { current = index; }
+    QStringList printers() override { return {}; }
+    int currentIndex() override { return 0; }
+    void setCurrentIndex(int) override {}
     QStringList typefaces() override { return {}; }
-    bool printSetupDialog(QWidget*) override
-    {
-        ++setupDialogs;
-        current = indexAfterSetup;
-        return true;
-    }
-    void beginRun() override { events.append(QStringLiteral("run")); }
-    void endRun() override { events.append(QStringLiteral("endRun")); }
+    bool printSetupDialog(QWidget*) override { return log("setup"); }
+    void beginRun() override { log("run"); }
+    void endRun() override { log("endRun"); }
     void beginDoc() override
     {
-        if (canvas_.docOpen())
-            misuse.append(QStringLiteral("begin while open"));
-        events.append(QStringLiteral("begin"));
-        canvas_.beginDoc();
-        if (failOnBegin > 0 && --failOnBegin == 0)
+        log(docOpen() ? "misuse" : "begin");
+        canvas_.docs.append(RecordedDoc{});
+        if (--failOnBegin == 0)
             throw std::runtime_error("printer gone");
     }
-    void endDoc() override
-    {
-        if (!canvas_.docOpen())
-            misuse.append(QStringLiteral("end while closed"));
-        events.append(QStringLiteral("end"));
-        canvas_.endDoc();
-    }
-    void abortDoc() override
-    {
-        if (!canvas_.docOpen())
-            misuse.append(QStringLiteral("abort while closed"));
-        events.append(QStringLiteral("abort"));
-        canvas_.abortDoc();
-    }
+    void endDoc() override { close("end", RecordedDoc::Ended); }
+    void abortDoc() override { close("abort", RecordedDoc::Aborted); }
     bool docOpen() const override { return canvas_.docOpen(); }
     int dpiX() override { return canvas_.dpiX(); }
     int dpiY() override { return canvas_.dpiY(); }
     Canvas& canvas() override { return canvas_; }
 
-    RecordingCanvas& recorder() { return canvas_; }
     QList<RecordedDoc>& docs() { return canvas_.docs; }
 
-    int current = 0;
-    int indexAfterSetup = 0;
-    int setupDialogs = 0;
     int failOnBegin = 0;  // the n-th beginDoc throws after opening its document
     QStringList events;
-    QStringList misuse;
 
 private:
+    bool log(const char* event)
+    {
+        events.append(QString::fromLatin1(event));
+        return true;
+    }
+    void close(const char* event, RecordedDoc::State state)
+    {
+        log(docOpen() ? event : "misuse");
+        if (docOpen())
+            canvas_.docs.last().state = state;
+    }
+
     RecordingCanvas canvas_;
 };
 
-// The window as the job sees it.
+// The window as the job sees it: families F00, F01, ...
 class FakeHost : public PrintHost {
 public:
-    struct Entry {
-        QString name;
-        bool selected;
-    };
-
-    int fontCount() override { return int(fonts.size()); }
-    QString fontName(int index) override { return fonts.at(index).name; }
-    bool fontSelected(int index) override { return fonts.at(index).selected; }
-    int selectedCount() override
-    {
-        int n = 0;
-        for (const Entry& e : fonts)
-            n += e.selected ? 1 : 0;
-        return n;
-    }
+    int fontCount() override { return int(selected.size()); }
+    QString fontName(int index) override { return QStringLiteral("F%1").arg(index, 2, 10, QLatin1Char('0')); }
+    bool fontSelected(int index) override { return selected.at(index); }
+    int selectedCount() override { return int(selected.count(true)); }
     PrintOptions options() override { return opts; }
-    QString headingFontName() override { return heading; }
+    QString headingFontName() override { return QStringLiteral("Heading"); }
     QString sampleText() override { return sample; }
-    QString sampleTitle() override { return title; }
-    QStringList chartLines() override
-    {
-        return {QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), QStringLiteral("abcdefghijklmnopqrstuvwxyz"),
-                sample};
-    }
+    QString sampleTitle() override { return QStringLiteral("Title"); }
+    QStringList chartLines() override { return {QStringLiteral("ABC"), QStringLiteral("abc"), sample}; }
     void processEvents() override
     {
-        ++pumps;
         if (onPump)
-            onPump(pumps);
+            onPump(++pumps);
     }
-    void refillFontList() override { ++refills; }
+    void refillFontList() override {}
 
-    // n families named F00, F01, ...; the first `selected` of them selected.
-    void setFamilies(int n, int selected)
+    // n entries, the first k of them selected.
+    void setFamilies(int n, int k)
     {
-        fonts.clear();
+        selected.clear();
         for (int i = 0; i < n; ++i)
-            fonts.append({QStringLiteral("F%1").arg(i, 2, 10, QLatin1Char('0')), i < selected});
+            selected.append(i < k);
     }
 
-    QList<Entry> fonts;
+    QList<bool> selected;
     PrintOptions opts;
-    QString heading = QStringLiteral("Heading");
     QString sample = QStringLiteral("The quick brown fox jumps over the lazy dog.");
-    QString title = QStringLiteral("Title");
     int pumps = 0;
-    int refills = 0;
     std::function<void(int pump)> onPump;
 };
 
-class FakeProgress : public PrintProgress {
+// Progress captions and message boxes in one log, in the order they appear.
+class ProgressLog : public PrintProgress, public MessageBoxes {
 public:
-    void setSelectedCaption(const QString& text) override { log.append(QStringLiteral("selected ") + text); }
+    void setSelectedCaption(const QString& text) override { log.append(text); }
     void setPrintedCaption(const QString& text) override { log.append(text); }
-    void showProgress() override
-    {
-        if (!visible)
-            log.append(QStringLiteral("show"));
-        visible = true;
-    }
-    void hideProgress() override
-    {
-        log.append(QStringLiteral("hide"));
-        visible = false;
-    }
+    void showProgress() override { log.append(QStringLiteral("show")); }
+    void hideProgress() override { log.append(QStringLiteral("hide")); }
+    void error(QWidget*, const QString& text) override { log.append(QStringLiteral("error: ") + text); }
+    void warning(QWidget*, const QString&) override {}
+    void information(QWidget*, const QString&) override {}
+    bool confirm(QWidget*, const QString&) override { return false; }
 
     QStringList log;
-    bool visible = false;
-};
-
-class LoggingMessages : public MessageBoxes {
-public:
-    explicit LoggingMessages(QStringList& log)
-        : log_(log)
-    {
-    }
-    void error(QWidget*, const QString& text) override { log_.append(QStringLiteral("error ") + text); }
-    void warning(QWidget*, const QString& text) override { log_.append(QStringLiteral("warning ") + text); }
-    void information(QWidget*, const QString& text) override { log_.append(QStringLiteral("info ") + text); }
-    bool confirm(QWidget*, const QString& text) override
-    {
-        log_.append(QStringLiteral("confirm ") + text);
-        return false;
-    }
-
-private:
-    QStringList& log_;
 };
