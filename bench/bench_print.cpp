@@ -100,8 +100,8 @@ void BM_OneLineSheets(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK(BM_ThreeLineSheets)->Unit(benchmark::kSecond)->Iterations(3);
-BENCHMARK(BM_OneLineSheets)->Unit(benchmark::kSecond)->Iterations(3);
+BENCHMARK(BM_ThreeLineSheets)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_OneLineSheets)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
 
 int main(int argc, char** argv)
 {
