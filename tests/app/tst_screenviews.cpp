@@ -3,7 +3,9 @@
 #include "app/TfrmSplash.h"
 #include "fakes/FakePlatform.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,14 +16,14 @@
 #include <QTableWidget>
 #include <QTest>
 
-using CharSet = FontFace::CharSet;
-
 namespace {
+
+using Box = FakeMessageBoxes::Box;
 
 struct Window {
     Window()
     {
-        fake.fonts.addFamily("Symbols", {{"Regular", true, false, CharSet::Symbol}});
+        fake.fonts.addFamily("Symbols", {{"Regular", true, false, FontFace::CharSet::Symbol}});
         for (const char* family : {"Book", "Mono", "Sans"})
             fake.fonts.addTrueTypeFamily(family);
         fake.printer.setTypefaces({"Book", "Mono", "Resident", "Sans", "Symbols"});
@@ -35,11 +37,8 @@ struct Window {
     }
     template <typename T>
     T* find(const char* name) const { return frmMain->findChild<T*>(name); }
-    void choosePage(const char* name)
-    {
-        auto* tabs = find<QTabWidget>("PageControl1");
-        tabs->tabBar()->setCurrentIndex(tabs->indexOf(find<QWidget>(name)));
-    }
+    QString ini() const { return fake.platform.appFolder + "GLYPHARY.INI"; }
+    QString& stored(const char* key) { return fake.ini.files[ini()][QStringLiteral("glyphary/") + key]; }
 
     FakePlatform fake;
     std::unique_ptr<TfrmMain> frmMain;
@@ -58,6 +57,12 @@ private slots:
     void fontMap();
     void startUp_data();
     void startUp();
+    void paragraphSurvivesRestart_data();
+    void paragraphSurvivesRestart();
+    void paragraphInputLimit_data();
+    void paragraphInputLimit();
+    void headingFontQuestion_data();
+    void headingFontQuestion();
 };
 
 void TestScreenViews::sizeHandlersIgnoreOutOfRange_data()
@@ -65,7 +70,6 @@ void TestScreenViews::sizeHandlersIgnoreOutOfRange_data()
     QTest::addColumn<bool>("large");  // spnLargeSample, else spnPointSize
     QTest::addColumn<int>("value");
     QTest::addColumn<bool>("applied");
-    QTest::newRow("sample 4") << false << 4 << true;
     QTest::newRow("sample 20") << false << 20 << true;
     QTest::newRow("sample 0") << false << 0 << false;
     QTest::newRow("sample 21") << false << 21 << false;
@@ -94,8 +98,8 @@ void TestScreenViews::showAllHeights()
     auto* box = w.find<QWidget>("pbxSelected");
     // Four drawn families at 60 points; the printer-resident one takes no room.
     const int height = 5 + 4 * (14 + 104) + 14;
-    for (int ignored : {0, 61})
-        w.frmMain->spnSelectedChange(ignored);
+    w.frmMain->spnSelectedChange(0);
+    w.frmMain->spnSelectedChange(61);
     QCOMPARE(box->height(), 4875);
     w.find<QSpinBox>("spnSelected")->setValue(60);
     QCOMPARE(box->height(), int(height * 1.01));
@@ -110,7 +114,6 @@ void TestScreenViews::fontMap_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("panel");
     QTest::addColumn<int>("panelSize");
-
     QTest::newRow("entering shows A") << "Book" << "" << "Current Character:  65  A" << "A" << 30;
     QTest::newRow("one ampersand") << "Book" << "0,6" << "Current Character:  38  &" << "&" << 30;
     QTest::newRow("blank") << "Book" << "0,0" << "Current Character:  32   " << " " << 30;
@@ -133,7 +136,8 @@ void TestScreenViews::fontMap()
     fonts->setCurrentItem(fonts->findItems(family, Qt::MatchExactly).first());
     auto* bold = w.find<QCheckBox>("chkGridBold");
     bold->setChecked(true);
-    w.choosePage("tabFontMap");
+    auto* tabs = w.find<QTabWidget>("PageControl1");
+    tabs->tabBar()->setCurrentIndex(tabs->indexOf(w.find<QWidget>("tabFontMap")));
     QVERIFY(!bold->isChecked());
 
     auto* grid = w.find<QTableWidget>("grdFontMap");
@@ -166,25 +170,115 @@ void TestScreenViews::startUp()
 {
     QFETCH(bool, writable);
     Window w;
-    const QString ini = w.fake.platform.appFolder + "GLYPHARY.INI";
     if (!writable)
-        w.fake.ini.readOnly.append(ini);
+        w.fake.ini.readOnly.append(w.ini());
     static_cast<GlyApplication*>(qApp)->setErrorReport(w.fake.messages, w.fake.platform.appFolder + "log");
     QPointer<TfrmSplash> splash = new TfrmSplash(w.fake.fonts, w.fake.screen);
     w.frmMain->setSplash(splash);
     w.start();
     QTest::qWait(1);
 
-    QCOMPARE(w.fake.ini.writes.size(), writable ? 15 : 0);
-    QList<FakeMessageBoxes::Box> reported;
+    QStringList keys;
+    for (const QString& write : std::as_const(w.fake.ini.writes))
+        keys.append(write.section(u'=', 0, 0).section(u'/', 1));
+    const QString order("Def8 Def9 Def10 Def11 Def12 Def14 Def16 Def18 Def24 Def36 Def48 Def60 DefSample ParaText HeadingFont");
+    QCOMPARE(keys, writable ? order.split(u' ') : QStringList());
+    QList<Box> reported;
     if (!writable)
-        reported.append({"error", "Unable to write to " + ini});
+        reported.append({"error", "Unable to write to " + w.ini()});
     QCOMPARE(w.fake.messages.boxes, reported);
     // Either way the window goes on with the default texts and the first family.
     QCOMPARE(w.find<QLineEdit>("txtSample")->text(), "The quick brown fox jumps over the lazy dog.");
+    QCOMPARE(w.find<QPlainTextEdit>("txtPara")->toPlainText().size(), 502);
     QCOMPARE(w.frmMain->HeadingFontName, "Arial");
     QCOMPARE(w.find<QLabel>("lblSample")->text(), "Sample: Book");
     QVERIFY(!splash);
+}
+
+void TestScreenViews::paragraphSurvivesRestart_data()
+{
+    QTest::addColumn<QString>("paragraph");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("plain") << "One line." << "One line.";
+    QTest::newRow("line breaks and escapes") << "One\n\nTwo \\n\n" << "One\\n\\nTwo \\\\n\\n";
+    QTest::newRow("full memo") << QString(599, u'x') + u'\n' << QString(599, u'x') + "\\n";
+}
+
+void TestScreenViews::paragraphSurvivesRestart()
+{
+    QFETCH(QString, paragraph);
+    QFETCH(QString, stored);
+    Window first;
+    first.start();
+    first.find<QLineEdit>("txt8Pt")->setText("8 \\ \"8\"");
+    first.find<QPlainTextEdit>("txtPara")->setPlainText(paragraph);
+    first.frmMain->cmdSaveTextClick();
+    QCOMPARE(first.stored("paratext"), stored);
+    QCOMPARE(first.stored("def8"), "8 \\ \"8\"");
+
+    Window second;
+    second.fake.ini.files[second.ini()] = first.fake.ini.files[first.ini()];
+    second.start();
+    QCOMPARE(second.find<QPlainTextEdit>("txtPara")->toPlainText(), paragraph);
+}
+
+void TestScreenViews::paragraphInputLimit_data()
+{
+    QTest::addColumn<int>("loaded");  // length of the stored text, all "a"
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("pasted");  // empty: "bcd" is typed
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("typing up to the limit") << 598 << 598 << "" << QString(598, u'a') + "bc";
+    QTest::newRow("paste cut where it ends") << 595 << 0 << "0123\n56789" << "0123\n" + QString(595, u'a');
+    QTest::newRow("longer text loads whole, takes nothing") << 700 << 700 << "more" << QString(700, u'a');
+}
+
+void TestScreenViews::paragraphInputLimit()
+{
+    QFETCH(int, loaded);
+    QFETCH(int, cursor);
+    QFETCH(QString, pasted);
+    QFETCH(QString, expected);
+    Window w;
+    w.stored("paratext") = QString(loaded, u'a');
+    w.start();
+    auto* memo = w.find<QPlainTextEdit>("txtPara");
+    QTextCursor c = memo->textCursor();
+    c.setPosition(cursor);
+    memo->setTextCursor(c);
+    if (pasted.isEmpty()) {
+        QTest::keyClicks(memo, "bcd");
+    } else {
+        QApplication::clipboard()->setText(pasted);
+        memo->paste();
+        QCOMPARE(memo->toPlainText(), expected);
+        // The cut belongs to the paste: one undo takes back both.
+        memo->undo();
+        expected = QString(loaded, u'a');
+    }
+    QCOMPARE(memo->toPlainText(), expected);
+}
+
+void TestScreenViews::headingFontQuestion_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Yes") << true << "Mono";
+    QTest::newRow("No") << false << "Arial";
+}
+
+void TestScreenViews::headingFontQuestion()
+{
+    QFETCH(bool, yes);
+    QFETCH(QString, expected);
+    Window w;
+    w.start();
+    w.find<QListWidget>("lstFonts")->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+    w.fake.messages.confirmAnswers = {yes};
+    w.frmMain->cmdHeadingFontClick();
+    QCOMPARE(w.fake.messages.boxes, (QList<Box>{{"confirm", "The current heading font is Arial.\nChange it to Mono?"}}));
+    QCOMPARE(w.frmMain->HeadingFontName, expected);
+    QCOMPARE(w.stored("headingfont"), expected);
 }
 
 int main(int argc, char** argv)

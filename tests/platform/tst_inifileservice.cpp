@@ -15,35 +15,32 @@ private slots:
     void failedWriteNamesTheFullPath();
 
 private:
-    QString fileWith(const QByteArray& content);
+    // A file with content; "<missing>" makes none.
+    QString fileWith(const QByteArray& content)
+    {
+        const QString path = dir_.filePath(QStringLiteral("f%1.ini").arg(++files_));
+        QFile f(path);
+        if (content != "<missing>" && (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size()))
+            qFatal("can't write %s", qPrintable(path));
+        return path;
+    }
 
     QTemporaryDir dir_;
     IniFileService ini_;
     int files_ = 0;
 };
 
-QString TestIniFileService::fileWith(const QByteArray& content)
-{
-    const QString path = dir_.filePath(QStringLiteral("f%1.ini").arg(++files_));
-    QFile f(path);
-    if (content != "<missing>" && (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size()))
-        qFatal("can't write %s", qPrintable(path));
-    return path;
-}
-
 void TestIniFileService::readString_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("key");  // in section "Glyphary"
     QTest::addColumn<QString>("expected");
-
     QTest::newRow("LF") << QByteArray("[Glyphary]\nDef8=eight\nDef9=nine") << "Def9" << "nine";
     QTest::newRow("CRLF") << QByteArray("[Glyphary]\r\nDef8=eight\r\n") << "Def8" << "eight";
     QTest::newRow("case and blanks") << QByteArray(" [ GLYPHARY ]\n  def8 \t=  a = b \t\n") << "Def8" << "a = b";
     QTest::newRow("missing key") << QByteArray("[Glyphary]\nDef8=x\n") << "Def9" << "<fallback>";
     QTest::newRow("missing file") << QByteArray("<missing>") << "Def8" << "<fallback>";
-    QTest::newRow("other section only")
-        << QByteArray("[Other]\nDef8=x\n[Glyphary]\nDef9=y\n") << "Def8" << "<fallback>";
+    QTest::newRow("other section") << QByteArray("[Other]\nDef8=x\n[Glyphary]\n") << "Def8" << "<fallback>";
     QTest::newRow("first of two same sections")
         << QByteArray("[Glyphary]\nDef8=x\n[glyphary]\nDef9=y\n") << "Def9" << "<fallback>";
     QTest::newRow("cut to 2047") << "[Glyphary]\nk=" + QByteArray(3000, 'x') << "k" << QString(2047, u'x');
@@ -54,8 +51,7 @@ void TestIniFileService::readString()
     QFETCH(QByteArray, content);
     QFETCH(QString, key);
     QFETCH(QString, expected);
-    QCOMPARE(ini_.readString(fileWith(content), QStringLiteral("Glyphary"), key, QStringLiteral("<fallback>")),
-             expected);
+    QCOMPARE(ini_.readString(fileWith(content), "Glyphary", key, "<fallback>"), expected);
 }
 
 void TestIniFileService::writeString_data()
@@ -63,7 +59,6 @@ void TestIniFileService::writeString_data()
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QStringList>("writes");  // section, key, value triples
     QTest::addColumn<QByteArray>("after");
-
     QTest::newRow("new file in write order")
         << QByteArray("<missing>") << QStringList{"G", "Def8", "a \\ \"b\"", "G", "Def9", "b", "G", "Def10", "c"}
         << QByteArray("[G]\nDef8=a \\ \"b\"\nDef9=b\nDef10=c\n");
@@ -80,7 +75,6 @@ void TestIniFileService::writeString()
     QFETCH(QByteArray, before);
     QFETCH(QStringList, writes);
     QFETCH(QByteArray, after);
-
     const QString path = fileWith(before);
     for (qsizetype i = 0; i + 2 < writes.size(); i += 3)
         ini_.writeString(path, writes[i], writes[i + 1], writes[i + 2]);
@@ -92,12 +86,12 @@ void TestIniFileService::writeString()
 void TestIniFileService::failedWriteNamesTheFullPath()
 {
     // Tests may run as root, whom permissions don't stop: a folder that is a file stops anyone.
-    const QString path = fileWith("x") + QStringLiteral("/GLYPHARY.INI");
+    const QString path = fileWith("x") + "/GLYPHARY.INI";
     try {
-        ini_.writeString(path, QStringLiteral("Glyphary"), QStringLiteral("Def8"), QStringLiteral("x"));
+        ini_.writeString(path, "Glyphary", "Def8", "x");
         QFAIL("the write reported success");
     } catch (const IniWriteError& e) {
-        QCOMPARE(QString::fromStdString(e.what()), QStringLiteral("Unable to write to ") + path);
+        QCOMPARE(QString::fromStdString(e.what()), "Unable to write to " + path);
     }
 }
 
