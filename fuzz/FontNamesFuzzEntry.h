@@ -1,0 +1,57 @@
+#pragma once
+
+// The name reader's fuzzing entry: the fuzz target runs it on generated
+// inputs, the tests on the seed corpus.
+
+#include "fontfiles/FontNameReader.h"
+
+#include <QBuffer>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace fontnames_fuzz {
+
+// What any result must satisfy, however odd the input: names are trimmed
+// single-byte text that fits the reader's buffer, and full names have at
+// least two characters.
+inline QString checkName(const QString& name, qsizetype minSize)
+{
+    if (name.size() < minSize || name.size() > 101)
+        return QStringLiteral("length %1").arg(name.size());
+    if (!name.isEmpty() && (name.front() == u' ' || name.back() == u' '))
+        return QStringLiteral("untrimmed");
+    for (QChar c : name) {
+        if (c.unicode() < 32)
+            return QStringLiteral("control character");
+    }
+    return {};
+}
+
+// Reads the names of one in-memory file; returns what is wrong with them,
+// empty when nothing is.
+inline QString readAndCheck(const uint8_t* data, size_t size)
+{
+    const QString fileName = QStringLiteral("fuzz.ttf");
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return QStringLiteral("cannot open the buffer");
+    QList<QPair<QString, FontFileEntry>> pairs;
+    ReadFontNames(buffer, fileName, pairs);
+
+    if (pairs.size() > 100)
+        return QStringLiteral("%1 pairs").arg(pairs.size());
+    for (const auto& [full, entry] : pairs) {
+        QString fault = checkName(full, 2);
+        if (fault.isEmpty())
+            fault = checkName(entry.FamilyName, 0);
+        if (fault.isEmpty() && entry.FileName != fileName)
+            fault = QStringLiteral("file name %1").arg(entry.FileName);
+        if (!fault.isEmpty())
+            return full + QStringLiteral(": ") + fault;
+    }
+    return {};
+}
+
+} // namespace fontnames_fuzz

@@ -1,0 +1,154 @@
+#include "fontfiles/FontNameReader.h"
+
+#include "catalogue/AnsiCodePage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int kOffsetTableSize = 12;
+constexpr int kTableRecordSize = 16;
+constexpr int kNameHeaderSize = 6;
+constexpr int kNameRecordSize = 12;
+constexpr int kMaxNameRecords = 100;
+constexpr int kNameBufferSize = 101;
+
+constexpr quint16 kFamilyNameId = 1;
+constexpr quint16 kFullNameId = 4;
+
+quint16 be16(const uchar* p)
+{
+    return quint16(p[0] << 8 | p[1]);
+}
+
+quint32 be32(const uchar* p)
+{
+    return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3];
+}
+
+// Every read goes through here so that nothing past the end of the file is
+// ever taken for data: a short read fails as a whole.
+class FontBytes {
+public:
+    explicit FontBytes(QIODevice& device)
+        : m_device(device)
+        , m_size(device.size())
+    {
+    }
+
+    bool read(qint64 pos, uchar* buffer, qint64 count)
+    {
+        if (count == 0)
+            return true;
+        if (pos + count > m_size)
+            return false;
+        // Each seek costs a system call even when it goes nowhere.
+        if (m_device.pos() != pos && !m_device.seek(pos))
+            return false;
+        return m_device.read(reinterpret_cast<char*>(buffer), count) == count;
+    }
+
+private:
+    QIODevice& m_device;
+    qint64 m_size;
+};
+
+QString nameText(const uchar* bytes, int count)
+{
+    QString text;
+    text.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        if (bytes[i] >= 32)
+            text += ansiChar(bytes[i]);
+    }
+    // Only spaces can remain at either end once control bytes are gone;
+    // QString::trimmed() would also strip U+00A0 and U+0085, which are names'
+    // own characters here.
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.sliced(first, last - first);
+}
+
+} // namespace
+
+void ReadFontNames(QIODevice& font, const QString& fileName,
+                   QList<QPair<QString, FontFileEntry>>& list)
+{
+    if (font.isSequential())
+        return;
+    FontBytes bytes(font);
+    uchar buffer[kTableRecordSize];
+
+    if (!bytes.read(0, buffer, kOffsetTableSize))
+        return;
+    const int numTables = be16(buffer + 4);
+    qint64 tableStart = -1;
+    for (int i = 0; i < numTables && tableStart < 0; ++i) {
+        if (!bytes.read(kOffsetTableSize + qint64(i) * kTableRecordSize, buffer, kTableRecordSize))
+            return;
+        if (std::memcmp(buffer, "name", 4) == 0)
+            tableStart = be32(buffer + 8); // all 32 bits: large CJK fonts keep it past 16 MiB
+    }
+    if (tableStart < 0 || !bytes.read(tableStart, buffer, kNameHeaderSize))
+        return;
+    const int recordCount = std::min<int>(be16(buffer + 2), kMaxNameRecords);
+    // Storage begins where stringOffset says; it lies right after the records
+    // only in format 0 tables laid out that way.
+    const qint64 storageStart = tableStart + be16(buffer + 4);
+
+    const qsizetype firstAppended = list.size();
+    bool familyFound = false;
+    bool fullFound = false;
+    FontFileEntry current;
+    for (int i = 0; i < recordCount && !(familyFound && fullFound); ++i) {
+        const qint64 recordStart = tableStart + kNameHeaderSize + qint64(i) * kNameRecordSize;
+        if (!bytes.read(recordStart, buffer, kNameRecordSize))
+            break;
+        const quint16 nameId = be16(buffer + 6);
+        if (nameId != kFamilyNameId && nameId != kFullNameId)
+            continue;
+        uchar string[kNameBufferSize];
+        const int length = std::min<int>(be16(buffer + 8), kNameBufferSize);
+        if (!bytes.read(storageStart + be16(buffer + 10), string, length))
+            break;
+        const QString text = nameText(string, length);
+
+        if (nameId == kFamilyNameId) {
+            current = FontFileEntry{text, fileName};
+            // Full names met before any family name take this file's family.
+            for (qsizetype k = firstAppended; k < list.size(); ++k)
+                list[k].second.FamilyName = text;
+            familyFound = true;
+        } else {
+            if (text.size() < 2)
+                break;
+            // Until a family name turns up, the full name stands in for it.
+            list.append({text, familyFound ? current : FontFileEntry{text, fileName}});
+            fullFound = true;
+        }
+    }
+}
+
+void ReadFontFileNames(const QString& folder, const QString& fileName,
+                       QList<QPair<QString, FontFileEntry>>& list)
+{
+    const QString path = QDir(folder).filePath(fileName);
+    // Opening a FIFO or device would block or read without end.
+    if (!QFileInfo(path).isFile())
+        return;
+    // A plain read-only open takes no lock: other readers and writers go on.
+    // Unbuffered, so only the structures asked for are read.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return;
+    ReadFontNames(file, fileName, list);
+}
