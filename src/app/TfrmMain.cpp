@@ -4,7 +4,7 @@
 #include "app/PageControl.h"
 #include "app/PaintBox.h"
 #include "app/TfrmSplash.h"
-#include "catalogue/AnsiCodePage.h"
+#include "platform/AnsiCodePage.h"
 #include "catalogue/SelectedFontsPainter.h"
 #include "platform/FontService.h"
 #include "platform/IniFiles.h"

@@ -1,6 +1,6 @@
 #include "catalogue/FontMap.h"
 
-#include "catalogue/AnsiCodePage.h"
+#include "platform/AnsiCodePage.h"
 #include "platform/FontService.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "fontfiles/FontNameReader.h"
 
-#include "catalogue/AnsiCodePage.h"
+#include "platform/AnsiCodePage.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "catalogue/AnsiCodePage.h"
+#include "platform/AnsiCodePage.h"
 
 #include <array>
 
