@@ -45,6 +45,13 @@ const QString HeadingFontDefault = QStringLiteral("Arial");
 
 constexpr QChar Escape = u'\\';
 
+// A pasted line break stays in a line edit, which shows it as a blank; an INI
+// value ends at a line break, so the value takes the blank.
+QString singleLine(QString text)
+{
+    return text.replace(u'\n', u' ').replace(u'\r', u' ');
+}
+
 }  // namespace
 
 SampleTextStore::SampleTextStore(IniFiles& ini, MessageBoxes& messages, QString iniPath,
@@ -87,7 +94,7 @@ void SampleTextStore::ShowDefaultTexts()
 void SampleTextStore::SaveSampleTexts()
 {
     for (size_t i = 0; i < LineKeys.size(); ++i)
-        ini_.writeString(iniPath_, Section, LineKeys[i], controls_.lines[i]->text());
+        ini_.writeString(iniPath_, Section, LineKeys[i], singleLine(controls_.lines[i]->text()));
     ini_.writeString(iniPath_, Section, ParagraphKey, escapeParagraph(controls_.paragraph->toPlainText()));
 }
 
