@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 class TestIniFileService : public QObject {
     Q_OBJECT
 
@@ -92,6 +94,12 @@ void TestIniFileService::failedWriteNamesTheFullPath()
         QFAIL("the write reported success");
     } catch (const IniWriteError& e) {
         QCOMPARE(QString::fromStdString(e.what()), "Unable to write to " + path);
+    }
+    // Written anew, a file that can't be read would lose its other lines.
+    if (geteuid() != 0) {
+        const QString unreadable = fileWith("[Glyphary]\nDef8=x\n");
+        QVERIFY(QFile::setPermissions(unreadable, QFile::WriteOwner));
+        QVERIFY_THROWS_EXCEPTION(IniWriteError, ini_.writeString(unreadable, "Glyphary", "Def9", "y"));
     }
 }
 

@@ -18,12 +18,17 @@ struct IniText {
     QStringList lines;  // without their line ends
 };
 
-IniText load(const QString& path)
+// Nothing when the file exists but can't be read: writing it anew would lose
+// every other line.
+std::optional<IniText> load(const QString& path)
 {
     IniText text;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (file.exists())
+            return std::nullopt;
         return text;
+    }
     QByteArray bytes = file.readAll();
     if (bytes.startsWith(kUtf8Bom)) {
         text.bom = kUtf8Bom;
@@ -137,14 +142,16 @@ bool IniFileService::fileExists(const QString& path)
 QString IniFileService::readString(const QString& path, const QString& section, const QString& key,
                                    const QString& fallback)
 {
-    const IniText text = load(path);
-    const Span span = findSection(text.lines, section);
+    const std::optional<IniText> text = load(path);
+    if (!text)
+        return fallback;
+    const Span span = findSection(text->lines, section);
     if (span.header < 0)
         return fallback;
-    const qsizetype at = findKey(text.lines, span, key);
+    const qsizetype at = findKey(text->lines, span, key);
     if (at < 0)
         return fallback;
-    const QString& line = text.lines[at];
+    const QString& line = text->lines[at];
     return cutValue(trimBlanks(QStringView(line).mid(line.indexOf(u'=') + 1)));
 }
 
@@ -162,7 +169,10 @@ void IniFileService::writeString(const QString& path, const QString& section, co
     if (info.exists() && !info.isWritable())
         failWrite(path);
 
-    IniText text = load(path);
+    std::optional<IniText> loaded = load(path);
+    if (!loaded)
+        failWrite(path);
+    IniText& text = *loaded;
     const QString entry = key + u'=' + value;
     const Span span = findSection(text.lines, section);
     if (span.header < 0) {
