@@ -7,8 +7,9 @@
 
 #include <algorithm>
 
+// No parent: the owner holds the limit by value, and a parent would delete it too.
 MemoTextLimit::MemoTextLimit(QPlainTextEdit* memo, int maxLength)
-    : QObject(memo), memo_(memo), maxLength_(maxLength), text_(memo->toPlainText())
+    : memo_(memo), maxLength_(maxLength), text_(memo->toPlainText())
 {
     connect(memo->document(), &QTextDocument::contentsChange, this, &MemoTextLimit::contentsChange);
 }
