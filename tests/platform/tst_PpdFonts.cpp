@@ -31,6 +31,11 @@ void tst_PpdFonts::families_data()
         << laser
         << QStringList{"AvantGarde", "Courier", "Helvetica-Narrow", "NewCenturySchlbk", "Symbol",
                        "Times", "ZapfChancery"};
+    QTest::newRow("abbreviated and compound styles")
+        << QByteArray("*Font Helvetica-Condensed-BoldObl: Standard \"(001.001)\" Standard ROM\n"
+                      "*Font Goudy-ExtraBold: Standard \"(001.001)\" Standard ROM\n"
+                      "*Font Goudy: Standard \"(001.001)\" Standard ROM\n")
+        << QStringList{"Helvetica-Condensed", "Goudy"};
     QTest::newRow("no font entries") << QByteArray("*PPD-Adobe: \"4.3\"\n*ModelName: \"Inkjet\"\n")
                                      << QStringList{};
     QTest::newRow("a hyphen that is part of the name")

@@ -8,8 +8,8 @@ namespace {
 QString familyOf(const QString& postScriptName)
 {
     static const QRegularExpression styleOnly(QStringLiteral(
-        "^(?:Roman|Regular|Normal|Book|Light|Medium|Demi|DemiBold|SemiBold|Bold|Heavy|Black|"
-        "Italic|Oblique|Inclined|Kursiv)+$"));
+        "^(?:Roman|Regular|Normal|Book|Light|Medium|Demi|DemiBold|SemiBold|Extra|Ultra|Bold|"
+        "Heavy|Black|Italic|Oblique|Obl|Inclined|Kursiv)+$"));
     const qsizetype dash = postScriptName.lastIndexOf(QLatin1Char('-'));
     if (dash > 0 && styleOnly.match(postScriptName.mid(dash + 1)).hasMatch())
         return postScriptName.left(dash);
