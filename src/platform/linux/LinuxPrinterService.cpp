@@ -252,6 +252,8 @@ void LinuxPrinterService::applyCurrentPrinter()
         // A laser printer's unprintable border; the sheets are laid out from here.
         printer_->setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
     } else {
+        // Left set, the PDF printer's file would take this printer's jobs.
+        printer_->setOutputFileName(QString());
         printer_->setOutputFormat(QPrinter::NativeFormat);
         printer_->setPrinterName(names_.at(current_));
     }
