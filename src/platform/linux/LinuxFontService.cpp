@@ -350,7 +350,7 @@ void LinuxFontService::Catalogue::add(Face face)
     }
     const qsizetype index = faces.size();
     for (const QString& name : face.fullNames)
-        fullNames.insert(fold(name), index);  // the first face with a name keeps it
+        fullNames.insert(fold(name), index);  // a name two faces share goes to the later
     family.faces.append(index);
     faces.append(std::move(face));
 }
