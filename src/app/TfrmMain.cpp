@@ -792,14 +792,8 @@ void TfrmMain::cmdSelectAllClick()
 
 namespace {
 
-constexpr int SampleSizeMin = 4;
-constexpr int SampleSizeMax = 20;
-constexpr int LargeSizeMin = 4;
-constexpr int LargeSizeMax = 60;
-constexpr int SelectedSizeMin = 4;
-constexpr int SelectedSizeMax = 60;
-
-bool inRange(int value, int low, int high) { return value >= low && value <= high; }
+// The design's range of the box, whoever supplies the value.
+bool inRange(int value, const QSpinBox* box) { return value >= box->minimum() && value <= box->maximum(); }
 
 // font at the size of model, which may be given in points or in pixels.
 QFont sizedLike(QFont font, const QFont& model)
@@ -861,7 +855,7 @@ QFont TfrmMain::styledFont(const QFont& current, const QString& family, bool bol
 
 void TfrmMain::spnPointSizeChange(int value)
 {
-    if (!inRange(value, SampleSizeMin, SampleSizeMax))
+    if (!inRange(value, spnPointSize))
         return;
     QFont font = memDispFont->font();
     font.setPointSize(value);
@@ -891,7 +885,7 @@ void TfrmMain::LargeSampleRefresh()
 
 void TfrmMain::spnLargeSampleChange(int value)
 {
-    if (!inRange(value, LargeSizeMin, LargeSizeMax))
+    if (!inRange(value, spnLargeSample))
         return;
     QFont font = memLargeSample->font();
     font.setPointSize(value);
@@ -948,7 +942,7 @@ void TfrmMain::setShowAllHeight(int height)
 void TfrmMain::pbxSelectedPaint(QPainter& painter)
 {
     const int size = spnSelected->value();
-    if (!inRange(size, SelectedSizeMin, SelectedSizeMax))
+    if (!inRange(size, spnSelected))
         return;
     const QRect area =
         painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : pbxSelected->rect();
@@ -957,7 +951,7 @@ void TfrmMain::pbxSelectedPaint(QPainter& painter)
 
 void TfrmMain::spnSelectedChange(int value)
 {
-    if (!inRange(value, SelectedSizeMin, SelectedSizeMax))
+    if (!inRange(value, spnSelected))
         return;
     pbxSelected->repaint();
     const int height = SelectedFontsPainter::height(platform_.screen.logicalDpiY(), value,
