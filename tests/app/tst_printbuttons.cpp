@@ -150,8 +150,11 @@ void tst_printbuttons::runIntoAFileTellsWhereItWent()
     w.fake.printer.runFile = QStringLiteral("/home/ann/Documents/Glyphary samples (2).pdf");
     w.click("cmdPrint");
     QVERIFY(w.frmPrinting->isVisible());
-    QCOMPARE(w.frmPrinting->lblSelected->text(), QStringLiteral("Glyphary samples (2).pdf"));
-    QCOMPARE(w.frmPrinting->lblPrinted->text(), QStringLiteral("in /home/ann/Documents"));
+    // Cut in the middle where it doesn't fit; the ends always show.
+    QVERIFY(w.frmPrinting->lblSelected->text().startsWith(QStringLiteral("Gly")));
+    QVERIFY(w.frmPrinting->lblSelected->text().endsWith(QStringLiteral("(2).pdf")));
+    QVERIFY(w.frmPrinting->lblPrinted->text().startsWith(QStringLiteral("in /")));
+    QVERIFY(w.frmPrinting->lblPrinted->text().endsWith(QStringLiteral("/Documents")));
     QCOMPARE(w.frmPrinting->lblPrinted->toolTip(), w.fake.printer.runFile);
     QCOMPARE(w.frmPrinting->cmdCancel->text(), QStringLiteral("&Close"));
     w.frmPrinting->cmdCancel->click();
