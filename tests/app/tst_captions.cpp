@@ -15,7 +15,8 @@ QString shownCaption(const QWidget* window)
 {
     const QString name = QCoreApplication::applicationName();
     QCoreApplication::setApplicationName(name + QStringLiteral(" probe"));
-    const bool displayNameSet = QGuiApplication::applicationDisplayName() != QCoreApplication::applicationName();
+    const bool displayNameSet =
+        QGuiApplication::applicationDisplayName() != QCoreApplication::applicationName();
     QCoreApplication::setApplicationName(name);
     const QString title = window->windowTitle();
     const QString displayName = QGuiApplication::applicationDisplayName();

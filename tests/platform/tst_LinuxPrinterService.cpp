@@ -63,7 +63,8 @@ void tst_LinuxPrinterService::everyRunWritesItsOwnFile_data()
     QTest::newRow("first runs") << QString() << QStringList{}
                                 << QStringList{"Glyphary samples.pdf", "Glyphary samples (2).pdf"};
     QTest::newRow("after earlier copies")
-        << QString() << QStringList{"Glyphary samples.pdf", "Glyphary samples (2).pdf", "Glyphary samples (4).pdf"}
+        << QString()
+        << QStringList{"Glyphary samples.pdf", "Glyphary samples (2).pdf", "Glyphary samples (4).pdf"}
         << QStringList{"Glyphary samples (3).pdf", "Glyphary samples (5).pdf"};
     QTest::newRow("chosen file written again") << QStringLiteral("mine.pdf") << QStringList{"mine.pdf"}
                                                << QStringList{"mine.pdf", "mine.pdf"};
@@ -132,6 +133,7 @@ void tst_LinuxPrinterService::unwritableFileIsReported()
     printer.beginDoc();
     QVERIFY_THROWS_EXCEPTION(PrinterError, printer.endDoc());
     QVERIFY(!printer.docOpen());
+    QVERIFY(printer.lastRunFile().isEmpty());
 }
 
 void tst_LinuxPrinterService::typefacesKeptUntilPrinterSetAgain()

@@ -75,7 +75,8 @@ void TestIniFileService::writeString_data()
         << QByteArray("[A]\nx=1\n\n[B]\ny=2") << QStringList{"A", "z", "3", "C", "w", "4"}
         << QByteArray("[A]\nx=1\nz=3\n\n[B]\ny=2\n[C]\nw=4\n");
     QTest::newRow("untouched lines keep their bytes")
-        << QByteArray("\xEF\xBB\xBF[Glyphary]\r\nDefSample=Caf\xE9 cr\xE8me\r\n ; \xFF\xFE odd\nHeadingFont=Arial")
+        << QByteArray("\xEF\xBB\xBF[Glyphary]\r\nDefSample=Caf\xE9 cr\xE8me\r\n ; \xFF\xFE odd\n"
+                      "HeadingFont=Arial")
         << QStringList{"Glyphary", "HeadingFont", QString::fromUtf8("Büro"), "Glyphary", "Def8", "x"}
         << QByteArray("\xEF\xBB\xBF[Glyphary]\r\nDefSample=Caf\xE9 cr\xE8me\r\n ; \xFF\xFE odd\n"
                       "HeadingFont=B\xC3\xBCro\r\nDef8=x\r\n");

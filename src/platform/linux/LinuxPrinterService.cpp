@@ -59,8 +59,8 @@ QString freeFileName(const QString& path)
     const QFileInfo info(path);
     const QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
     for (int copy = 2;; ++copy) {
-        const QString candidate =
-            info.dir().filePath(QStringLiteral("%1 (%2)%3").arg(info.completeBaseName()).arg(copy).arg(suffix));
+        const QString candidate = info.dir().filePath(
+            QStringLiteral("%1 (%2)%3").arg(info.completeBaseName()).arg(copy).arg(suffix));
         if (!QFileInfo::exists(candidate))
             return candidate;
     }
@@ -177,13 +177,20 @@ void LinuxPrinterService::endRun()
         const bool written = pdfPainter_->end();
         pdfPainter_.reset();
         if (!written)
-            throw PrinterError(QStringLiteral("Unable to write to %1").arg(std::exchange(runFile_, {})).toStdString());
+            failPdfWrite();
     }
 }
 
 QString LinuxPrinterService::lastRunFile() const
 {
     return runFile_;
+}
+
+void LinuxPrinterService::failPdfWrite()
+{
+    // The run wrote no file to tell of.
+    const QString file = std::exchange(runFile_, QString());
+    throw PrinterError(QStringLiteral("Unable to write to %1").arg(file).toStdString());
 }
 
 void LinuxPrinterService::beginDoc()
@@ -215,7 +222,7 @@ void LinuxPrinterService::endDoc()
             pdfPainter_ = std::make_unique<QPainter>();
             if (!pdfPainter_->begin(printer_.get())) {
                 pdfPainter_.reset();
-                throw PrinterError(QStringLiteral("Unable to write to %1").arg(std::exchange(runFile_, {})).toStdString());
+                failPdfWrite();
             }
         }
         page->replay(*pdfPainter_);

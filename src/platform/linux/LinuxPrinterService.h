@@ -50,6 +50,7 @@ public:
 
 private:
     bool pdfCurrent() const;
+    [[noreturn]] void failPdfWrite();
     void applyCurrentPrinter();
 
     FontService& fonts_;
