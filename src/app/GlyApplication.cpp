@@ -50,7 +50,13 @@ QStringList callStack()
 
 }  // namespace
 
-GlyApplication::GlyApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+GlyApplication::GlyApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    // The application's title names it to the desktop. It is no display name:
+    // Qt would append one to every caption ("Printing — Glyphary").
+    setApplicationName(QStringLiteral("Glyphary"));
+}
 
 void GlyApplication::setErrorReport(MessageBoxes& messages, const QString& logPath)
 {
