@@ -6,9 +6,10 @@
 class FontService;
 class MessageBoxes;
 
-// The application object, named "Glyphary". An exception that escapes an event handler is
-// reported instead of ending the program: its message goes into an error box,
-// and the time, the message and the call stack are appended to a log file.
+// The application object, named "Glyphary". An exception that escapes an
+// event handler is reported instead of ending the program: its message goes
+// into an error box, and the time, the message and the call stack are
+// appended to a log file.
 class GlyApplication : public QApplication {
     Q_OBJECT
 public:
