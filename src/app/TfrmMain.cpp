@@ -15,6 +15,8 @@
 #include "printing/PrintHost.h"
 #include "printing/PrintJob.h"
 #include "printing/TfrmPrinting.h"
+#include "settings/MainFormSettings.h"
+#include "settings/TPFormSettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -120,6 +122,8 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
 
     connectViews();
     connect(PageControl1, &PageControl::pageChanged, this, &TfrmMain::PageControl1Change);
+    // The saved option states and place come back before FormCreate.
+    new TPFormSettings(*this, MainFormSettings, platform_.settings, platform_.screen);
     // Key preview: the window sees every key before the focused control.
     qApp->installEventFilter(this);
 }
