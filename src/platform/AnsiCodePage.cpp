@@ -15,3 +15,8 @@ QChar ansiChar(unsigned char code)
         return QChar(High[code - 0x80]);
     return QChar(char16_t(code));
 }
+
+QChar fontChar(unsigned char code, bool symbolFont)
+{
+    return symbolFont ? QChar(char16_t(0xF000 + code)) : ansiChar(code);
+}

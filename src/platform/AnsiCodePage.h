@@ -5,3 +5,7 @@
 // The character that a byte of the Windows-1252 code page stands for: codes
 // 128 to 159 by that code page's table, every other code as Latin-1.
 QChar ansiChar(unsigned char code);
+
+// The character a font shows for a byte: a symbol font keeps its glyphs at
+// U+F000 + code, any other font reads the byte as Windows-1252.
+QChar fontChar(unsigned char code, bool symbolFont);

@@ -425,6 +425,7 @@ QFont LinuxFontService::makeFont(const QString& faceName, bool bold, bool italic
         QFont font(faceName);
         font.setBold(bold);
         font.setItalic(italic);
+        font.setStyleStrategy(QFont::NoFontMerging);
         return font;
     }
     // Qt groups faces by their first family name, so "Noto Sans" would also
@@ -436,6 +437,7 @@ QFont LinuxFontService::makeFont(const QString& faceName, bool bold, bool italic
     font.setWeight(static_cast<QFont::Weight>(bold ? std::max(face.weight, kBoldWeight)
                                                    : face.weight));
     font.setItalic(italic || face.italic);
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 

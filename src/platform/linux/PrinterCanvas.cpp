@@ -19,6 +19,7 @@ PrinterCanvas::PrinterCanvas(FontService& fonts, const QPaintDevice& device, int
 void PrinterCanvas::setFont(const QString& family, double pointSize, bool bold, bool italic)
 {
     font_ = fonts_.makeFont(family, bold, italic);
+    symbol_ = fonts_.symbolCharSet(family);
     font_.setPixelSize(std::max(1, static_cast<int>(std::lround(pointSize * dpiY_ / 72.0))));
     // Unhinted outlines: the widths measured here are the widths the page gets.
     font_.setHintingPreference(QFont::PreferNoHinting);
@@ -33,6 +34,11 @@ void PrinterCanvas::textOut(int x, int y, const QString& text)
     ops_.push_back({Op::Text, font_, QPointF(x, y + metrics.ascent()), {}, 0, text, {}, 0});
 }
 
+bool PrinterCanvas::symbolFont()
+{
+    return symbol_;
+}
+
 int PrinterCanvas::textWidth(const QString& text)
 {
     return QFontMetrics(font_, &device_).horizontalAdvance(text);
@@ -40,8 +46,10 @@ int PrinterCanvas::textWidth(const QString& text)
 
 int PrinterCanvas::drawText(const QRect& rect, const QString& text, bool wordWrap)
 {
-    const int flags = Qt::AlignLeft | Qt::AlignTop | (wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine);
-    ops_.push_back({Op::Block, font_, {}, rect, flags, text, {}, 0});
+    const int flags = Qt::AlignLeft | Qt::AlignTop | (wordWrap ? Qt::TextWordWrap : 0);
+    // A rectangle pushed past its bottom shows nothing; Qt would normalise it.
+    if (!rect.isEmpty())
+        ops_.push_back({Op::Block, font_, {}, rect, flags, text, {}, 0});
     return QFontMetrics(font_, &device_).boundingRect(rect, flags, text).height();
 }
 
