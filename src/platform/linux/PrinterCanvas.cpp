@@ -13,6 +13,7 @@ PrinterCanvas::PrinterCanvas(FontService& fonts, const QPaintDevice& device, int
     : fonts_(fonts)
     , device_(device)
     , dpiY_(dpiY)
+    , ascent_(QFontMetricsF(font_, &device_).ascent())
 {
 }
 
@@ -24,14 +25,14 @@ void PrinterCanvas::setFont(const QString& family, double pointSize, bool bold, 
     // Unhinted outlines: the widths measured here are the widths the page gets.
     font_.setHintingPreference(QFont::PreferNoHinting);
     font_.setKerning(false);
+    ascent_ = QFontMetricsF(font_, &device_).ascent();
 }
 
 void PrinterCanvas::textOut(int x, int y, const QString& text)
 {
     if (text.isEmpty())
         return;
-    const QFontMetricsF metrics(font_, &device_);
-    ops_.push_back({Op::Text, font_, QPointF(x, y + metrics.ascent()), {}, 0, text, {}, 0});
+    ops_.push_back({Op::Text, font_, QPointF(x, y + ascent_), {}, 0, text, {}, 0});
 }
 
 bool PrinterCanvas::symbolFont()

@@ -49,6 +49,7 @@ private:
     int dpiY_;
     QFont font_;
     bool symbol_ = false;
+    qreal ascent_;
     int penWidth_ = 1;
     std::vector<Op> ops_;
 };
