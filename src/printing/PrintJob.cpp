@@ -2,10 +2,10 @@
 
 #include "platform/MessageBoxes.h"
 #include "platform/PrinterService.h"
-#include "printing/PrintHost.h"
-#include "printing/PrintProgress.h"
 #include "printing/CharacterChart.h"
 #include "printing/FullPageSample.h"
+#include "printing/PrintHost.h"
+#include "printing/PrintProgress.h"
 #include "printing/PrintState.h"
 #include "printing/SampleSheets.h"
 #include "printing/SheetContext.h"

@@ -206,9 +206,7 @@ void tst_PdfSheets::familySheets_data()
     QTest::newRow("chart: last label") << 0 << "255" << QPoint(4050, 5550);
     QTest::newRow("chart: last character") << 0 << QString(QChar(0xFF)) << QPoint(4068, 5640);
     QTest::newRow("full page: 8 points") << 1 << "Eight" << QPoint(360, 420);
-    QTest::newRow("full page: 24 points") << 1 << "Twenty-four" << QPoint(360, 1542);
     QTest::newRow("full page: 60 points") << 1 << "Sixty" << QPoint(360, 2640);
-    QTest::newRow("full page: Normal") << 1 << "Normal" << QPoint(360, 3300);
     QTest::newRow("full page: Bold Italic block") << 1 << "Bold" << QPoint(360, 3822);
     QTest::newRow("full page: Extended Characters") << 1 << "Extended" << QPoint(360, 5388);
     QTest::newRow("full page: 223 starts the last line") << 1 << QString(QChar(0xDF)) << QPoint(360, 5922);

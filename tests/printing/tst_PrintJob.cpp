@@ -67,6 +67,12 @@ void tst_PrintJob::job_data()
     const QString full0 = QStringLiteral("Full Pages Printed: 0");
     const QString para0 = QStringLiteral("Text Paragraphs Printed: 0");
     const auto running = [](const char* kind, int n) { return QStringLiteral("%1 Printed: %2").arg(kind).arg(n); };
+    const auto pagesInOneRun = [](int pages) {
+        QStringList events{"run"};
+        for (int i = 0; i < pages; ++i)
+            events << "begin" << "end";
+        return events << "endRun";
+    };
 
     QTest::newRow("nothing chosen") << "BI" << 3 << 2 << 0 << QStringList{}
                                     << QStringList{"error: You have not selected any print options."}
@@ -76,8 +82,7 @@ void tst_PrintJob::job_data()
         << QStringList{"Fonts Selected: 2", "show", "hide", noSizes, "hide"} << "" << QStringList{};
     QTest::newRow("charts, full pages, paragraphs: a page each per family")
         << "cfPB" << 3 << 2 << 0
-        << QStringList{"run", "begin", "end", "begin", "end", "begin", "end", "begin", "end", "begin", "end",
-                       "begin", "end", "endRun"}
+        << pagesInOneRun(6)
         << QStringList{"Fonts Selected: 2", "show", chart0, running("Character Charts", 1),
                        running("Character Charts", 2), full0, running("Full Pages", 1), running("Full Pages", 2),
                        para0, running("Text Paragraphs", 1), running("Text Paragraphs", 2), "hide"}
@@ -86,9 +91,7 @@ void tst_PrintJob::job_data()
                        "F00 - Bold|9.0 point", "F01 - Bold|9.0 point"};
     QTest::newRow("all five kinds for three families, in order")
         << "socfP" << 4 << 3 << 0
-        << QStringList{"run", "begin", "end", "begin", "end", "begin", "end", "begin", "end", "begin", "end",
-                       "begin", "end", "begin", "end", "begin", "end", "begin", "end", "begin", "end",
-                       "begin", "end", "endRun"}
+        << pagesInOneRun(11)
         << QStringList{"Fonts Selected: 3", "show", zero, one, two, "Samples Printed: 3", zero, one, two,
                        "Samples Printed: 3", chart0, running("Character Charts", 1),
                        running("Character Charts", 2), running("Character Charts", 3), full0,
@@ -96,15 +99,14 @@ void tst_PrintJob::job_data()
                        running("Text Paragraphs", 1), running("Text Paragraphs", 2),
                        running("Text Paragraphs", 3), "hide"}
         << ""
-        << QStringList{"Title|F00",       "Title|F00",       "F00|33 !",       "F01|33 !",
-                       "F02|33 !",        "F00|Eight",       "F01|Eight",      "F02|Eight",
-                       "F00|9.0 point",   "F01|9.0 point",   "F02|9.0 point"};
+        << QStringList{"Title|F00", "Title|F00",  "F00|33 !",      "F01|33 !",      "F02|33 !",     "F00|Eight",
+                       "F01|Eight", "F02|Eight", "F00|9.0 point", "F01|9.0 point", "F02|9.0 point"};
     QTest::newRow("both sample kinds, then the size check")
-        << "sopI" << 3 << 2 << 0 << QStringList{"run", "begin", "end", "begin", "end", "endRun"}
+        << "sopI" << 3 << 2 << 0 << pagesInOneRun(2)
         << QStringList{"Fonts Selected: 2", "show", zero, one, two, zero, one, two, "hide", noSizes, "hide"}
         << " - Italic" << QStringList{"Title|F00", "Title|F00"};
     QTest::newRow("no family selected: heading pages")
-        << "soBI" << 3 << 0 << 0 << QStringList{"run", "begin", "end", "begin", "end", "endRun"}
+        << "soBI" << 3 << 0 << 0 << pagesInOneRun(2)
         << QStringList{"Fonts Selected: 0", "show", zero, zero, "hide"} << " - Bold Italic"
         << QStringList{"Title|", "Title|"};
     QTest::newRow("no family selected, per-family kinds: no blank page")
@@ -114,7 +116,7 @@ void tst_PrintJob::job_data()
         << "sop" << 6 << 5 << 2 << QStringList{"run", "begin", "abort", "endRun"}
         << QStringList{"Fonts Selected: 5", "show", zero, one, two, "hide"} << "" << QStringList{};
     QTest::newRow("cancel during the second chart: the first chart printed, the rest skipped")
-        << "cf" << 6 << 5 << 2 << QStringList{"run", "begin", "end", "begin", "end", "endRun"}
+        << "cf" << 6 << 5 << 2 << pagesInOneRun(2)
         << QStringList{"Fonts Selected: 5", "show", chart0, running("Character Charts", 1),
                        running("Character Charts", 2), "hide"}
         << "" << QStringList{"F00|33 !", "F01|33 !"};
