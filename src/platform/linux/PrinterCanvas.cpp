@@ -47,6 +47,9 @@ int PrinterCanvas::textWidth(const QString& text)
 
 int PrinterCanvas::drawText(const QRect& rect, const QString& text, bool wordWrap)
 {
+    // Qt lays out an empty text as one empty line; it takes no room here.
+    if (text.isEmpty())
+        return 0;
     const int flags = Qt::AlignLeft | Qt::AlignTop | (wordWrap ? Qt::TextWordWrap : 0);
     // A rectangle pushed past its bottom shows nothing; Qt would normalise it.
     if (!rect.isEmpty())
