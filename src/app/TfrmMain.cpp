@@ -273,6 +273,18 @@ QString TfrmMain::sampleText() const { return editTextPage_->txtSample->text(); 
 
 QString TfrmMain::sampleTitle() const { return editTextPage_->txtTitle->text(); }
 
+QString TfrmMain::paragraphText() const { return editTextPage_->txtPara->toPlainText(); }
+
+QStringList TfrmMain::sizeLineTexts() const
+{
+    const EditTextPage& p = *editTextPage_;
+    QStringList lines;
+    for (const QLineEdit* line : {p.txt8Pt, p.txt9Pt, p.txt10Pt, p.txt11Pt, p.txt12Pt, p.txt14Pt,
+                                  p.txt16Pt, p.txt18pt, p.txt24Pt, p.txt36pt, p.txt48Pt, p.txt60pt})
+        lines << line->text();
+    return lines;
+}
+
 SelectedFontsPainter::Page TfrmMain::selectedFontsPage() const
 {
     SelectedFontsPainter::Page page;

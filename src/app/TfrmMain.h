@@ -67,6 +67,9 @@ public:
     // What the pages read from each other, at the moment of use.
     QString sampleText() const;
     QString sampleTitle() const;
+    QString paragraphText() const;
+    // The Full Page sheet's twelve lines, 8 to 60 points.
+    QStringList sizeLineTexts() const;
     // The Show All page as the Main page's selection and sample boxes make it.
     SelectedFontsPainter::Page selectedFontsPage() const;
     void changeHeadingFont(const QString& face);
