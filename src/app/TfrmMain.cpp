@@ -74,7 +74,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     fontMapPage_ = new FontMapPage(platform_.fonts, d, designFont);
     showAllPage_ = new ShowAllPage(*this, platform_, d, designFont);
     editTextPage_ = new EditTextPage(platform_, d, HeadingFontName);
-    installPage_ = new InstallPage(d, designFont);
+    installPage_ = new InstallPage(platform_.fonts, d, designFont);
     PageControl1->addTab(mainPage_, QStringLiteral("&Main"));
     PageControl1->addTab(largeSamplePage_, QStringLiteral("&Large Sample"));
     PageControl1->addTab(fontMapPage_, QStringLiteral("F&ont Map"));
@@ -85,6 +85,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(133, 87);
 
+    connect(PageControl1, &PageControl::pageChanging, this, &TfrmMain::PageControl1Changing);
     connect(PageControl1, &PageControl::pageChanged, this, &TfrmMain::PageControl1Change);
     // Key preview: the window sees every key before the focused control.
     qApp->installEventFilter(this);
@@ -206,6 +207,7 @@ void TfrmMain::closeEvent(QCloseEvent* event)
 void TfrmMain::FormClose()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    installPage_->closePage();
     QApplication::restoreOverrideCursor();
 }
 
@@ -213,6 +215,24 @@ void TfrmMain::Exit1Click() { close(); }
 
 // ---------------------------------------------------------------------------
 // Pages and keys
+
+void TfrmMain::PageControl1Changing(QWidget* left)
+{
+    if (left != installPage_)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    installPage_->leavePage();
+    // Fonts installed on the page join the catalogue: the printer's typefaces
+    // are read anew, and so are the screen's, so that a printer's own font
+    // never passes for one the screen can draw.
+    PrinterService& printer = platform_.printer;
+    if (printer.currentIndex() >= 0)
+        printer.setCurrentIndex(printer.currentIndex());
+    mainPage_->FillFontList();
+    catalogue_.buildScreenFonts(platform_.fonts.screenFamilies());
+    mainPage_->lstFontsClick();
+    QApplication::restoreOverrideCursor();
+}
 
 void TfrmMain::PageControl1Change(QWidget* page)
 {

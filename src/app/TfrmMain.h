@@ -83,6 +83,7 @@ private:
     void FormClose();
     // True when the key was used for paging and goes no further.
     bool FormKeyDown(QKeyEvent* event);
+    void PageControl1Changing(QWidget* left);
     void PageControl1Change(QWidget* page);
     void buildMenu();
     // Tabs of the designed width, narrowed where six of them would not fit.
