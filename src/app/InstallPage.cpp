@@ -134,8 +134,9 @@ InstallPage::InstallPage(FontService& fonts, const FormDesign& design, const QFo
     connect(Tree1, &QTreeView::doubleClicked, this, &InstallPage::Tree1DblClick);
     connect(cmdPreview, &QPushButton::clicked, this, &InstallPage::cmdPreviewClick);
     connect(cmdPreviewCancel, &QPushButton::clicked, this, &InstallPage::cmdPreviewCancelClick);
-    connect(lstPreview, &QListWidget::currentRowChanged, this, &InstallPage::lstPreviewClick);
-    connect(lstSelected, &QListWidget::currentRowChanged, this, &InstallPage::lstSelectedClick);
+    // Selection, not the current row: focus alone makes a row current unselected.
+    connect(lstPreview, &QListWidget::itemSelectionChanged, this, &InstallPage::lstPreviewClick);
+    connect(lstSelected, &QListWidget::itemSelectionChanged, this, &InstallPage::lstSelectedClick);
     connect(cmdAdd, &QPushButton::clicked, this, &InstallPage::cmdAddClick);
     connect(cmdAddAll, &QPushButton::clicked, this, &InstallPage::cmdAddAllClick);
     connect(cmdRemove, &QPushButton::clicked, this, &InstallPage::cmdRemoveClick);
