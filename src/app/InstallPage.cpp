@@ -4,6 +4,8 @@
 #include "app/FormDesign.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFrame>
 #include <QLabel>

@@ -151,6 +151,11 @@ void TestInstallPage::page_data()
         << QStringList{"Font Files: 4 | Available Fonts: 0 | Selected Fonts: 0", "available: ",
                        "selected: ", "buttons: cmdPreview", "Sample", "memo: System B 12pt hidden",
                        "gauge 25, loaded: "};
+    QTest::newRow("closing the window during a run drops it")
+        << four << QStringList{"folder", "at 25: close", "preview"}
+        << QStringList{"Font Files: 4 | Available Fonts: 0 | Selected Fonts: 0", "available: ",
+                       "selected: ", "buttons: ", "Sample", "memo: System B 12pt hidden",
+                       "gauge 25, loaded: "};
     QTest::newRow("a run that finds nothing")
         << QStringList{"x"} << QStringList{"folder", "preview"}
         << QStringList{"Font Files: 1 | Available Fonts: 0 | Selected Fonts: 0", "available: ",
@@ -232,6 +237,8 @@ void TestInstallPage::page()
             w.page->cmdPreviewClick();
         else if (action == "leave")
             w.choosePage(w.frmMain->mainPage());
+        else if (action == "close")
+            w.frmMain->close();
     });
     for (const QString& step : steps) {
         if (step == "folder")
