@@ -62,20 +62,8 @@ private slots:
     void sample();
 
 private:
-    // A folder of fonts named in the list, each in a file named after it, read by a run.
-    void runOver(FontFolderPreview& preview, QTemporaryDir& dir, const QStringList& names);
-
     FakeFontService m_fonts;
 };
-
-void TestFontFolderPreview::runOver(FontFolderPreview& preview, QTemporaryDir& dir,
-                                    const QStringList& names)
-{
-    for (const QString& name : names)
-        QVERIFY(writeFile(dir.filePath(name + ".ttf"), fontNamed(name.section(u' ', 0, 0), name)));
-    QCOMPARE(preview.runLoading(dir.path(), FontFolderPreview::fontFileNames(dir.path()), {}),
-             RunResult::Finished);
-}
 
 void TestFontFolderPreview::badFiles_data()
 {
@@ -267,24 +255,15 @@ void TestFontFolderPreview::moves_data()
     QTest::addColumn<QList<int>>("moves");  // from, to of each single move
 
     const QStringList abcd{"Delta", "beta", "Alpha", "Gamma"};
-    QTest::newRow("run sorts, first current")
-        << abcd << QStringList{} << QStringList{"*Alpha", "beta", "Delta", "Gamma"} << QStringList{}
-        << QList<int>{};
     QTest::newRow("> with none current moves nothing, makes the first current")
         << abcd << QStringList{"A-", ">"} << QStringList{"*Alpha", "beta", "Delta", "Gamma"}
         << QStringList{} << QList<int>{-1, -1};
-    QTest::newRow("> moves, the next becomes current")
-        << abcd << QStringList{"A1", ">"} << QStringList{"Alpha", "*Delta", "Gamma"}
-        << QStringList{"beta"} << QList<int>{1, 0};
     QTest::newRow("> of the last, the new last becomes current")
         << abcd << QStringList{"A3", ">", ">"} << QStringList{"Alpha", "*beta"}
         << QStringList{"Delta", "Gamma"} << QList<int>{3, 0, 2, 0};
     QTest::newRow("sorted in, the other list keeps its current item")
         << abcd << QStringList{"A3", ">", "S0", "A0", ">"} << QStringList{"*beta", "Delta"}
         << QStringList{"Alpha", "*Gamma"} << QList<int>{3, 0, 0, 0};
-    QTest::newRow("the last one out leaves no current item")
-        << QStringList{"Solo"} << QStringList{">", "S0", "<"} << QStringList{"Solo"}
-        << QStringList{} << QList<int>{0, 0, 0, 0};
     QTest::newRow(">> then < of the middle")
         << abcd << QStringList{">>", "S2", "<"} << QStringList{"Delta"}
         << QStringList{"Alpha", "beta", "*Gamma"} << QList<int>{2, 0};
@@ -344,12 +323,6 @@ void TestFontFolderPreview::sample_data()
     QTest::addColumn<QStringList>("styles");  // faces the family has
     QTest::addColumn<QString>("font");        // family, "B" and "I" for the style asked
 
-    const QString n31 = QString(31 - 5, u'x') + " Bold";
-    const QString n32 = QString(32 - 5, u'x') + " Bold";
-    QTest::newRow("31 characters: the full name") << n31 << QStringList{"Regular", "Bold"}
-                                                  << n31 + " ";
-    QTest::newRow("32 characters: family and the named face's style")
-        << n32 << QStringList{"Regular", "Bold", "Italic"} << "Fam B";
     QTest::newRow("32, no face named: the last face's flags")
         << QString(32, u'y') << QStringList{"Regular", "SemiBold Italic"} << "Fam BI";
     QTest::newRow("32, oblique is neither")
