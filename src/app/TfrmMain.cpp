@@ -131,9 +131,8 @@ void TfrmMain::FormCreate()
     // The memo follows the size and style boxes as restored, not a fixed
     // 12 point regular that the boxes would contradict.
     mainPage_->applySampleBoxes();
-    QFont previewFont = installPage_->memDispPreview->font();
-    previewFont.setPointSize(12);
-    installPage_->memDispPreview->setFont(previewFont);
+    // Likewise the preview memo follows its restored size box.
+    installPage_->spnPreviewSizeChange();
 
     HeadingFontName = QStringLiteral("Arial");
     largeSamplePage_->memLargeSample->setPlainText(QStringLiteral(

@@ -26,11 +26,13 @@
 namespace {
 
 struct Window {
-    Window()
+    // restoredSize: the sample size box as the settings store sets it before start-up.
+    explicit Window(int restoredSize = 12)
     {
         fake.fonts.addTrueTypeFamily("Book Face");
         fake.printer.setTypefaces({"Book Face", "Printer Gothic"});
         frmMain = std::make_unique<TfrmMain>(fake.platform);
+        frmMain->installPage()->spnPreviewSize->setValue(restoredSize);
         frmMain->FormCreate();
         frmMain->show();
         page = frmMain->installPage();
@@ -101,6 +103,7 @@ private slots:
     void page_data();
     void page();
     void leavingRefreshesTheCatalogue();
+    void restoredSampleSize();
 };
 
 void TestInstallPage::page_data()
@@ -290,6 +293,13 @@ void TestInstallPage::leavingRefreshesTheCatalogue()
     QCOMPARE(fonts->currentItem()->text(), "Book Face");
     QVERIFY(w.frmMain->catalogue().isScreenFont("New Face"));
     QVERIFY(!w.frmMain->catalogue().isScreenFont("Printer Gothic"));
+}
+
+// The memo starts at the size its box shows, restored or not.
+void TestInstallPage::restoredSampleSize()
+{
+    Window w(16);
+    QCOMPARE(w.page->memDispPreview->font().pointSize(), 16);
 }
 
 QTEST_MAIN(TestInstallPage)
