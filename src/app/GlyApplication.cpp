@@ -1,5 +1,7 @@
 #include "app/GlyApplication.h"
 
+#include "platform/FontService.h"
+
 #include "platform/MessageBoxes.h"
 
 #include <QDateTime>
@@ -99,4 +101,11 @@ void GlyApplication::reportError(const QString& message, const QString& where)
 
     if (messages_)
         messages_->error(activeWindow(), message);
+}
+
+void GlyApplication::useInstalledInterfaceFamily(FontService& fonts)
+{
+    QFont interfaceFont = font();
+    interfaceFont.setFamily(fonts.makeFont(interfaceFont.family(), false, false).family());
+    setFont(interfaceFont);
 }

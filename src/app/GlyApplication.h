@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QString>
 
+class FontService;
 class MessageBoxes;
 
 // The application object. An exception that escapes an event handler is
@@ -17,6 +18,10 @@ public:
     void setErrorReport(MessageBoxes& messages, const QString& logPath);
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // The interface font under a family that exists: a generic name such as
+    // "Sans Serif" sends Qt through every installed family at first use.
+    static void useInstalledInterfaceFamily(FontService& fonts);
 
 private:
     void reportError(const QString& message, const QString& where);

@@ -81,7 +81,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     PageControl1->addTab(showAllPage_, QStringLiteral("Show &All Selected"));
     PageControl1->addTab(editTextPage_, QStringLiteral("&Edit Sample Text"));
     PageControl1->addTab(installPage_, QStringLiteral("Preview/&Install"));
-    setTabWidth(TabWidth);
+    PageControl1->setTabWidth(TabWidth);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(133, 87);
 
@@ -114,12 +114,6 @@ void TfrmMain::buildMenu()
     About1->setObjectName(QStringLiteral("About1"));
 }
 
-void TfrmMain::setTabWidth(int designed)
-{
-    const int pages = std::max(PageControl1->count(), 1);
-    PageControl1->setTabWidth(std::min(designed, PageControl1->width() / pages));
-}
-
 // ---------------------------------------------------------------------------
 // Start-up, show and close
 
@@ -150,7 +144,7 @@ void TfrmMain::FormCreate()
     FontsFolder = fontsFolder.isEmpty() ? QString() : fontsFolder + u'/';
 
     if (platform_.screen.logicalDpiX() > FormDesign::DesignDpi)
-        setTabWidth(WideTabWidth);
+        PageControl1->setTabWidth(WideTabWidth);
     if (platform_.screen.screenSize().width() <= 800)
         move(0, 0);
 }

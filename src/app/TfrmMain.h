@@ -86,8 +86,6 @@ private:
     void PageControl1Changing(QWidget* left);
     void PageControl1Change(QWidget* page);
     void buildMenu();
-    // Tabs of the designed width, narrowed where six of them would not fit.
-    void setTabWidth(int designed);
 
     Platform& platform_;
     std::unique_ptr<FormDesign> design_;

@@ -17,6 +17,7 @@ int main(int argc, char* argv[])
     GlyApplication app(argc, argv);
 
     LinuxFontService fonts;
+    GlyApplication::useInstalledInterfaceFamily(fonts);
     LinuxPrinterService printer(fonts);
     QtScreenMetrics screen;
     QSettingsStore settings;
