@@ -24,22 +24,26 @@ bool itemLess(const FontFileItem& a, const FontFileItem& b)
     return a.second.FileName < b.second.FileName;
 }
 
-// The items in itemLess order, each text folded once rather than at every comparison.
+// The items in itemLess order. Each item's sort key is built once, its parts
+// joined by a character below any they hold, so that every comparison is one
+// plain string comparison.
 QList<FontFileItem> sortedItems(const QList<FontFileItem>& items)
 {
     QList<QPair<QString, qsizetype>> keys;
     keys.reserve(items.size());
-    for (qsizetype i = 0; i < items.size(); ++i)
-        keys.append({items[i].first.toCaseFolded(), i});
-    std::sort(keys.begin(), keys.end(), [&items](const auto& a, const auto& b) {
-        if (const int c = a.first.compare(b.first))
-            return c < 0;
-        const FontFileItem& x = items[a.second];
-        const FontFileItem& y = items[b.second];
-        if (const int c = x.first.compare(y.first))
-            return c < 0;
-        return x.second.FileName < y.second.FileName;
-    });
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const FontFileItem& item = items[i];
+        QString key;
+        key.reserve(2 * item.first.size() + item.second.FileName.size() + 2);
+        key += item.first.toCaseFolded();
+        key += QChar(0);
+        key += item.first;
+        key += QChar(0);
+        key += item.second.FileName;
+        keys.append({std::move(key), i});
+    }
+    std::sort(keys.begin(), keys.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
     QList<FontFileItem> sorted;
     sorted.reserve(items.size());
     for (const auto& key : std::as_const(keys))
