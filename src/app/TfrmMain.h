@@ -86,6 +86,7 @@ private:
     void FormClose();
     // True when the key was used for paging and goes no further.
     bool FormKeyDown(QKeyEvent* event);
+    void PageControl1Changing(QWidget* left);
     void PageControl1Change(QWidget* page);
     void buildMenu();
 
