@@ -20,5 +20,9 @@ struct Platform {
     IniFiles& ini;
     Shell& shell;
     MessageBoxes& messages;
-    QString appFolder;  // folder of the executable, with a trailing separator
+    // Both with a trailing separator. Run from a folder it can write, both are
+    // the executable's folder; installed, they are the user's configuration
+    // folder and the installed data folder.
+    QString appFolder;               // the INI file's folder
+    QString dataFolder = appFolder;  // read-only data such as the help file
 };
