@@ -14,31 +14,32 @@ home=$tmp/home
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Starts the program with a fresh home and ends it once the INI file appears.
+# Starts the program with a fresh home and ends it once the INI file appears
+# where it belongs, or in the other layout's place.
 run_until_ini() {
-    local program=$1 ini=$2 pid tries=0
+    local program=$1 ini=$2 elsewhere=$3 pid tries=0
     rm -rf "$home" && mkdir "$home"
     env -u XDG_STATE_HOME HOME="$home" XDG_CONFIG_HOME="$home/config" "$program" &
     pid=$!
-    until [[ -s $ini ]]; do
+    until [[ -s $ini || -e $elsewhere ]]; do
         kill -0 "$pid" 2>/dev/null || fail "$program ended without writing $ini"
         ((++tries < 1200)) || { kill "$pid"; fail "no $ini after two minutes"; }
         sleep 0.1
     done
     kill "$pid"
     wait "$pid" || true
+    [[ ! -e $elsewhere ]] || fail "$program wrote $elsewhere instead of $ini"
     grep -q '^\[Glyphary\]' "$ini" || fail "$ini holds no sample texts"
 }
 
 (cd "$tmp/root" && find . | sort) >"$tmp/tree.before"
-run_until_ini "$bin/glyphary" "$home/config/QZ/GLYPHARY.INI"
+run_until_ini "$bin/glyphary" "$home/config/QZ/GLYPHARY.INI" "$bin/GLYPHARY.INI"
 (cd "$tmp/root" && find . | sort) >"$tmp/tree.after"
 diff "$tmp/tree.before" "$tmp/tree.after" || fail "the installed program wrote into its tree"
 
 mkdir "$tmp/copy"
 cp "$build/glyphary" "$tmp/copy/"
-run_until_ini "$tmp/copy/glyphary" "$tmp/copy/GLYPHARY.INI"
-[[ ! -e $home/config/QZ/GLYPHARY.INI ]] || fail "a copy in a folder of its own wrote into the config folder"
+run_until_ini "$tmp/copy/glyphary" "$tmp/copy/GLYPHARY.INI" "$home/config/QZ/GLYPHARY.INI"
 
 # Without a display: an answer that needed one would abort instead.
 nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
