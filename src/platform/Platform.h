@@ -20,9 +20,8 @@ struct Platform {
     IniFiles& ini;
     Shell& shell;
     MessageBoxes& messages;
-    // Both with a trailing separator. Run from a folder it can write, both are
-    // the executable's folder; installed, they are the user's configuration
-    // folder and the installed data folder.
+    // Both with a trailing separator: the executable's folder when the program
+    // runs from a folder of its own that it can write.
     QString appFolder;               // the INI file's folder
     QString dataFolder = appFolder;  // read-only data such as the help file
 };
