@@ -5,7 +5,9 @@
 #include "platform/MessageBoxes.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cxxabi.h>
@@ -99,7 +101,9 @@ void GlyApplication::reportError(const QString& message, const QString& where)
     out.flush();
 
     QFile log(logPath_);
-    if (logPath_.isEmpty() || !log.open(QIODevice::Append | QIODevice::Text))
+    // A fresh account has no state folder yet.
+    if (logPath_.isEmpty() || !QDir().mkpath(QFileInfo(logPath_).absolutePath())
+        || !log.open(QIODevice::Append | QIODevice::Text))
         qCritical("%s", qPrintable(entry));
     else
         log.write(entry.toUtf8());

@@ -1,3 +1,5 @@
+#include "app/AppFolders.h"
+#include "app/CommandLine.h"
 #include "app/GlyApplication.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
@@ -14,7 +16,17 @@
 
 int main(int argc, char* argv[])
 {
+    // Answered before the application object exists, which needs a display.
+    QCoreApplication::setApplicationVersion(QStringLiteral(GLYPHARY_VERSION));
+    if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
+        return *exitCode;
+
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GLYPHARY_APP_ID));
     GlyApplication app(argc, argv);
+    const AppFolders folders =
+        AppFolders::locate(QCoreApplication::applicationDirPath(), QStringLiteral(GLYPHARY_DATA_FROM_BIN));
+    QDir().mkpath(folders.iniFolder);
 
     // The splash comes first and is drawn now: the printer service asks CUPS,
     // which can be slow, and the message loop that would paint it starts
@@ -32,9 +44,8 @@ int main(int argc, char* argv[])
     IniFileService ini;
     LinuxShell shell;
     QtMessageBoxes messages;
-    Platform platform{fonts,    printer, screen,   settings, ini, shell,
-                      messages, QDir(QCoreApplication::applicationDirPath()).absolutePath() + u'/'};
-    app.setErrorReport(messages, platform.appFolder + QStringLiteral("glyphary.log"));
+    Platform platform{fonts, printer, screen, settings, ini, shell, messages, folders.iniFolder, folders.dataFolder};
+    app.setErrorReport(messages, folders.logFile);
 
     TfrmMain frmMain(platform);
     frmMain.setSplash(frmSplash);

@@ -20,5 +20,8 @@ struct Platform {
     IniFiles& ini;
     Shell& shell;
     MessageBoxes& messages;
-    QString appFolder;  // folder of the executable, with a trailing separator
+    // Both with a trailing separator: the executable's folder when the program
+    // runs from a folder of its own that it can write.
+    QString appFolder;               // the INI file's folder
+    QString dataFolder = appFolder;  // read-only data such as the help file
 };

@@ -550,7 +550,8 @@ void TestMainWindow::errorInAHandlerIsReported()
 {
     Window w(standardFonts);
     w.start();
-    const QString log = w.fake.platform.appFolder + "glyphary.log";
+    // Where an installed program logs: a folder that a fresh account lacks.
+    const QString log = w.fake.platform.appFolder + "state/glyphary/glyphary.log";
     static_cast<GlyApplication*>(qApp)->setErrorReport(w.fake.messages, log);
     w.fake.fonts.facesError = "Unable to read the font list";
 

@@ -36,6 +36,13 @@ PdfReadBack::PdfReadBack(const QString& path)
         words.append({pages - 1, QRectF(topLeft, bottomRight), text});
     }
 
+    static const QRegularExpression info(QStringLiteral(R"(^(Title|Creator): *(.*)$)"),
+                                         QRegularExpression::MultilineOption);
+    for (auto it = info.globalMatch(run(QStringLiteral("pdfinfo"), {path})); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        (m.captured(1) == QLatin1String("Title") ? title : creator) = m.captured(2);
+    }
+
     // Columns are fixed-width, laid out by the dashes of the second line.
     const QStringList lines = run(QStringLiteral("pdffonts"), {path}).split(QLatin1Char('\n'));
     if (lines.size() < 2)

@@ -16,6 +16,8 @@ struct PdfReadBack {
     explicit PdfReadBack(const QString& path);
 
     int pages = 0;
+    QString title;
+    QString creator;
     QList<Word> words;
     struct Font {
         QString name;

@@ -113,6 +113,8 @@ void tst_PdfSheets::threeLineSheet()
 
     const PdfReadBack pdf(rig.path);
     QCOMPARE(pdf.pages, 2);
+    QCOMPARE(pdf.title, QStringLiteral("Glyphary"));
+    QCOMPARE(pdf.creator, QStringLiteral("Glyphary"));
     // At 600 dpi and 11 points a block is 102 + 3 x 121 + 60 = 525 pixels.
     QList<double> starts;
     for (int k = 0; k < 11; ++k)

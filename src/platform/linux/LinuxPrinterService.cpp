@@ -287,6 +287,9 @@ void LinuxPrinterService::applyCurrentPrinter()
     if (pdfCurrent()) {
         printer_->setOutputFormat(QPrinter::PdfFormat);
         printer_->setOutputFileName(pdfFileName());
+        // File managers and viewers show these rather than the file name.
+        printer_->setDocName(QStringLiteral("Glyphary"));
+        printer_->setCreator(QStringLiteral("Glyphary"));
         printer_->setResolution(pdfDpi);
         // A laser printer's unprintable border; the sheets are laid out from here.
         printer_->setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
