@@ -34,6 +34,7 @@ class QSpinBox;
 class QTableWidget;
 class QTreeView;
 class PrintJob;
+class THelpRouter;
 class TfrmPrinting;
 class TfrmSplash;
 
@@ -64,6 +65,9 @@ public:
     void lstFontsClick();
     void cmdSelectAllClick();
     void Exit1Click();
+    void UsingGlyphary1Click();
+    void HowtoFixProblemAccessingHelp1Click();
+    void About1Click();
 
     // Job state of the printouts.
     PrintState printState;
@@ -155,6 +159,7 @@ private:
     QAction* UsingGlyphary1 = nullptr;
     QAction* HowtoFixProblemAccessingHelp1 = nullptr;
     QAction* About1 = nullptr;
+    THelpRouter* HelpRouter1 = nullptr;
 
     PageControl* PageControl1 = nullptr;
     QWidget* tabMain = nullptr;

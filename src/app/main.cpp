@@ -1,7 +1,10 @@
 #include "app/GlyApplication.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
+#include "help/ChmHelpEngine.h"
+#include "platform/ApplicationHelp.h"
 #include "platform/linux/IniFileService.h"
+#include "platform/linux/LinuxChmLibrary.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
 #include "platform/linux/LinuxShell.h"
@@ -23,8 +26,11 @@ int main(int argc, char* argv[])
     IniFileService ini;
     LinuxShell shell;
     QtMessageBoxes messages;
-    Platform platform{fonts,    printer, screen,   settings, ini, shell,
-                      messages, QDir(QCoreApplication::applicationDirPath()).absolutePath() + u'/'};
+    LinuxChmLibrary chm;
+    ChmHelpEngine helpEngine(chm, shell);
+    ApplicationHelp help(helpEngine);
+    Platform platform{fonts,    printer, screen, settings, ini, shell,
+                      messages, help,    QDir(QCoreApplication::applicationDirPath()).absolutePath() + u'/'};
     app.setErrorReport(messages, platform.appFolder + QStringLiteral("glyphary.log"));
 
     // The splash is drawn now: the message loop that would paint it starts

@@ -9,6 +9,7 @@ class SettingsStore;
 class IniFiles;
 class Shell;
 class MessageBoxes;
+class ApplicationHelp;
 
 // The services the program reaches the machine through. main() builds the real
 // ones, tests build fakes.
@@ -20,5 +21,6 @@ struct Platform {
     IniFiles& ini;
     Shell& shell;
     MessageBoxes& messages;
+    ApplicationHelp& help;
     QString appFolder;  // folder of the executable, with a trailing separator
 };
