@@ -152,6 +152,8 @@ private slots:
     void showAllStartsAtTheTop();
     void paging_data();
     void paging();
+    void accessKeys_data();
+    void accessKeys();
     void errorInAHandlerIsReported();
 };
 
@@ -210,8 +212,14 @@ void TestMainWindow::fontMapHoldsTheCodePage()
     QCOMPARE(grid->item(3, 1)->text(), QString(QChar(0x0081)));  // unassigned in the code page
     QCOMPARE(grid->item(4, 0)->text(), QString(QChar(0x00A0)));
     QCOMPARE(grid->item(6, 31)->text(), QString(QChar(0x00FF)));
-    // Seven rows fill the grid at the row height set at the first show.
-    QCOMPARE(grid->rowHeight(0), (grid->height() - 6) / 7);
+    // Rows and columns share out the grid to the pixel at the first show.
+    int rows = 0;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        rows += grid->rowHeight(row);
+    int columns = 0;
+    for (int column = 0; column < grid->columnCount(); ++column)
+        columns += grid->columnWidth(column);
+    QCOMPARE(QSize(columns, rows), grid->viewport()->size());
 }
 
 void TestMainWindow::windowPosition_data()
@@ -234,21 +242,35 @@ void TestMainWindow::windowPosition()
 
 void TestMainWindow::tabWidth_data()
 {
+    // The width of a tab whose caption is short; below 120 dpi six tabs of
+    // 125 pixels would not fit, and they narrow.
     QTest::addColumn<int>("dpi");
-    QTest::addColumn<int>("width");
-    QTest::newRow("96 dpi") << 96 << 113;
-    QTest::newRow("97 dpi") << 97 << 125;
-    QTest::newRow("120 dpi") << 120 << 125;
+    QTest::addColumn<int>("least");
+    QTest::addColumn<int>("most");
+    QTest::newRow("96 dpi") << 96 << 113 << 113;
+    QTest::newRow("97 dpi") << 97 << 100 << 124;
+    QTest::newRow("100 dpi") << 100 << 100 << 124;
+    QTest::newRow("103 dpi") << 103 << 100 << 124;
+    QTest::newRow("120 dpi") << 120 << 125 << 125;
 }
 
 void TestMainWindow::tabWidth()
 {
     QFETCH(int, dpi);
-    QFETCH(int, width);
+    QFETCH(int, least);
+    QFETCH(int, most);
     Window w([dpi](FakePlatform& fake) { fake.screen.dpi = dpi; });
     w.start();
-    for (int i = 0; i < w.pages()->count(); ++i)
-        QCOMPARE(w.pages()->tabBar()->tabRect(i).width(), width);
+    QTabBar* bar = w.pages()->tabBar();
+    QVERIFY(bar->tabRect(0).width() >= least);
+    QVERIFY(bar->tabRect(0).width() <= most);
+    // No caption is cut off and no tab falls off the page control.
+    for (int i = 0; i < bar->count(); ++i) {
+        const QString caption = bar->tabText(i).remove(u'&');
+        QVERIFY2(bar->tabRect(i).width() >= bar->fontMetrics().horizontalAdvance(caption) + 8,
+                 qPrintable(caption));
+    }
+    QVERIFY(bar->tabRect(bar->count() - 1).right() < w.pages()->width());
 }
 
 void TestMainWindow::startUpShowsTheFirstFamily()
@@ -437,6 +459,8 @@ void TestMainWindow::paging_data()
     QTest::addColumn<int>("start");  // -1: the end of the range
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("expected");  // in terms of the step and the end
+    // Page Up and Page Down would step the focused size box by ten as well;
+    // Home and End reach it, to move its cursor.
     QTest::newRow("page up at the top") << 0 << int(Qt::Key_PageUp) << "0";
     QTest::newRow("page up near the top") << 10 << int(Qt::Key_PageUp) << "0";
     QTest::newRow("page up") << 1000 << int(Qt::Key_PageUp) << "1000-step";
@@ -475,6 +499,8 @@ void TestMainWindow::paging()
     QCOMPARE(step, int(0.95 * box->viewport()->height()));
     QVERIFY(bar->maximum() > 2000);
     bar->setValue(start < 0 ? bar->maximum() : start);
+    auto* sizeText = size->findChild<QLineEdit*>();
+    sizeText->setCursorPosition(key == Qt::Key_Home ? 2 : 0);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     const int end = bar->maximum();
@@ -484,12 +510,39 @@ void TestMainWindow::paging()
                                                : end;
     QCOMPARE(bar->value(), want);
     QCOMPARE(size->value(), 12);
+    const int cursor = key == Qt::Key_End ? 2 : 0;
+    QCOMPARE(sizeText->cursorPosition(), cursor);
 
     // Other pages leave the keys alone.
     w.choosePage("tabMain");
     bar->setValue(500);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QCOMPARE(bar->value(), 500);
+}
+
+void TestMainWindow::accessKeys_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("Alt+L is the Large Sample tab") << QKeySequence("Alt+L") << "tabLargeSample"
+                                                   << "Selected: 1";
+    QTest::newRow("Select All's own key") << QKeySequence(QKeySequence::SelectAll) << "tabMain"
+                                          << "Selected: 5";
+}
+
+void TestMainWindow::accessKeys()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, page);
+    QFETCH(QString, selected);
+    Window w(standardFonts);
+    w.start();
+    w.frmMain->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.frmMain.get()));
+    QTest::keySequence(QApplication::focusWidget(), keys);
+    QCOMPARE(w.pages()->currentWidget()->objectName(), page);
+    QCOMPARE(w.text("lblSelected"), selected);
 }
 
 void TestMainWindow::errorInAHandlerIsReported()

@@ -1,3 +1,4 @@
+#include "app/MainPage.h"
 #include "app/TfrmMain.h"
 #include "fakes/FakePlatform.h"
 #include "printing/TfrmPrinting.h"
@@ -21,7 +22,7 @@ struct Window {
         fake.printer.typefacesByPrinter.insert(QStringLiteral("Laser"), {"Times", "Courier"});
         frmMain = std::make_unique<TfrmMain>(fake.platform);
         frmMain->FormCreate();
-        frmMain->lstFontsClick();  // as the first showing does
+        frmMain->mainPage()->lstFontsClick();  // as the first showing does
         frmPrinting = new TfrmPrinting(frmMain->printState, frmMain.get());
         frmMain->setPrintingDialog(frmPrinting);
     }

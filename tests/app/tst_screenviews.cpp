@@ -1,4 +1,8 @@
 #include "app/GlyApplication.h"
+#include "app/EditTextPage.h"
+#include "app/LargeSamplePage.h"
+#include "app/MainPage.h"
+#include "app/ShowAllPage.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
 #include "fakes/FakePlatform.h"
@@ -86,7 +90,8 @@ void TestScreenViews::sizeHandlersIgnoreOutOfRange()
     w.start();
     auto* memo = w.find<QPlainTextEdit>(large ? "memLargeSample" : "memDispFont");
     const int before = memo->font().pointSize();
-    large ? w.frmMain->spnLargeSampleChange(value) : w.frmMain->spnPointSizeChange(value);
+    large ? w.frmMain->largeSamplePage()->spnLargeSampleChange(value)
+          : w.frmMain->mainPage()->spnPointSizeChange(value);
     QCOMPARE(memo->font().pointSize(), applied ? value : before);
 }
 
@@ -94,12 +99,12 @@ void TestScreenViews::showAllHeights()
 {
     Window w;
     w.start();
-    w.frmMain->cmdSelectAllClick();
+    w.frmMain->mainPage()->cmdSelectAllClick();
     auto* box = w.find<QWidget>("pbxSelected");
     // Four drawn families at 60 points; the printer-resident one takes no room.
     const int height = 5 + 4 * (14 + 104) + 14;
-    w.frmMain->spnSelectedChange(0);
-    w.frmMain->spnSelectedChange(61);
+    w.frmMain->showAllPage()->spnSelectedChange(0);
+    w.frmMain->showAllPage()->spnSelectedChange(61);
     QCOMPARE(box->height(), 4875);
     w.find<QSpinBox>("spnSelected")->setValue(60);
     QCOMPARE(box->height(), int(height * 1.01));
@@ -220,7 +225,7 @@ void TestScreenViews::paragraphSurvivesRestart()
     QApplication::clipboard()->setText(pastedLine);
     line->paste();
     first.find<QPlainTextEdit>("txtPara")->setPlainText(paragraph);
-    first.frmMain->cmdSaveTextClick();
+    first.frmMain->editTextPage()->cmdSaveTextClick();
     QCOMPARE(first.stored("paratext"), stored);
     // A line edit shows a pasted line break as a blank; an INI value can't hold one.
     QCOMPARE(first.stored("def8"), storedLine);
@@ -284,7 +289,7 @@ void TestScreenViews::headingFontQuestion()
     w.start();
     w.find<QListWidget>("lstFonts")->setCurrentRow(1, QItemSelectionModel::NoUpdate);
     w.fake.messages.confirmAnswers = {yes};
-    w.frmMain->cmdHeadingFontClick();
+    w.frmMain->mainPage()->cmdHeadingFontClick();
     QCOMPARE(w.fake.messages.boxes, (QList<Box>{{"confirm", "The current heading font is Arial.\nChange it to Mono?"}}));
     QCOMPARE(w.frmMain->HeadingFontName, expected);
     QCOMPARE(w.stored("headingfont"), expected);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class FontService;
+class FormDesign;
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QSpinBox;
+
+// The Large Sample page: the current family at a large size.
+class LargeSamplePage : public QWidget {
+    Q_OBJECT
+public:
+    LargeSamplePage(FontService& fonts, const FormDesign& design, const QFont& windowFont);
+
+    // Takes the family as it is current on entering the page.
+    void LargeSampleRefresh(const QString& family);
+    void spnLargeSampleChange(int value);
+    void chkLargeBoldClick();
+    void chkLargeItalicClick();
+
+    QLabel* lblLargeSample = nullptr;
+    QSpinBox* spnLargeSample = nullptr;
+    QCheckBox* chkLargeBold = nullptr;
+    QCheckBox* chkLargeItalic = nullptr;
+    QPlainTextEdit* memLargeSample = nullptr;
+
+private:
+    void restyleLargeSample();
+
+    FontService& fonts_;
+    QString family_;
+};

@@ -1,0 +1,329 @@
+#include "app/MainPage.h"
+
+#include "app/FormDesign.h"
+#include "app/TfrmMain.h"
+#include "catalogue/FontCatalogue.h"
+#include "platform/FontService.h"
+#include "platform/Platform.h"
+#include "platform/PrinterService.h"
+#include "printing/PrintHost.h"
+#include "printing/PrintJob.h"
+#include "printing/TfrmPrinting.h"
+
+#include <QCoreApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int FontListRowHeight = 13;
+
+const QString NoScreenFontSample = QStringLiteral(
+    "This font does not have an equivalent screen font\nand cannot be displayed.");
+
+// Rows of one fixed height, so the list never measures its thousands of items.
+class FixedRowDelegate : public QStyledItemDelegate {
+public:
+    FixedRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_;
+};
+
+}  // namespace
+
+MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue,
+                   const FormDesign& design)
+    : frame_(frame), platform_(platform), catalogue_(catalogue)
+{
+    setObjectName(QStringLiteral("tabMain"));
+    const FormDesign& d = design;
+
+    lblFonts = d.label(this, QStringLiteral("lblFonts"), QStringLiteral("Fonts"), 8, 6, 110, 16);
+    lblSelected =
+        d.label(this, QStringLiteral("lblSelected"), QStringLiteral("Selected"), 118, 6, 118, 16);
+    lblSelected->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    QFrame* panel = d.sunkenPanel(this, QStringLiteral("Panel1"), 8, 24, 228, 372, true);
+    lstFonts = new QListWidget(panel);
+    lstFonts->setObjectName(QStringLiteral("lstFonts"));
+    lstFonts->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstFonts->setFrameShape(QFrame::NoFrame);
+    lstFonts->setUniformItemSizes(true);
+    lstFonts->setItemDelegate(new FixedRowDelegate(d.px(FontListRowHeight), lstFonts));
+    makeWhite(lstFonts);
+    {
+        const QRect inner = panel->contentsRect();
+        const int row = d.px(FontListRowHeight);
+        lstFonts->setGeometry(inner.x(), inner.y(), inner.width(), inner.height() / row * row);
+    }
+    connect(lstFonts, &QListWidget::itemSelectionChanged, this, &MainPage::lstFontsClick);
+    connect(lstFonts, &QListWidget::currentRowChanged, this, &MainPage::lstFontsClick);
+
+    // Every letter of "Select All" is the access key of a page tab or of a
+    // control on this page, so the button takes the desktop's Select All key.
+    cmdSelectAll = d.button(this, QStringLiteral("cmdSelectAll"), QStringLiteral("Select All"), 8,
+                            404, 110, 25);
+    cmdSelectAll->setToolTip(QStringLiteral("Select all fonts (%1)")
+                                 .arg(QKeySequence(QKeySequence::SelectAll)
+                                          .toString(QKeySequence::NativeText)));
+    connect(cmdSelectAll, &QPushButton::clicked, this, &MainPage::cmdSelectAllClick);
+    auto* selectAllKey = new QShortcut(QKeySequence::SelectAll, this);
+    selectAllKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(selectAllKey, &QShortcut::activated, this, &MainPage::cmdSelectAllClick);
+    cmdHeadingFont = d.button(this, QStringLiteral("cmdHeadingFont"),
+                              QStringLiteral("Set Hea&ding Font"), 126, 404, 110, 25);
+    connect(cmdHeadingFont, &QPushButton::clicked, this, &MainPage::cmdHeadingFontClick);
+
+    lblSample = d.label(this, QStringLiteral("lblSample"), QStringLiteral("Sample"), 248, 6, 428, 16);
+    memDispFont = new QPlainTextEdit(this);
+    memDispFont->setObjectName(QStringLiteral("memDispFont"));
+    memDispFont->setFont(systemFont());
+    d.place(memDispFont, 248, 24, 383, 77);
+    lblFontType = d.label(this, QStringLiteral("lblFontType"), QString(), 248, 106, 428, 16);
+    lblStyles = d.label(this, QStringLiteral("lblStyles"), QString(), 248, 124, 428, 30);
+    lblStyles->setWordWrap(true);
+    lblStyles->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* sampleGroup = new QGroupBox(this);
+    sampleGroup->setObjectName(QStringLiteral("GroupBox1"));
+    d.place(sampleGroup, 248, 156, 428, 42);
+    QLabel* sizeLabel =
+        d.label(sampleGroup, QStringLiteral("Label1"), QStringLiteral("Si&ze"), 10, 15, 28, 16);
+    spnPointSize = d.spinBox(sampleGroup, QStringLiteral("spnPointSize"), 4, 20, 12, 40, 12);
+    sizeLabel->setBuddy(spnPointSize);
+    chkSampleBold =
+        d.checkBox(sampleGroup, QStringLiteral("chkSampleBold"), QStringLiteral("Bold"), 110, 13, 64);
+    chkSampleItalic = d.checkBox(sampleGroup, QStringLiteral("chkSampleItalic"),
+                                 QStringLiteral("Italic"), 180, 13, 64);
+    // Restoring a box's state fires these as a user's change does.
+    connect(spnPointSize, &QSpinBox::valueChanged, this, &MainPage::spnPointSizeChange);
+    connect(chkSampleBold, &QCheckBox::toggled, this, &MainPage::chkSampleBoldClick);
+    connect(chkSampleItalic, &QCheckBox::toggled, this, &MainPage::chkSampleItalicClick);
+
+    auto* options = new QGroupBox(QStringLiteral("Print Options"), this);
+    options->setObjectName(QStringLiteral("GroupBox2"));
+    d.place(options, 248, 204, 428, 192);
+    chkSample = d.checkBox(options, QStringLiteral("chkSample"),
+                           QStringLiteral("&Sample Text (3 lines)"), 10, 20, 164);
+    chkShortSample = d.checkBox(options, QStringLiteral("chkShortSample"),
+                                QStringLiteral("Sample Text (1 line)"), 10, 42, 164);
+    QLabel* sampleSizeLabel =
+        d.label(options, QStringLiteral("Label5"), QStringLiteral("Size"), 28, 68, 30, 16);
+    spnSampleSize = d.spinBox(options, QStringLiteral("spnSampleSize"), 4, 60, 11, 60, 65);
+    sampleSizeLabel->setBuddy(spnSampleSize);
+    chkCharChart = d.checkBox(options, QStringLiteral("chkCharChart"),
+                              QStringLiteral("&Character Chart"), 10, 94, 164);
+    chkFullPage = d.checkBox(options, QStringLiteral("chkFullPage"),
+                             QStringLiteral("F&ull Page Sample"), 10, 116, 164);
+    chkPara = d.checkBox(options, QStringLiteral("chkPara"), QStringLiteral("&Text Paragraphs"), 10,
+                         138, 164);
+    chkBold = d.checkBox(options, QStringLiteral("chkBold"), QStringLiteral("Bold"), 10, 164, 70);
+    chkItalic =
+        d.checkBox(options, QStringLiteral("chkItalic"), QStringLiteral("Italic"), 84, 164, 70);
+
+    auto* sizes = new QGroupBox(QStringLiteral(" Paragraph Point Sizes "), options);
+    sizes->setObjectName(QStringLiteral("GroupBox3"));
+    d.place(sizes, 180, 16, 238, 126);
+    const char* const paragraphCaptions[] = {"7",    "7.5", "8",  "8.5", "9",  "9.5", "10",
+                                             "10.5", "11",  "11.5", "12", "13", "14"};
+    for (const char* caption : paragraphCaptions) {
+        const QString text = QString::fromLatin1(caption);
+        const int index = int(paragraphSizes.size());
+        paragraphSizes.append(d.checkBox(sizes, QStringLiteral("chkPara") + QString(text).remove(u'.'),
+                                         text, 12 + index % 4 * 56, 22 + index / 4 * 24, 52));
+    }
+
+    cmdPrintSetup = d.button(this, QStringLiteral("cmdPrintSetup"), QStringLiteral("P&rint Setup"),
+                             476, 404, 96, 25);
+    cmdPrint = d.button(this, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), 580, 404, 96, 25);
+    connect(cmdPrint, &QPushButton::clicked, this, &MainPage::cmdPrintClick);
+    connect(cmdPrintSetup, &QPushButton::clicked, this, &MainPage::cmdPrintSetupClick);
+}
+
+MainPage::~MainPage() = default;
+
+void MainPage::applySampleBoxes()
+{
+    QFont sampleFont = memDispFont->font();
+    sampleFont.setPointSize(spnPointSize->value());
+    sampleFont.setBold(chkSampleBold->isChecked());
+    sampleFont.setItalic(chkSampleItalic->isChecked());
+    memDispFont->setFont(sampleFont);
+}
+
+void MainPage::FillFontList()
+{
+    const QSignalBlocker blocker(lstFonts);
+    lstFonts->clear();
+    lstFonts->addItems(catalogue_.fill(platform_.printer.typefaces()));
+    if (lstFonts->count() > 0)
+        lstFonts->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    lblFonts->setText(QStringLiteral("Fonts: %1").arg(catalogue_.FontCount()));
+}
+
+void MainPage::lstFontsClick()
+{
+    const QListWidgetItem* current = lstFonts->currentItem();
+    const QString name = current ? current->text() : QString();
+    catalogue_.showCurrent(name, current != nullptr,
+                           int(lstFonts->selectionModel()->selectedIndexes().size()));
+
+    const QFont memoFont = memDispFont->font();
+    QFont sampleFont;
+    if (catalogue_.NoScreenFont()) {
+        sampleFont = systemFont();
+        sampleFont.setBold(chkSampleBold->isChecked());
+        sampleFont.setItalic(chkSampleItalic->isChecked());
+    } else {
+        // The boxes hold the style: a face's own weight may read as bold.
+        sampleFont = platform_.fonts.makeFont(name, chkSampleBold->isChecked(),
+                                              chkSampleItalic->isChecked());
+    }
+    sampleFont.setPointSizeF(memoFont.pointSizeF());
+    memDispFont->setFont(sampleFont);
+    if (!current)
+        memDispFont->clear();
+    else if (catalogue_.NoScreenFont())
+        memDispFont->setPlainText(NoScreenFontSample);
+    else
+        memDispFont->setPlainText(TfrmMain::Alphabets + frame_.sampleText());
+
+    lblSample->setText(QStringLiteral("Sample: ") + name);
+    lblSelected->setText(QStringLiteral("Selected: %1").arg(catalogue_.SelectedCount()));
+    lblStyles->setText(catalogue_.stylesLabel());
+    frame_.currentFamilyShown();
+    lblFontType->setText(QStringLiteral("Font Type: ") + catalogue_.CurrentFontType());
+}
+
+void MainPage::cmdSelectAllClick()
+{
+    {
+        // One selection of the whole range: the list redraws once.
+        const QSignalBlocker blocker(lstFonts);
+        lstFonts->selectAll();
+    }
+    catalogue_.setSelectedCount(catalogue_.FontCount());
+    lblSelected->setText(QStringLiteral("Selected: %1").arg(catalogue_.FontCount()));
+}
+
+void MainPage::spnPointSizeChange(int value)
+{
+    if (!inRange(value, spnPointSize))
+        return;
+    QFont font = memDispFont->font();
+    font.setPointSize(value);
+    memDispFont->setFont(font);
+}
+
+void MainPage::restyleDispFont()
+{
+    const QString family = catalogue_.NoScreenFont() ? QString() : catalogue_.CurrentFontName();
+    memDispFont->setFont(styledFont(platform_.fonts, memDispFont->font(), family,
+                                    chkSampleBold->isChecked(), chkSampleItalic->isChecked()));
+}
+
+void MainPage::chkSampleBoldClick() { restyleDispFont(); }
+
+void MainPage::chkSampleItalicClick() { restyleDispFont(); }
+
+void MainPage::cmdHeadingFontClick()
+{
+    // An empty list offers no family to take.
+    if (const QListWidgetItem* current = lstFonts->currentItem())
+        frame_.changeHeadingFont(current->text());
+}
+
+QStringList MainPage::drawnFamilies() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : lstFonts->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    QStringList families;
+    for (const int row : std::as_const(rows)) {
+        const QString name = lstFonts->item(row)->text();
+        if (row < catalogue_.FontCount() && catalogue_.isScreenFont(name))
+            families.append(name);
+    }
+    return families;
+}
+
+// The window as the print job reads it: every value at the moment of use.
+class MainPage::PrintHostAdapter : public PrintHost {
+public:
+    explicit PrintHostAdapter(MainPage& page) : p_(page) {}
+
+    int fontCount() override { return p_.lstFonts->count(); }
+    QString fontName(int index) override { return p_.lstFonts->item(index)->text(); }
+    bool fontSelected(int index) override { return p_.lstFonts->item(index)->isSelected(); }
+    int selectedCount() override { return p_.catalogue_.SelectedCount(); }
+
+    PrintOptions options() override
+    {
+        PrintOptions o;
+        o.sample = p_.chkSample->isChecked();
+        o.shortSample = p_.chkShortSample->isChecked();
+        o.charChart = p_.chkCharChart->isChecked();
+        o.fullPage = p_.chkFullPage->isChecked();
+        o.para = p_.chkPara->isChecked();
+        o.bold = p_.chkBold->isChecked();
+        o.italic = p_.chkItalic->isChecked();
+        o.sampleSize = p_.spnSampleSize->value();
+        for (std::size_t i = 0; i < o.paraSizes.size(); ++i)
+            o.paraSizes[i] = p_.paragraphSizes[qsizetype(i)]->isChecked();
+        return o;
+    }
+
+    QString headingFontName() override { return p_.frame_.HeadingFontName; }
+    QString sampleText() override { return p_.frame_.sampleText(); }
+    QString sampleTitle() override { return p_.frame_.sampleTitle(); }
+    QStringList chartLines() override
+    {
+        p_.frame_.ChartLines[2] = p_.frame_.sampleText();
+        return {p_.frame_.ChartLines[0], p_.frame_.ChartLines[1], p_.frame_.ChartLines[2]};
+    }
+
+    void processEvents() override { QCoreApplication::processEvents(); }
+    void refillFontList() override
+    {
+        p_.FillFontList();
+        p_.lstFontsClick();
+    }
+
+private:
+    MainPage& p_;
+};
+
+void MainPage::setPrintingDialog(TfrmPrinting* dialog, PrintState& state)
+{
+    printHost_ = std::make_unique<PrintHostAdapter>(*this);
+    printJob_ = std::make_unique<PrintJob>(platform_.printer, platform_.messages, *printHost_,
+                                           *dialog, state, this);
+}
+
+void MainPage::cmdPrintClick()
+{
+    if (printJob_)
+        printJob_->print();
+}
+
+void MainPage::cmdPrintSetupClick()
+{
+    if (printJob_)
+        printJob_->printSetup();
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class FontCatalogue;
+class FormDesign;
+class PrintJob;
+class PrintState;
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class TfrmMain;
+class TfrmPrinting;
+struct Platform;
+
+// The Main page: the installed-font list, the sample of the current family
+// and the print options.
+class MainPage : public QWidget {
+    Q_OBJECT
+public:
+    MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue,
+             const FormDesign& design);
+    ~MainPage() override;
+
+    void FillFontList();
+    void lstFontsClick();
+    void cmdSelectAllClick();
+    // The size handler takes the value, since a value out of the box's range
+    // is ignored, from the user or from restored settings.
+    void spnPointSizeChange(int value);
+    void chkSampleBoldClick();
+    void chkSampleItalicClick();
+    void cmdHeadingFontClick();
+    void cmdPrintClick();
+    void cmdPrintSetupClick();
+
+    // The print job, once the printing dialog exists.
+    void setPrintingDialog(TfrmPrinting* dialog, PrintState& state);
+    // The memo follows the size and style boxes as restored.
+    void applySampleBoxes();
+    // Selected entries that the screen can draw, in list order.
+    QStringList drawnFamilies() const;
+
+    QLabel* lblFonts = nullptr;
+    QLabel* lblSelected = nullptr;
+    QLabel* lblSample = nullptr;
+    QLabel* lblFontType = nullptr;
+    QLabel* lblStyles = nullptr;
+    QListWidget* lstFonts = nullptr;
+    QPlainTextEdit* memDispFont = nullptr;
+    QSpinBox* spnPointSize = nullptr;
+    QCheckBox* chkSampleBold = nullptr;
+    QCheckBox* chkSampleItalic = nullptr;
+    QCheckBox* chkBold = nullptr;
+    QCheckBox* chkItalic = nullptr;
+    QCheckBox* chkSample = nullptr;
+    QCheckBox* chkShortSample = nullptr;
+    QSpinBox* spnSampleSize = nullptr;
+    QCheckBox* chkCharChart = nullptr;
+    QCheckBox* chkFullPage = nullptr;
+    QCheckBox* chkPara = nullptr;
+    // chkPara7 ... chkPara14, smallest first.
+    QList<QCheckBox*> paragraphSizes;
+    QPushButton* cmdHeadingFont = nullptr;
+    QPushButton* cmdSelectAll = nullptr;
+    QPushButton* cmdPrintSetup = nullptr;
+    QPushButton* cmdPrint = nullptr;
+
+private:
+    class PrintHostAdapter;
+
+    void restyleDispFont();
+
+    TfrmMain& frame_;
+    Platform& platform_;
+    FontCatalogue& catalogue_;
+    std::unique_ptr<PrintHostAdapter> printHost_;
+    std::unique_ptr<PrintJob> printJob_;
+};
