@@ -89,6 +89,7 @@ THelpViewer::THelpViewer(Shell& shell, QWidget* owner) : QWidget(owner, Qt::Wind
     forward->setEnabled(false);
     connect(browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    connect(browser, &QTextBrowser::sourceChanged, this, &THelpViewer::markTopic);
 
     contentsTree = new QTreeWidget;
     contentsTree->setObjectName(QStringLiteral("contentsTree"));
@@ -167,6 +168,17 @@ void THelpViewer::showTopic(const QString& path)
 {
     if (!path.isEmpty())
         browser->setSource(ChmBrowser::pageUrl(path));
+}
+
+// The contents line of the page shown, however it was reached.
+void THelpViewer::markTopic(const QUrl& page)
+{
+    for (QTreeWidgetItemIterator it(contentsTree); *it; ++it) {
+        if (ChmBrowser::pageUrl((*it)->data(0, LocalRole).toString()).path() == page.path()) {
+            contentsTree->setCurrentItem(*it);
+            return;
+        }
+    }
 }
 
 void THelpViewer::showContents() { tabs->setCurrentWidget(contentsTree); }

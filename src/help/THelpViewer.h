@@ -51,6 +51,7 @@ public:
 
 private:
     void findKeyword(const QString& keyword);
+    void markTopic(const QUrl& page);
 
     std::shared_ptr<const ChmHelpFile> file_;
 };

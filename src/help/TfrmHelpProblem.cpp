@@ -32,12 +32,11 @@ TfrmHelpProblem::TfrmHelpProblem(Shell& shell, MessageBoxes& messages, QWidget* 
 
     Label1 = new QLabel(
         QStringLiteral(
-            "The Glyphary help system requires the CHM library chmlib. If nothing opens when you "
-            "choose Using Glyphary from the Help menu, the library is not installed. On Debian or "
-            "Ubuntu, install the package libchm1 (sudo apt install libchm1); elsewhere, the "
-            "package that provides libchm.so.1. Glyphary need not be restarted.\n"
-            "If your Internet connection is currently active, the Get Update button opens a page "
-            "that explains where to get it."),
+            "The Glyphary help needs the CHM library chmlib. If nothing opens when you choose "
+            "Using Glyphary from the Help menu, it is not installed: on Debian or Ubuntu install "
+            "the package libchm1, elsewhere the package that provides libchm.so.1. If your "
+            "Internet connection is active, the Get Update button opens a page that tells where "
+            "to get it."),
         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);

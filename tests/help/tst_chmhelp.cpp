@@ -103,6 +103,7 @@ void TestChmHelp::contentsPagesAndLinks()
     // A link inside a page opens its target here; an address outside goes to the desktop.
     emit browser->anchorClicked(browser->source().resolved(QUrl(QStringLiteral("files.htm"))));
     QCOMPARE(browser->documentTitle(), QStringLiteral("Where Glyphary keeps its files"));
+    QCOMPARE(viewer->contentsTree->currentItem()->text(0), browser->documentTitle());
     emit browser->anchorClicked(QUrl(QStringLiteral("https://www.example.com/")));
     QCOMPARE(shell.urls, QList<QUrl>{QUrl(QStringLiteral("https://www.example.com/"))});
 

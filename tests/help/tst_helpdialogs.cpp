@@ -82,6 +82,7 @@ void TestHelpDialogs::helpProblem()
     QCOMPARE(dialog->windowTitle(), QStringLiteral("How to Fix Problem Accessing Help"));
     QCOMPARE(dialog->size(), QSize(334, 202));
     QVERIFY(dialog->Label1->text().contains(QStringLiteral("libchm1")));
+    QVERIFY(dialog->Label1->heightForWidth(dialog->Label1->width()) <= dialog->Label1->height());
     QCOMPARE(dialog->cmdGetFix->text(), QStringLiteral("&Get Update"));
     QCOMPARE(dialog->cmdClose->nextInFocusChain(), dialog->cmdGetFix);
 
