@@ -15,7 +15,6 @@ struct SitemapEntry {
     QString name;
     QString local;
     int level = 0;
-    bool operator==(const SitemapEntry&) const = default;
 };
 
 // A compiled help file as the viewer needs it: its pages, its contents tree
@@ -25,7 +24,6 @@ public:
     explicit ChmHelpFile(std::unique_ptr<ChmArchive> archive);
 
     std::optional<QByteArray> read(const QString& path) const { return archive_->read(path); }
-    QStringList paths() const { return archive_->paths(); }
 
     QString title() const { return title_; }
     // The page the file opens at; empty when the file names none it holds.
@@ -37,10 +35,9 @@ public:
     // The text of a topic of a popup topic file; empty when there is none.
     QString popupText(const QString& topicFile, quint32 context) const;
 
+private:
     static QList<SitemapEntry> parseSitemap(const QString& html);
     static QString parsePopupTopic(const QString& text, quint32 context);
-
-private:
     QList<SitemapEntry> sitemap(const QString& file) const;
     QString normalised(const QString& path) const;
     void readSystem();

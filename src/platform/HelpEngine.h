@@ -20,7 +20,6 @@ struct HelpPopup {
     int background = -1;
     QMargins margins{-1, -1, -1, -1};
     QString font;  // "family, points"
-    bool operator==(const HelpPopup&) const = default;
 };
 
 enum class HtmlHelpCommand {

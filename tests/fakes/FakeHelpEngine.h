@@ -15,7 +15,6 @@ public:
         QString file;
         int command;
         HtmlHelpData data;
-        bool operator==(const Call&) const = default;
     };
 
     bool loadHtmlHelp() override
