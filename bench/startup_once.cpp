@@ -1,6 +1,7 @@
 // Start-up as the program does it, once, in a process of its own: splash,
 // real services, the window built, created and shown with its first family,
 // then exit. Timed whole beside floor_list_families.
+#include "app/GlyApplication.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
 #include "help/ChmHelpEngine.h"
@@ -29,8 +30,9 @@ int main(int argc, char** argv)
     // The window's saved settings and texts go to a scratch folder.
     QTemporaryDir scratch;
     qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
-    QApplication app(argc, argv);
+    GlyApplication app(argc, argv);
     LinuxFontService fonts;
+    GlyApplication::useInstalledInterfaceFamily(fonts);
     QtScreenMetrics screen;
     auto* frmSplash = new TfrmSplash(fonts, screen);
     frmSplash->show();

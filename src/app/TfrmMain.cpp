@@ -18,6 +18,8 @@
 #include "platform/PrinterService.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/Shell.h"
+#include "settings/MainFormSettings.h"
+#include "settings/TPFormSettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -92,6 +94,8 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     move(133, 87);
 
     connect(PageControl1, &PageControl::pageChanged, this, &TfrmMain::PageControl1Change);
+    // The saved option states and place come back before FormCreate.
+    new TPFormSettings(*this, MainFormSettings, platform_.settings, platform_.screen);
     // Key preview: the window sees every key before the focused control.
     qApp->installEventFilter(this);
 }

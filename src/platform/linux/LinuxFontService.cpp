@@ -122,6 +122,25 @@ LegacyName instanceName(const QString& family, const QString& style)
             ribbi.isEmpty() ? QStringLiteral("Regular") : ribbi.join(QLatin1Char(' '))};
 }
 
+// The family fontconfig gives a request for name, as any program asking for it
+// would get; name itself when nothing matches.
+QString substituteFamily(const QString& name)
+{
+    FcPattern* request = FcPatternCreate();
+    FcPatternAddString(request, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.toUtf8().constData()));
+    FcConfigSubstitute(nullptr, request, FcMatchPattern);
+    FcDefaultSubstitute(request);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, request, &result);
+    FcPatternDestroy(request);
+    QString family = name;
+    if (match) {
+        family = patternStrings(match, FC_FAMILY).value(0, name);
+        FcPatternDestroy(match);
+    }
+    return family;
+}
+
 }  // namespace
 
 // Name IDs 1 and 2 read from font files, for the faces whose fontconfig names
@@ -348,7 +367,9 @@ QFont LinuxFontService::makeFont(const QString& faceName, bool bold, bool italic
     else
         index = c.fullNames.value(fold(faceName), -1);
     if (index < 0) {
-        QFont font(faceName);
+        // fontconfig's substitute, under its real name: Qt would look for one
+        // through every family it knows, at a cost that grows with the list.
+        QFont font(substituteFamily(faceName));
         font.setBold(bold);
         font.setItalic(italic);
         return font;
