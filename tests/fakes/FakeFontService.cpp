@@ -35,6 +35,7 @@ QFont FakeFontService::makeFont(const QString& faceName, bool bold, bool italic)
     QFont font(faceName);
     font.setBold(bold);
     font.setItalic(italic);
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
