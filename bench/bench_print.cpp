@@ -61,6 +61,7 @@ public:
     void error(QWidget*, const QString&) override {}
     void warning(QWidget*, const QString&) override {}
     void information(QWidget*, const QString&) override {}
+    void dialogError(QWidget*, const QString&) override {}
     bool confirm(QWidget*, const QString&) override { return false; }
 };
 

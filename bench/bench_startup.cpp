@@ -1,7 +1,10 @@
 // Start-up with the machine's fonts: the real services, the main window built
 // and created, shown, and its first family on screen.
 #include "app/TfrmMain.h"
+#include "help/ChmHelpEngine.h"
+#include "platform/ApplicationHelp.h"
 #include "platform/linux/IniFileService.h"
+#include "platform/linux/LinuxChmLibrary.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
 #include "platform/linux/LinuxShell.h"
@@ -32,7 +35,10 @@ void StartUpToFirstFamily(benchmark::State& state)
         IniFileService ini;
         LinuxShell shell;
         QtMessageBoxes messages;
-        Platform platform{fonts, printer, screen, settings, ini, shell, messages,
+        LinuxChmLibrary chm;
+        ChmHelpEngine helpEngine(chm, shell);
+        ApplicationHelp help(helpEngine);
+        Platform platform{fonts, printer, screen, settings, ini, shell, messages, help,
                           folder.path() + u'/'};
         TfrmMain frmMain(platform);
         frmMain.FormCreate();
@@ -70,9 +76,12 @@ void BuildMainWindow(benchmark::State& state)
     IniFileService ini;
     LinuxShell shell;
     QtMessageBoxes messages;
+    LinuxChmLibrary chm;
+    ChmHelpEngine helpEngine(chm, shell);
+    ApplicationHelp help(helpEngine);
     for (auto _ : state) {
         QSettingsStore settings;
-        Platform platform{fonts, printer, screen, settings, ini, shell, messages,
+        Platform platform{fonts, printer, screen, settings, ini, shell, messages, help,
                           folder.path() + u'/'};
         TfrmMain frmMain(platform);
         benchmark::DoNotOptimize(frmMain.pos());

@@ -4,7 +4,10 @@
 #include "app/GlyApplication.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
+#include "help/ChmHelpEngine.h"
+#include "platform/ApplicationHelp.h"
 #include "platform/linux/IniFileService.h"
+#include "platform/linux/LinuxChmLibrary.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
 #include "platform/linux/LinuxShell.h"
@@ -39,7 +42,10 @@ int main(int argc, char** argv)
     IniFileService ini;
     LinuxShell shell;
     QtMessageBoxes messages;
-    Platform platform{fonts, printer, screen, settings, ini, shell, messages,
+    LinuxChmLibrary chm;
+    ChmHelpEngine helpEngine(chm, shell);
+    ApplicationHelp help(helpEngine);
+    Platform platform{fonts, printer, screen, settings, ini, shell, messages, help,
                       scratch.path() + u'/'};
     TfrmMain frmMain(platform);
     frmMain.setSplash(frmSplash);

@@ -9,6 +9,9 @@
 #include "app/PageControl.h"
 #include "app/ShowAllPage.h"
 #include "app/TfrmSplash.h"
+#include "help/TfrmAbout.h"
+#include "help/TfrmHelpProblem.h"
+#include "help/THelpRouter.h"
 #include "platform/FontService.h"
 #include "platform/IniFiles.h"
 #include "platform/MessageBoxes.h"
@@ -65,6 +68,9 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     setFont(designFont);
 
     buildMenu();
+    HelpRouter1 = new THelpRouter(platform_.help, this);
+    HelpRouter1->CHMPopupTopics = QStringLiteral("CSHelp.txt");
+    HelpRouter1->setHelpType(htHTMLhelp);
     PageControl1 = new PageControl(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setFixedSize(design_->px(ClientWidth), design_->px(ClientHeight));
@@ -108,13 +114,15 @@ void TfrmMain::buildMenu()
 
     Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
-    UsingGlyphary1 = Help1->addAction(QStringLiteral("&Using Glyphary"));
+    UsingGlyphary1 =
+        Help1->addAction(QStringLiteral("&Using Glyphary"), this, &TfrmMain::UsingGlyphary1Click);
     UsingGlyphary1->setObjectName(QStringLiteral("UsingGlyphary1"));
     HowtoFixProblemAccessingHelp1 =
-        Help1->addAction(QStringLiteral("&How to Fix Problem Accessing Help"));
+        Help1->addAction(QStringLiteral("&How to Fix Problem Accessing Help"), this,
+                        &TfrmMain::HowtoFixProblemAccessingHelp1Click);
     HowtoFixProblemAccessingHelp1->setObjectName(QStringLiteral("HowtoFixProblemAccessingHelp1"));
     Help1->addSeparator();
-    About1 = Help1->addAction(QStringLiteral("&About"));
+    About1 = Help1->addAction(QStringLiteral("&About"), this, &TfrmMain::About1Click);
     About1->setObjectName(QStringLiteral("About1"));
 }
 
@@ -138,6 +146,7 @@ void TfrmMain::FormCreate()
     ChartLines[0] = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
     ChartLines[1] = QStringLiteral("abcdefghijklmnopqrstuvwxyz1234567890!@#$%^&*()-+=[]{}/:;\",.?");
     AppFolder = platform_.appFolder;
+    platform_.help.HelpFile = platform_.dataFolder + QStringLiteral("GLYPHARY.CHM");
 
     fontMapPage_->fillGrid();
 
@@ -209,6 +218,15 @@ void TfrmMain::FormClose()
 }
 
 void TfrmMain::Exit1Click() { close(); }
+
+void TfrmMain::UsingGlyphary1Click() { platform_.help.HelpCommand(HELP_CONTENTS, 0u); }
+
+void TfrmMain::HowtoFixProblemAccessingHelp1Click()
+{
+    (new TfrmHelpProblem(platform_.shell, platform_.messages, this))->show();
+}
+
+void TfrmMain::About1Click() { (new TfrmAbout(platform_.shell, this))->show(); }
 
 // ---------------------------------------------------------------------------
 // Pages and keys

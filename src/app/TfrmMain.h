@@ -22,6 +22,7 @@ class QAction;
 class QKeyEvent;
 class QMenu;
 class ShowAllPage;
+class THelpRouter;
 class TfrmPrinting;
 class TfrmSplash;
 
@@ -42,6 +43,9 @@ public:
 
     void FormCreate();
     void Exit1Click();
+    void UsingGlyphary1Click();
+    void HowtoFixProblemAccessingHelp1Click();
+    void About1Click();
 
     // Window-wide values.
     QString AppFolder;
@@ -102,6 +106,7 @@ private:
     QAction* UsingGlyphary1 = nullptr;
     QAction* HowtoFixProblemAccessingHelp1 = nullptr;
     QAction* About1 = nullptr;
+    THelpRouter* HelpRouter1 = nullptr;
 
     PageControl* PageControl1 = nullptr;
     MainPage* mainPage_ = nullptr;

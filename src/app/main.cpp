@@ -3,7 +3,10 @@
 #include "app/GlyApplication.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
+#include "help/ChmHelpEngine.h"
+#include "platform/ApplicationHelp.h"
 #include "platform/linux/IniFileService.h"
+#include "platform/linux/LinuxChmLibrary.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
 #include "platform/linux/LinuxShell.h"
@@ -44,7 +47,11 @@ int main(int argc, char* argv[])
     IniFileService ini;
     LinuxShell shell;
     QtMessageBoxes messages;
-    Platform platform{fonts, printer, screen, settings, ini, shell, messages, folders.iniFolder, folders.dataFolder};
+    LinuxChmLibrary chm;
+    ChmHelpEngine helpEngine(chm, shell);
+    ApplicationHelp help(helpEngine);
+    Platform platform{fonts,    printer, screen, settings, ini, shell, messages, help,
+                      folders.iniFolder, folders.dataFolder};
     app.setErrorReport(messages, folders.logFile);
 
     TfrmMain frmMain(platform);

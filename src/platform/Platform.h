@@ -9,6 +9,7 @@ class SettingsStore;
 class IniFiles;
 class Shell;
 class MessageBoxes;
+class ApplicationHelp;
 
 // The services the program reaches the machine through. main() builds the real
 // ones, tests build fakes.
@@ -20,6 +21,7 @@ struct Platform {
     IniFiles& ini;
     Shell& shell;
     MessageBoxes& messages;
+    ApplicationHelp& help;
     // Both with a trailing separator: the executable's folder when the program
     // runs from a folder of its own that it can write.
     QString appFolder;               // the INI file's folder

@@ -55,8 +55,8 @@ void TestInstallPageFonts::ownFace()
 
     LinuxFontService fonts;
     FakePlatform fake;
-    Platform platform{fonts,     fake.printer, fake.screen,    fake.settings,
-                      fake.ini,  fake.shell,   fake.messages, fake.platform.appFolder};
+    Platform platform{fonts,    fake.printer,  fake.screen, fake.settings,          fake.ini,
+                      fake.shell, fake.messages, fake.help,   fake.platform.appFolder};
     {
         TfrmMain frmMain(platform);
         frmMain.FormCreate();

@@ -9,7 +9,7 @@
 class FakeMessageBoxes : public MessageBoxes {
 public:
     struct Box {
-        QString kind;  // "error", "warning", "information" or "confirm"
+        QString kind;  // "error", "warning", "information", "dialogError" or "confirm"
         QString text;
         bool operator==(const Box&) const = default;
     };
@@ -22,6 +22,10 @@ public:
     void information(QWidget*, const QString& text) override
     {
         boxes.append({QStringLiteral("information"), text});
+    }
+    void dialogError(QWidget*, const QString& text) override
+    {
+        boxes.append({QStringLiteral("dialogError"), text});
     }
     // Answers from confirmAnswers in turn; No once they run out.
     bool confirm(QWidget*, const QString& text) override

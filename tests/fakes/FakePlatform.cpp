@@ -1,6 +1,6 @@
 #include "fakes/FakePlatform.h"
 
 FakePlatform::FakePlatform()
-    : platform{fonts, printer, screen, settings, ini, shell, messages, folder.path() + u'/'}
+    : platform{fonts, printer, screen, settings, ini, shell, messages, help, folder.path() + u'/'}
 {
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "fakes/FakeFontService.h"
+#include "fakes/FakeHelpEngine.h"
 #include "fakes/FakeIniFiles.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakePrinterService.h"
 #include "fakes/FakeScreenMetrics.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeShell.h"
+#include "platform/ApplicationHelp.h"
 #include "platform/Platform.h"
 
 #include <QTemporaryDir>
@@ -23,5 +25,7 @@ struct FakePlatform {
     FakeIniFiles ini;
     FakeShell shell;
     FakeMessageBoxes messages;
+    FakeHelpEngine helpEngine;
+    ApplicationHelp help{helpEngine};
     Platform platform;
 };

@@ -52,6 +52,7 @@ struct Run {
                    fake.ini,
                    fake.shell,
                    fake.messages,
+                   fake.help,
                    fake.platform.appFolder}
     {
         fake.fonts.addFamily("Book Face", {{"Regular", true, false, CharSet::Ansi}});

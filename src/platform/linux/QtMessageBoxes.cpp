@@ -12,6 +12,11 @@ void QtMessageBoxes::warning(QWidget* parent, const QString& text)
     QMessageBox::warning(parent, QStringLiteral("Warning"), text);
 }
 
+void QtMessageBoxes::dialogError(QWidget* parent, const QString& text)
+{
+    QMessageBox::warning(parent, QStringLiteral("Error"), text);
+}
+
 void QtMessageBoxes::information(QWidget* parent, const QString& text)
 {
     QMessageBox::information(parent, QStringLiteral("Information"), text);

@@ -7,5 +7,6 @@ public:
     void error(QWidget* parent, const QString& text) override;
     void warning(QWidget* parent, const QString& text) override;
     void information(QWidget* parent, const QString& text) override;
+    void dialogError(QWidget* parent, const QString& text) override;
     bool confirm(QWidget* parent, const QString& text) override;
 };

@@ -1,0 +1,204 @@
+#include "help/THelpViewer.h"
+
+#include "help/ChmHelpFile.h"
+#include "platform/Shell.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSplitter>
+#include <QStringDecoder>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString Scheme = QStringLiteral("chm");
+constexpr int LocalRole = Qt::UserRole;
+
+}  // namespace
+
+ChmBrowser::ChmBrowser(Shell& shell, QWidget* parent) : QTextBrowser(parent), shell_(shell)
+{
+    // Links inside the file stay here; QTextBrowser would hand an unknown
+    // scheme to the desktop.
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (url.scheme() == Scheme)
+            setSource(url);
+        else
+            shell_.openUrl(url);
+    });
+}
+
+void ChmBrowser::setFile(std::shared_ptr<const ChmHelpFile> file)
+{
+    file_ = std::move(file);
+    clearHistory();
+    clear();
+}
+
+QUrl ChmBrowser::pageUrl(const QString& path)
+{
+    const qsizetype hash = path.indexOf(u'#');
+    QUrl url;
+    url.setScheme(Scheme);
+    url.setPath(hash < 0 ? path : path.left(hash));
+    if (hash >= 0)
+        url.setFragment(path.mid(hash + 1));
+    return url;
+}
+
+QVariant ChmBrowser::loadResource(int type, const QUrl& name)
+{
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    if (url.scheme() != Scheme || !file_)
+        return {};
+    const std::optional<QByteArray> data = file_->read(url.path());
+    if (!data)
+        return {};
+    if (type == QTextDocument::HtmlResource) {
+        QStringDecoder decoder(QStringConverter::encodingForHtml(*data).value_or(QStringConverter::Latin1));
+        return QString(decoder(*data));
+    }
+    if (type == QTextDocument::StyleSheetResource)
+        return QString::fromUtf8(*data);
+    return *data;
+}
+
+THelpViewer::THelpViewer(Shell& shell, QWidget* owner) : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("HelpViewer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(780, 560);
+
+    browser = new ChmBrowser(shell, this);
+    browser->setObjectName(QStringLiteral("browser"));
+
+    auto* toolBar = new QToolBar(this);
+    QAction* back = toolBar->addAction(QStringLiteral("Back"), browser, &QTextBrowser::backward);
+    QAction* forward = toolBar->addAction(QStringLiteral("Forward"), browser, &QTextBrowser::forward);
+    back->setObjectName(QStringLiteral("Back"));
+    forward->setObjectName(QStringLiteral("Forward"));
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    connect(browser, &QTextBrowser::sourceChanged, this, &THelpViewer::markTopic);
+
+    contentsTree = new QTreeWidget;
+    contentsTree->setObjectName(QStringLiteral("contentsTree"));
+    contentsTree->setHeaderHidden(true);
+    connect(contentsTree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        showTopic(item->data(0, LocalRole).toString());
+    });
+
+    auto* indexPage = new QWidget;
+    indexKeyword = new QLineEdit(indexPage);
+    indexKeyword->setObjectName(QStringLiteral("indexKeyword"));
+    indexList = new QListWidget(indexPage);
+    indexList->setObjectName(QStringLiteral("indexList"));
+    auto* indexLayout = new QVBoxLayout(indexPage);
+    indexLayout->setContentsMargins(2, 2, 2, 2);
+    indexLayout->addWidget(indexKeyword);
+    indexLayout->addWidget(indexList);
+    connect(indexKeyword, &QLineEdit::textEdited, this, &THelpViewer::findKeyword);
+    connect(indexKeyword, &QLineEdit::returnPressed, this, [this] {
+        if (QListWidgetItem* item = indexList->currentItem())
+            showTopic(item->data(LocalRole).toString());
+    });
+    connect(indexList, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { showTopic(item->data(LocalRole).toString()); });
+
+    tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("tabs"));
+    tabs->addTab(contentsTree, QStringLiteral("Contents"));
+    tabs->addTab(indexPage, QStringLiteral("Index"));
+
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(tabs);
+    splitter->addWidget(browser);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({230, 550});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolBar);
+    layout->addWidget(splitter);
+}
+
+void THelpViewer::setFile(std::shared_ptr<const ChmHelpFile> file)
+{
+    file_ = std::move(file);
+    browser->setFile(file_);
+    setWindowTitle(file_->title().isEmpty() ? QStringLiteral("Help") : file_->title());
+
+    contentsTree->clear();
+    QList<QTreeWidgetItem*> parents;
+    const QList<SitemapEntry> contents = file_->contents();
+    for (const SitemapEntry& entry : contents) {
+        const int level = qMin(entry.level, int(parents.size()));
+        parents.resize(level);
+        auto* item = parents.isEmpty() ? new QTreeWidgetItem(contentsTree)
+                                       : new QTreeWidgetItem(parents.last());
+        item->setText(0, entry.name);
+        item->setData(0, LocalRole, entry.local);
+        parents.append(item);
+    }
+    contentsTree->expandAll();
+
+    indexList->clear();
+    QList<SitemapEntry> index = file_->index();
+    std::stable_sort(index.begin(), index.end(), [](const SitemapEntry& a, const SitemapEntry& b) {
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
+    for (const SitemapEntry& entry : std::as_const(index)) {
+        auto* item = new QListWidgetItem(entry.name, indexList);
+        item->setData(LocalRole, entry.local);
+    }
+}
+
+void THelpViewer::showTopic(const QString& path)
+{
+    if (!path.isEmpty())
+        browser->setSource(ChmBrowser::pageUrl(path));
+}
+
+// The contents line of the page shown, however it was reached.
+void THelpViewer::markTopic(const QUrl& page)
+{
+    for (QTreeWidgetItemIterator it(contentsTree); *it; ++it) {
+        if (ChmBrowser::pageUrl((*it)->data(0, LocalRole).toString()).path() == page.path()) {
+            contentsTree->setCurrentItem(*it);
+            return;
+        }
+    }
+}
+
+void THelpViewer::showContents() { tabs->setCurrentWidget(contentsTree); }
+
+void THelpViewer::showIndex(const QString& keyword)
+{
+    tabs->setCurrentWidget(indexList->parentWidget());
+    indexKeyword->setText(keyword);
+    findKeyword(keyword);
+    if (QListWidgetItem* item = indexList->currentItem())
+        showTopic(item->data(LocalRole).toString());
+}
+
+void THelpViewer::findKeyword(const QString& keyword)
+{
+    for (int row = 0; row < indexList->count(); ++row) {
+        if (indexList->item(row)->text().startsWith(keyword, Qt::CaseInsensitive)) {
+            indexList->setCurrentRow(row);
+            return;
+        }
+    }
+    indexList->setCurrentRow(-1);
+}

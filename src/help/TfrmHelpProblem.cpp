@@ -1,0 +1,68 @@
+#include "help/TfrmHelpProblem.h"
+
+#include "platform/MessageBoxes.h"
+#include "platform/Shell.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+const QUrl TfrmHelpProblem::HelpFixPage(QStringLiteral("https://www.example.com/glyphary/helpfix.html"));
+
+namespace {
+
+constexpr double DesignDpi = 96.0;
+
+}  // namespace
+
+TfrmHelpProblem::TfrmHelpProblem(Shell& shell, MessageBoxes& messages, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      shell_(shell), messages_(messages)
+{
+    setObjectName(QStringLiteral("frmHelpProblem"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(true);
+    setWindowTitle(QStringLiteral("How to Fix Problem Accessing Help"));
+    const double scale = logicalDpiX() / DesignDpi;
+    auto px = [scale](int designPixels) { return qRound(designPixels * scale); };
+    setFixedSize(px(334), px(202));
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    Label1 = new QLabel(
+        QStringLiteral(
+            "The Glyphary help needs the CHM library chmlib. If nothing opens when you choose "
+            "Using Glyphary from the Help menu, it is not installed: on Debian or Ubuntu install "
+            "the package libchm1, elsewhere the package that provides libchm.so.1. If your "
+            "Internet connection is active, the Get Update button opens a page that tells where "
+            "to get it."),
+        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setGeometry(px(12), px(12), px(308), px(117));
+
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(px(181), px(156), px(80), px(31));
+    cmdGetFix = new QPushButton(QStringLiteral("&Get Update"), this);
+    cmdGetFix->setObjectName(QStringLiteral("cmdGetFix"));
+    cmdGetFix->setGeometry(px(91), px(156), px(80), px(31));
+    setTabOrder(cmdClose, cmdGetFix);
+    cmdClose->setDefault(true);
+    cmdClose->setFocus();
+
+    connect(cmdClose, &QPushButton::clicked, this, &TfrmHelpProblem::cmdCloseClick);
+    connect(cmdGetFix, &QPushButton::clicked, this, &TfrmHelpProblem::cmdGetFixClick);
+    if (owner)
+        move(owner->window()->frameGeometry().center() - rect().center());
+}
+
+void TfrmHelpProblem::cmdCloseClick() { close(); }
+
+void TfrmHelpProblem::cmdGetFixClick()
+{
+    if (!shell_.openUrl(HelpFixPage))
+        messages_.dialogError(this, QStringLiteral("Unable to connect to Web page"));
+}
