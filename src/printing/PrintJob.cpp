@@ -52,7 +52,7 @@ PrintJob::PrintJob(PrinterService& printer, MessageBoxes& messages, PrintHost& h
 
 void PrintJob::print()
 {
-    if (busy_)
+    if (state_.JobRunning)
         return;
     const PrintOptions options = host_.options();
     if (!options.sample && !options.shortSample && !options.charChart && !options.fullPage
@@ -60,7 +60,7 @@ void PrintJob::print()
         messages_.error(dialogParent_, QStringLiteral("You have not selected any print options."));
         return;
     }
-    BusyScope busy(busy_);
+    BusyScope busy(state_.JobRunning);
 
     progress_.setSelectedCaption(QStringLiteral("Fonts Selected: %1").arg(host_.selectedCount()));
     progress_.showProgress();
@@ -88,6 +88,11 @@ void PrintJob::print()
         progress_.hideProgress();
         throw;
     }
+}
+
+bool PrintJob::busy() const
+{
+    return state_.JobRunning;
 }
 
 void PrintJob::runKinds()
@@ -119,9 +124,9 @@ void PrintJob::runKinds()
 
 void PrintJob::printSetup()
 {
-    if (busy_)
+    if (state_.JobRunning)
         return;
-    BusyScope busy(busy_);
+    BusyScope busy(state_.JobRunning);
     const int before = printer_.currentIndex();
     printer_.printSetupDialog(dialogParent_);
     if (printer_.currentIndex() != before)

@@ -21,6 +21,9 @@ public:
     QFont makeFont(const QString& faceName, bool bold, bool italic) override;
     bool addFontFile(const QString& path) override;
     bool removeFontFile(const QString& path) override;
+    bool isFontInstalled(const QString& fullName) override;
+    bool recordInstalledFont(const QString& path) override;
+    void refreshFontsFolder(const QString& folder) override;
     void broadcastFontChange() override;
 
     QStringList screen;
@@ -30,6 +33,11 @@ public:
     QHash<QString, int> added;
     QHash<QString, int> removed;
     int broadcasts = 0;
+    // Full names of installed faces; files by name that no font can be read from.
+    QStringList installedNames;
+    QStringList unreadableFiles;
+    QStringList recorded;
+    QStringList refreshedFolders;
     // A message that faces() throws as a std::runtime_error, when set.
     QString facesError;
 };
