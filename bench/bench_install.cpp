@@ -2,6 +2,7 @@
 // temporary home, with the machine's fontconfig configuration: fonts per second.
 #include "fontfiles/FontInstaller.h"
 #include "fontfiles/InstallProgress.h"
+#include "fontfiles/InstallState.h"
 #include "platform/MessageBoxes.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxShell.h"
@@ -90,7 +91,8 @@ void BM_Install500(benchmark::State& state)
     LinuxShell shell;
     CountingMessages messages;
     NoProgress progress;
-    FontInstaller installer(fonts, shell, messages, progress);
+    InstallState installState;
+    FontInstaller installer(fonts, shell, messages, progress, installState);
     const QString folder = shell.userFontsFolder();
 
     for (auto _ : state) {

@@ -1,6 +1,7 @@
 #include "fontfiles/FontInstaller.h"
 
 #include "fontfiles/InstallProgress.h"
+#include "fontfiles/InstallState.h"
 #include "platform/FontService.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -8,11 +9,13 @@
 #include <QScopeGuard>
 
 FontInstaller::FontInstaller(FontService& fonts, Shell& shell, MessageBoxes& messages,
-                             InstallProgress& progress, QWidget* dialogParent)
+                             InstallProgress& progress, InstallState& state,
+                             QWidget* dialogParent)
     : fonts_(fonts)
     , shell_(shell)
     , messages_(messages)
     , progress_(progress)
+    , state_(state)
     , dialogParent_(dialogParent)
 {
 }
@@ -28,7 +31,7 @@ bool FontInstaller::install(QList<FontFileItem> items, const QString& sourceFold
     progress_.setSelectedCaption(QStringLiteral("Fonts Selected: %1").arg(items.size()));
     progress_.setInstalledCaption(QStringLiteral("Installed: 0"));
     progress_.showProgress();
-    InstallCancelled = false;
+    state_.InstallCancelled = false;
     int installed = 0;
 
     for (const FontFileItem& item : std::as_const(items)) {
@@ -38,7 +41,7 @@ bool FontInstaller::install(QList<FontFileItem> items, const QString& sourceFold
             ++installed;
             progress_.setInstalledCaption(QStringLiteral("Installed: %1").arg(installed));
         }
-        if (InstallCancelled)
+        if (state_.InstallCancelled)
             break;
     }
 
@@ -53,7 +56,7 @@ bool FontInstaller::install(QList<FontFileItem> items, const QString& sourceFold
                                              .arg(installed == 1 ? QStringLiteral("font")
                                                                  : QStringLiteral("fonts")));
     if (installed > 0)
-        FontsInstalled = true;
+        state_.FontsInstalled = true;
     return true;
 }
 

@@ -12,6 +12,7 @@ class InstallProgress;
 class MessageBoxes;
 class QWidget;
 class Shell;
+struct InstallState;
 
 // The Install button's run: copies each selected font file into the user's
 // fonts folder, where every program finds it, with a message for each font
@@ -19,7 +20,7 @@ class Shell;
 class FontInstaller {
 public:
     FontInstaller(FontService& fonts, Shell& shell, MessageBoxes& messages,
-                  InstallProgress& progress, QWidget* dialogParent = nullptr);
+                  InstallProgress& progress, InstallState& state, QWidget* dialogParent = nullptr);
 
     struct Hooks {
         // Lets pending window events run, once before each font; Cancel arrives here.
@@ -33,11 +34,6 @@ public:
                  const QString& fontsFolder, const Hooks& hooks);
     bool busy() const { return busy_; }
 
-    // Set by the dialog's Cancel; seen after the font in hand.
-    bool InstallCancelled = false;
-    // Set once a run has installed a font; the window tells everyone at close.
-    bool FontsInstalled = false;
-
 private:
     // Whether the font was installed.
     bool installOne(const QString& name, const QString& source, const QString& fontsFolder);
@@ -46,6 +42,7 @@ private:
     Shell& shell_;
     MessageBoxes& messages_;
     InstallProgress& progress_;
+    InstallState& state_;
     QWidget* dialogParent_;
     bool busy_ = false;
 };

@@ -1,5 +1,7 @@
 #include "fontfiles/TfrmInstalling.h"
 
+#include "fontfiles/InstallState.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -22,10 +24,10 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int
 
 }  // namespace
 
-TfrmInstalling::TfrmInstalling(bool& installCancelled, QWidget* parent)
+TfrmInstalling::TfrmInstalling(InstallState& state, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::WindowMinMaxButtonsHint)
-    , installCancelled_(installCancelled)
+    , state_(state)
 {
     setObjectName(QStringLiteral("frmInstalling"));
     setWindowTitle(QStringLiteral("Installing Fonts"));
@@ -61,4 +63,4 @@ void TfrmInstalling::showProgress()
 
 void TfrmInstalling::hideProgress() { hide(); }
 
-void TfrmInstalling::cmdCancelClick() { installCancelled_ = true; }
+void TfrmInstalling::cmdCancelClick() { state_.InstallCancelled = true; }

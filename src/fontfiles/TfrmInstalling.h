@@ -6,14 +6,14 @@
 
 class QLabel;
 class QPushButton;
+struct InstallState;
 
 // The modeless progress dialog of an install run. Hidden, never destroyed,
 // between runs; its close box hides it and leaves the run going.
 class TfrmInstalling : public QDialog, public InstallProgress {
     Q_OBJECT
 public:
-    // Cancel sets installCancelled.
-    TfrmInstalling(bool& installCancelled, QWidget* parent = nullptr);
+    TfrmInstalling(InstallState& state, QWidget* parent = nullptr);
 
     void setSelectedCaption(const QString& text) override;
     void setInstalledCaption(const QString& text) override;
@@ -27,5 +27,5 @@ public:
 private:
     void cmdCancelClick();
 
-    bool& installCancelled_;
+    InstallState& state_;
 };

@@ -3,6 +3,7 @@
 #include "fakes/FakeMessageBoxes.h"
 #include "fontfiles/FontInstaller.h"
 #include "fontfiles/InstallProgress.h"
+#include "fontfiles/InstallState.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxShell.h"
 
@@ -165,7 +166,8 @@ void tst_installfonts_machine::install()
 
     FakeMessageBoxes messages_;
     NoProgress progress;
-    FontInstaller installer(m_fonts, m_shell, messages_, progress);
+    InstallState state;
+    FontInstaller installer(m_fonts, m_shell, messages_, progress, state);
     for (const Run& run : runs) {
         QList<FontFileItem> items;
         for (const Install& install : run)
