@@ -50,6 +50,7 @@ public:
     void setPrintedCaption(const QString&) override {}
     void showProgress() override {}
     void hideProgress() override {}
+    void showSavedFile(const QString&) override {}
 };
 
 class NoMessages : public MessageBoxes {

@@ -8,8 +8,12 @@
 #include "platform/linux/QSettingsStore.h"
 #include "platform/linux/QtMessageBoxes.h"
 #include "platform/linux/QtScreenMetrics.h"
+#include "settings/MainFormSettings.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -40,6 +44,42 @@ void StartUpToFirstFamily(benchmark::State& state)
     state.counters["families"] = families;
 }
 BENCHMARK(StartUpToFirstFamily)->Unit(benchmark::kMillisecond);
+
+// Building the main window, where the saved settings come back: without a
+// settings file (0), and with one that changes every kept control from its
+// design value, so that every handler runs (1).
+void BuildMainWindow(benchmark::State& state)
+{
+    const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/QZ/Glyphary.conf");
+    QFile::remove(file);
+    if (state.range(0) == 1) {
+        QDir().mkpath(QFileInfo(file).path());
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly))
+            state.SkipWithError("settings file not written");
+        out.write("[frmMain]\nLeft=200\nTop=100\nScreenRes=1x1\n");
+        for (const char* entry : MainFormSettings) {
+            const QByteArray key = QByteArray(entry).replace('.', '\\');
+            out.write(key + (key.endsWith("Checked") ? "=True\n" : "=17\n"));
+        }
+    }
+    QTemporaryDir folder;
+    LinuxFontService fonts;
+    LinuxPrinterService printer(fonts);
+    QtScreenMetrics screen;
+    IniFileService ini;
+    LinuxShell shell;
+    QtMessageBoxes messages;
+    for (auto _ : state) {
+        QSettingsStore settings;
+        Platform platform{fonts, printer, screen, settings, ini, shell, messages,
+                          folder.path() + u'/'};
+        TfrmMain frmMain(platform);
+        benchmark::DoNotOptimize(frmMain.pos());
+    }
+    QFile::remove(file);
+}
+BENCHMARK(BuildMainWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

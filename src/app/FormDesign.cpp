@@ -3,7 +3,7 @@
 #include "platform/FontService.h"
 
 #include <QCheckBox>
-#include <QFontDatabase>
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -84,7 +84,7 @@ void makeWhite(QWidget* widget)
     widget->setAutoFillBackground(true);
 }
 
-QFont systemFont() { return QFontDatabase::systemFont(QFontDatabase::GeneralFont); }
+QFont systemFont() { return QApplication::font(); }
 
 bool inRange(int value, const QSpinBox* box)
 {

@@ -40,6 +40,7 @@ private:
 };
 
 void makeWhite(QWidget* widget);
+// The user interface's font, as the program set it up.
 QFont systemFont();
 
 // The design's range of the box, whoever supplies the value.

@@ -1,5 +1,7 @@
 #include "app/GlyApplication.h"
 
+#include "platform/FontService.h"
+
 #include "platform/MessageBoxes.h"
 
 #include <QDateTime>
@@ -48,7 +50,13 @@ QStringList callStack()
 
 }  // namespace
 
-GlyApplication::GlyApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+GlyApplication::GlyApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    // The application's title names it to the desktop. It is no display name:
+    // Qt would append one to every caption ("Printing — Glyphary").
+    setApplicationName(QStringLiteral("Glyphary"));
+}
 
 void GlyApplication::setErrorReport(MessageBoxes& messages, const QString& logPath)
 {
@@ -99,4 +107,11 @@ void GlyApplication::reportError(const QString& message, const QString& where)
 
     if (messages_)
         messages_->error(activeWindow(), message);
+}
+
+void GlyApplication::useInstalledInterfaceFamily(FontService& fonts)
+{
+    QFont interfaceFont = font();
+    interfaceFont.setFamily(fonts.makeFont(interfaceFont.family(), false, false).family());
+    setFont(interfaceFont);
 }

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QString>
 
+class FontService;
 class MessageBoxes;
 
-// The application object. An exception that escapes an event handler is
-// reported instead of ending the program: its message goes into an error box,
-// and the time, the message and the call stack are appended to a log file.
+// The application object, named "Glyphary". An exception that escapes an
+// event handler is reported instead of ending the program: its message goes
+// into an error box, and the time, the message and the call stack are
+// appended to a log file.
 class GlyApplication : public QApplication {
     Q_OBJECT
 public:
@@ -17,6 +19,10 @@ public:
     void setErrorReport(MessageBoxes& messages, const QString& logPath);
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // The interface font under a family that exists: a generic name such as
+    // "Sans Serif" sends Qt through every installed family at first use.
+    static void useInstalledInterfaceFamily(FontService& fonts);
 
 private:
     void reportError(const QString& message, const QString& where);

@@ -2,6 +2,8 @@
 
 #include <QTabBar>
 
+#include <algorithm>
+
 namespace {
 
 class FixedWidthTabBar : public QTabBar {
@@ -11,10 +13,16 @@ public:
     int width_ = 113;
 
 protected:
+    // A caption longer than the fixed width widens its own tab rather than
+    // being cut off.
     QSize tabSizeHint(int index) const override
     {
-        return {width_, QTabBar::tabSizeHint(index).height()};
+        const QSize natural = QTabBar::tabSizeHint(index);
+        return {std::max(width_, natural.width()), natural.height()};
     }
+
+public:
+    int naturalWidth(int index) const { return QTabBar::tabSizeHint(index).width(); }
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
 };
 
@@ -34,9 +42,19 @@ PageControl::PageControl(QWidget* parent) : QTabWidget(parent)
     });
 }
 
-void PageControl::setTabWidth(int width)
+void PageControl::setTabWidth(int designed)
 {
-    static_cast<FixedWidthTabBar*>(tabBar())->width_ = width;
+    auto* bar = static_cast<FixedWidthTabBar*>(tabBar());
+    // The widest fixed width, up to the designed one, at which every tab fits.
+    int width = designed;
+    for (; width > 0; --width) {
+        int total = 0;
+        for (int i = 0; i < count(); ++i)
+            total += std::max(width, bar->naturalWidth(i));
+        if (total <= this->width())
+            break;
+    }
+    bar->width_ = width;
     // Make the bar lay its tabs out again with the new width.
     tabBar()->setIconSize(tabBar()->iconSize());
     tabBar()->adjustSize();

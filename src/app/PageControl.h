@@ -9,7 +9,8 @@ class PageControl : public QTabWidget {
 public:
     explicit PageControl(QWidget* parent = nullptr);
 
-    void setTabWidth(int width);
+    // Tabs of the designed width, narrowed where they would not all fit.
+    void setTabWidth(int designed);
 
     // Makes page the current one without emitting pageChanged.
     void setActivePageQuietly(QWidget* page);

@@ -15,6 +15,8 @@
 #include "platform/PrinterService.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/Shell.h"
+#include "settings/MainFormSettings.h"
+#include "settings/TPFormSettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -81,11 +83,13 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     PageControl1->addTab(showAllPage_, QStringLiteral("Show &All Selected"));
     PageControl1->addTab(editTextPage_, QStringLiteral("&Edit Sample Text"));
     PageControl1->addTab(installPage_, QStringLiteral("Preview/&Install"));
-    setTabWidth(TabWidth);
+    PageControl1->setTabWidth(TabWidth);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(133, 87);
 
     connect(PageControl1, &PageControl::pageChanged, this, &TfrmMain::PageControl1Change);
+    // The saved option states and place come back before FormCreate.
+    new TPFormSettings(*this, MainFormSettings, platform_.settings, platform_.screen);
     // Key preview: the window sees every key before the focused control.
     qApp->installEventFilter(this);
 }
@@ -111,12 +115,6 @@ void TfrmMain::buildMenu()
     Help1->addSeparator();
     About1 = Help1->addAction(QStringLiteral("&About"));
     About1->setObjectName(QStringLiteral("About1"));
-}
-
-void TfrmMain::setTabWidth(int designed)
-{
-    const int pages = std::max(PageControl1->count(), 1);
-    PageControl1->setTabWidth(std::min(designed, PageControl1->width() / pages));
 }
 
 // ---------------------------------------------------------------------------
@@ -150,7 +148,7 @@ void TfrmMain::FormCreate()
     FontsFolder = fontsFolder.isEmpty() ? QString() : fontsFolder + u'/';
 
     if (platform_.screen.logicalDpiX() > FormDesign::DesignDpi)
-        setTabWidth(WideTabWidth);
+        PageControl1->setTabWidth(WideTabWidth);
     if (platform_.screen.screenSize().width() <= 800)
         move(0, 0);
 }

@@ -85,8 +85,6 @@ private:
     bool FormKeyDown(QKeyEvent* event);
     void PageControl1Change(QWidget* page);
     void buildMenu();
-    // Tabs of the designed width, narrowed where six of them would not fit.
-    void setTabWidth(int designed);
 
     Platform& platform_;
     std::unique_ptr<FormDesign> design_;

@@ -17,6 +17,7 @@ constexpr int DesignDpi = 96;
 constexpr QSize ClientSize(470, 121);
 constexpr QRect ImageRect(9, 9, 452, 104);
 constexpr QSize PictureSize(454, 112);
+constexpr int MaxLooks = 16;
 
 bool drawsName(const QFont& font)
 {
@@ -83,7 +84,12 @@ QStringList TfrmSplash::pickTypefaces(FontService& fonts, int count)
     QStringList families = fonts.screenFamilies();
     families.sort(Qt::CaseInsensitive);
     QStringList picked;
-    const auto usable = [&fonts](const QString& family) {
+    // Each look at a family costs Qt a search of every family it knows; a
+    // collection of script fonts without Latin letters would make thousands.
+    int looks = 0;
+    const auto usable = [&fonts, &looks](const QString& family) {
+        if (++looks > MaxLooks)
+            return false;
         const QList<FontFace> faces = fonts.faces(family);
         const bool scalableText = std::any_of(faces.begin(), faces.end(), [](const FontFace& face) {
             return (face.trueType || face.vector) && face.charSet == FontFace::CharSet::Ansi;

@@ -16,9 +16,18 @@ int main(int argc, char* argv[])
 {
     GlyApplication app(argc, argv);
 
+    // The splash comes first and is drawn now: the printer service asks CUPS,
+    // which can be slow, and the message loop that would paint it starts
+    // only after the slow work below.
     LinuxFontService fonts;
-    LinuxPrinterService printer(fonts);
+    GlyApplication::useInstalledInterfaceFamily(fonts);
     QtScreenMetrics screen;
+    auto* frmSplash = new TfrmSplash(fonts, screen);
+    frmSplash->show();
+    frmSplash->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    LinuxPrinterService printer(fonts);
     QSettingsStore settings;
     IniFileService ini;
     LinuxShell shell;
@@ -26,15 +35,6 @@ int main(int argc, char* argv[])
     Platform platform{fonts,    printer, screen,   settings, ini, shell,
                       messages, QDir(QCoreApplication::applicationDirPath()).absolutePath() + u'/'};
     app.setErrorReport(messages, platform.appFolder + QStringLiteral("glyphary.log"));
-
-    // The splash is drawn now: the message loop that would paint it starts
-    // only after the slow work below.
-    auto* frmSplash = new TfrmSplash(fonts, screen);
-    frmSplash->show();
-    frmSplash->repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-
-    QApplication::setApplicationDisplayName(QStringLiteral("Glyphary"));
 
     TfrmMain frmMain(platform);
     frmMain.setSplash(frmSplash);

@@ -15,3 +15,12 @@ QChar ansiChar(unsigned char code)
         return QChar(High[code - 0x80]);
     return QChar(char16_t(code));
 }
+
+QString ansiString(QByteArrayView bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes)
+        text += ansiChar(static_cast<unsigned char>(byte));
+    return text;
+}

@@ -37,6 +37,9 @@ public:
     // writes one file per run.
     virtual void beginRun() = 0;
     virtual void endRun() = 0;
+    // The file that the last run wrote into; empty when the run went to a
+    // printer or wrote nothing. Printers that write no files keep this.
+    virtual QString lastRunFile() const { return {}; }
 
     // Documents: begin needs none open, end and abort need one open.
     virtual void beginDoc() = 0;

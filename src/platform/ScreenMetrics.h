@@ -11,4 +11,7 @@ public:
     virtual int logicalDpiY() = 0;
     virtual QSize screenSize() = 0;
     virtual QRect workArea() = 0;
+    // False where only the window system places windows (Wayland): a program's
+    // own positions mean nothing there.
+    virtual bool windowsPlaceable() = 0;
 };

@@ -75,8 +75,11 @@ void PrintJob::print()
         runKinds();
         if (printer_.docOpen())
             printer_.endDoc();
-        progress_.hideProgress();
         printer_.endRun();
+        if (const QString file = printer_.lastRunFile(); !file.isEmpty())
+            progress_.showSavedFile(file);
+        else
+            progress_.hideProgress();
     } catch (...) {
         // The page in hand is lost; whatever was ended still goes out.
         try {
@@ -127,8 +130,10 @@ void PrintJob::printSetup()
     if (state_.JobRunning)
         return;
     BusyScope busy(state_.JobRunning);
-    const int before = printer_.currentIndex();
+    // By name: a printer added in the dialog can take the old one's index.
+    const auto current = [this] { return printer_.printers().value(printer_.currentIndex()); };
+    const QString before = current();
     printer_.printSetupDialog(dialogParent_);
-    if (printer_.currentIndex() != before)
+    if (current() != before)
         host_.refillFontList();
 }

@@ -12,4 +12,7 @@ public:
     // Shows the display unless it is already showing.
     virtual void showProgress() = 0;
     virtual void hideProgress() = 0;
+    // Ends the run by telling where its file went; the display stays until
+    // the user closes it or the next run starts.
+    virtual void showSavedFile(const QString& path) = 0;
 };

@@ -2,6 +2,8 @@
 
 #include "printing/PrintState.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -55,6 +57,18 @@ void TfrmPrinting::setPrintedCaption(const QString& text)
 
 void TfrmPrinting::showProgress()
 {
+    if (saved_) {
+        saved_ = false;
+        lblPrinted->setText(QStringLiteral("Printed:"));
+        for (QLabel* label : {lblSelected, lblPrinted})
+            label->setToolTip(QString());
+        cmdCancel->setText(QStringLiteral("&Cancel"));
+    }
+    showCentred();
+}
+
+void TfrmPrinting::showCentred()
+{
     if (isVisible())
         return;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -70,7 +84,27 @@ void TfrmPrinting::hideProgress()
     hide();
 }
 
+void TfrmPrinting::showSavedFile(const QString& path)
+{
+    // The full path rarely fits a line: the name and the folder each get
+    // one, cut in the middle if need be, and the whole path shows as a tip.
+    const QFileInfo file(path);
+    const auto fit = [](QLabel* label, const QString& text) {
+        label->setText(label->fontMetrics().elidedText(text, Qt::ElideMiddle, label->width()));
+    };
+    fit(lblSelected, file.fileName());
+    fit(lblPrinted, QStringLiteral("in %1").arg(QDir::toNativeSeparators(file.absolutePath())));
+    for (QLabel* label : {lblSelected, lblPrinted})
+        label->setToolTip(QDir::toNativeSeparators(file.absoluteFilePath()));
+    cmdCancel->setText(QStringLiteral("&Close"));
+    saved_ = true;
+    showCentred();
+}
+
 void TfrmPrinting::cmdCancelClick()
 {
-    state_.PrintCancelled = true;
+    if (saved_)
+        hide();
+    else
+        state_.PrintCancelled = true;
 }

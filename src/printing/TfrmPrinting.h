@@ -9,7 +9,8 @@ class QPushButton;
 struct PrintState;
 
 // The modeless progress dialog of a print job. It is hidden, never destroyed,
-// between jobs; its close box hides it and leaves the job running.
+// between jobs; its close box hides it and leaves the job running. A job that
+// wrote a file leaves it open, telling where the file went, until closed.
 class TfrmPrinting : public QDialog, public PrintProgress {
     Q_OBJECT
 public:
@@ -19,6 +20,7 @@ public:
     void setPrintedCaption(const QString& text) override;
     void showProgress() override;
     void hideProgress() override;
+    void showSavedFile(const QString& path) override;
 
     QLabel* lblSelected;
     QLabel* lblPrinted;
@@ -26,6 +28,8 @@ public:
 
 private:
     void cmdCancelClick();
+    void showCentred();
 
     PrintState& state_;
+    bool saved_ = false;  // the job is over; Cancel has become Close
 };

@@ -228,7 +228,8 @@ void TestMainWindow::windowPosition_data()
     QTest::addColumn<QPoint>("position");
     QTest::newRow("800 wide") << 800 << QPoint(0, 0);
     QTest::newRow("640 wide") << 640 << QPoint(0, 0);
-    QTest::newRow("801 wide") << 801 << QPoint(133, 87);
+    // The designed place, moved left so that the 692-pixel window fits.
+    QTest::newRow("801 wide") << 801 << QPoint(109, 87);
 }
 
 void TestMainWindow::windowPosition()
@@ -242,25 +243,34 @@ void TestMainWindow::windowPosition()
 
 void TestMainWindow::tabWidth_data()
 {
+    // The width of a tab whose caption is short; below 120 dpi six tabs of
+    // 125 pixels would not fit, and they narrow.
     QTest::addColumn<int>("dpi");
-    QTest::addColumn<int>("width");
-    QTest::newRow("96 dpi") << 96 << 113;
-    // Six tabs of 125 pixels need 120 dpi; below that they share the width.
-    QTest::newRow("97 dpi") << 97 << 116;
-    QTest::newRow("100 dpi") << 100 << 120;
-    QTest::newRow("103 dpi") << 103 << 123;
-    QTest::newRow("120 dpi") << 120 << 125;
+    QTest::addColumn<int>("least");
+    QTest::addColumn<int>("most");
+    QTest::newRow("96 dpi") << 96 << 113 << 113;
+    QTest::newRow("97 dpi") << 97 << 100 << 124;
+    QTest::newRow("100 dpi") << 100 << 100 << 124;
+    QTest::newRow("103 dpi") << 103 << 100 << 124;
+    QTest::newRow("120 dpi") << 120 << 125 << 125;
 }
 
 void TestMainWindow::tabWidth()
 {
     QFETCH(int, dpi);
-    QFETCH(int, width);
+    QFETCH(int, least);
+    QFETCH(int, most);
     Window w([dpi](FakePlatform& fake) { fake.screen.dpi = dpi; });
     w.start();
     QTabBar* bar = w.pages()->tabBar();
-    for (int i = 0; i < w.pages()->count(); ++i)
-        QCOMPARE(bar->tabRect(i).width(), width);
+    QVERIFY(bar->tabRect(0).width() >= least);
+    QVERIFY(bar->tabRect(0).width() <= most);
+    // No caption is cut off and no tab falls off the page control.
+    for (int i = 0; i < bar->count(); ++i) {
+        const QString caption = bar->tabText(i).remove(u'&');
+        QVERIFY2(bar->tabRect(i).width() >= bar->fontMetrics().horizontalAdvance(caption) + 8,
+                 qPrintable(caption));
+    }
     QVERIFY(bar->tabRect(bar->count() - 1).right() < w.pages()->width());
 }
 

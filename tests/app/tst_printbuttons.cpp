@@ -20,6 +20,7 @@ struct Window {
         fake.printer.printerNames = {QStringLiteral("PDF file"), QStringLiteral("Laser")};
         fake.printer.typefacesByPrinter.insert(QStringLiteral("PDF file"), {"Gamma", "Alpha", "Beta"});
         fake.printer.typefacesByPrinter.insert(QStringLiteral("Laser"), {"Times", "Courier"});
+        fake.printer.typefacesByPrinter.insert(QStringLiteral("Inkjet"), {"Script", "Roman"});
         frmMain = std::make_unique<TfrmMain>(fake.platform);
         frmMain->FormCreate();
         frmMain->mainPage()->lstFontsClick();  // as the first showing does
@@ -51,6 +52,7 @@ private slots:
     void print();
     void printSetup_data();
     void printSetup();
+    void runIntoAFileTellsWhereItWent();
 };
 
 void tst_printbuttons::print_data()
@@ -109,31 +111,65 @@ void tst_printbuttons::print()
 void tst_printbuttons::printSetup_data()
 {
     QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("added");  // a printer that appears while the dialog is open
     QTest::addColumn<QStringList>("listed");
 
-    QTest::newRow("same printer kept") << 0 << QStringList{"Alpha", "Beta", "Gamma"};
-    QTest::newRow("other printer chosen") << 1 << QStringList{"Courier", "Times"};
+    QTest::newRow("same printer kept") << 0 << QString() << QStringList{"Alpha", "Beta", "Gamma"};
+    QTest::newRow("other printer chosen") << 1 << QString() << QStringList{"Courier", "Times"};
+    QTest::newRow("new printer takes the old one's index")
+        << -1 << QStringLiteral("Inkjet") << QStringList{"Roman", "Script"};
 }
 
 void tst_printbuttons::printSetup()
 {
     QFETCH(int, choice);
+    QFETCH(QString, added);
     QFETCH(QStringList, listed);
 
     Window w;
     w.fonts()->item(2)->setSelected(true);
     const int enumerations = w.fake.printer.enumerations;
     w.fake.printer.setupChoice = choice;
+    w.fake.printer.setupAdds = added;
     w.click("cmdPrintSetup");
+    const bool changed = choice > 0 || !added.isEmpty();
 
     QStringList names;
     for (int i = 0; i < w.fonts()->count(); ++i)
         names.append(w.fonts()->item(i)->text());
     QCOMPARE(names, listed);
-    QCOMPARE(w.fonts()->selectedItems().size(), choice == 0 ? 2 : 1);
-    QCOMPARE(w.fake.printer.enumerations, enumerations + (choice == 0 ? 0 : 1));
+    QCOMPARE(w.fonts()->selectedItems().size(), changed ? 1 : 2);
+    QCOMPARE(w.fake.printer.enumerations, enumerations + (changed ? 1 : 0));
     QCOMPARE(w.frmMain->findChild<QLabel*>("lblFonts")->text(),
              QStringLiteral("Fonts: %1").arg(listed.size()));
+}
+
+void tst_printbuttons::runIntoAFileTellsWhereItWent()
+{
+    Window w;
+    w.check({"chkSample"});
+    w.fake.printer.runFile = QStringLiteral("/home/ann/Documents/Glyphary samples (2).pdf");
+    w.click("cmdPrint");
+    QVERIFY(w.frmPrinting->isVisible());
+    // Cut in the middle where it doesn't fit; the ends always show.
+    QVERIFY(w.frmPrinting->lblSelected->text().startsWith(QStringLiteral("Gly")));
+    QVERIFY(w.frmPrinting->lblSelected->text().endsWith(QStringLiteral("(2).pdf")));
+    QVERIFY(w.frmPrinting->lblPrinted->text().startsWith(QStringLiteral("in /")));
+    QVERIFY(w.frmPrinting->lblPrinted->text().endsWith(QStringLiteral("/Documents")));
+    QCOMPARE(w.frmPrinting->lblPrinted->toolTip(), w.fake.printer.runFile);
+    QCOMPARE(w.frmPrinting->cmdCancel->text(), QStringLiteral("&Close"));
+    w.frmPrinting->cmdCancel->click();
+    QVERIFY(!w.frmPrinting->isVisible());
+    QVERIFY(!w.frmMain->printState.PrintCancelled);
+
+    // Left open, the dialog serves the next run, which goes to a printer.
+    w.click("cmdPrint");
+    QVERIFY(w.frmPrinting->isVisible());
+    w.fake.printer.runFile.clear();
+    w.click("cmdPrint");
+    QVERIFY(!w.frmPrinting->isVisible());
+    QCOMPARE(w.frmPrinting->cmdCancel->text(), QStringLiteral("&Cancel"));
+    QVERIFY(w.frmPrinting->lblPrinted->toolTip().isEmpty());
 }
 
 QTEST_MAIN(tst_printbuttons)

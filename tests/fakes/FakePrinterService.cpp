@@ -23,6 +23,10 @@ QStringList FakePrinterService::typefaces()
 
 bool FakePrinterService::printSetupDialog(QWidget*)
 {
+    if (!setupAdds.isEmpty()) {
+        printerNames.insert(current, setupAdds);
+        setCurrentIndex(current);
+    }
     if (setupChoice >= 0)
         setCurrentIndex(setupChoice);
     return setupAccepted;

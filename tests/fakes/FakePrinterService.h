@@ -26,6 +26,7 @@ public:
     bool printSetupDialog(QWidget* parent) override;
     void beginRun() override;
     void endRun() override;
+    QString lastRunFile() const override { return runFile; }
     void beginDoc() override;
     void endDoc() override;
     void abortDoc() override;
@@ -46,6 +47,11 @@ public:
     // "beginRun", "begin", "end", "abort", "endRun" in call order.
     QStringList events;
     int dpi = 600;
+    // The file that every run reports; empty: runs go to a printer.
+    QString runFile;
+    // A printer that appears in the list while the setup dialog is open: it
+    // takes the current printer's index and becomes current.
+    QString setupAdds;
     // The printer that the setup dialog makes current, or -1 to keep it.
     int setupChoice = -1;
     bool setupAccepted = true;

@@ -8,9 +8,11 @@ public:
     int logicalDpiY() override { return dpi; }
     QSize screenSize() override { return size; }
     QRect workArea() override { return area.isValid() ? area : QRect(QPoint(0, 0), size); }
+    bool windowsPlaceable() override { return placeable; }
 
     int dpi = 96;
     QSize size{1280, 1024};
     // Empty: the whole screen.
     QRect area;
+    bool placeable = true;
 };

@@ -2,7 +2,9 @@
 #include "platform/Canvas.h"
 #include "platform/linux/LinuxPrinterService.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,7 +13,10 @@
 class tst_LinuxPrinterService : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void pdfPrinter();
+    void everyRunWritesItsOwnFile_data();
+    void everyRunWritesItsOwnFile();
     void runOfAbortedDocumentsWritesNothing();
     void unwritableFileIsReported();
     void typefacesKeptUntilPrinterSetAgain();
@@ -23,6 +28,13 @@ private:
     FakeFontService fonts_;
     std::unique_ptr<LinuxPrinterService> printer_;
 };
+
+void tst_LinuxPrinterService::initTestCase()
+{
+    // Numbered files go into the documents folder: a home of the test's own.
+    qputenv("HOME", dir_.filePath(QStringLiteral("home")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("home/.config")).toLocal8Bit());
+}
 
 LinuxPrinterService& tst_LinuxPrinterService::pdf(const QString& file)
 {
@@ -37,9 +49,64 @@ void tst_LinuxPrinterService::pdfPrinter()
     LinuxPrinterService printer(fonts_);
     QVERIFY(printer.printers().contains(QStringLiteral("PDF file")));
     QVERIFY(printer.currentIndex() >= 0);
-    QVERIFY(printer.pdfFileName().endsWith(QStringLiteral("/Glyphary samples.pdf")));
+    QCOMPARE(printer.pdfFileName(), dir_.filePath(QStringLiteral("home/Documents/Glyphary samples.pdf")));
     QCOMPARE(pdf(QStringLiteral("x.pdf")).dpiX(), 600);
     QCOMPARE(printer_->dpiY(), 600);
+}
+
+void tst_LinuxPrinterService::everyRunWritesItsOwnFile_data()
+{
+    QTest::addColumn<QString>("chosen");  // in Print Setup; empty: none
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QStringList>("written");  // by two runs
+
+    QTest::newRow("first runs") << QString() << QStringList{}
+                                << QStringList{"Glyphary samples.pdf", "Glyphary samples (2).pdf"};
+    QTest::newRow("after earlier copies")
+        << QString()
+        << QStringList{"Glyphary samples.pdf", "Glyphary samples (2).pdf", "Glyphary samples (4).pdf"}
+        << QStringList{"Glyphary samples (3).pdf", "Glyphary samples (5).pdf"};
+    QTest::newRow("chosen file written again") << QStringLiteral("mine.pdf") << QStringList{"mine.pdf"}
+                                               << QStringList{"mine.pdf", "mine.pdf"};
+}
+
+void tst_LinuxPrinterService::everyRunWritesItsOwnFile()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, existing);
+    QFETCH(QStringList, written);
+
+    QDir documents(dir_.filePath(QStringLiteral("home/Documents")));
+    QVERIFY(documents.removeRecursively());
+    QVERIFY(documents.mkpath(QStringLiteral(".")));
+    for (const QString& name : existing) {
+        QFile file(documents.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("earlier");
+    }
+    LinuxPrinterService printer(fonts_);
+    printer.setCurrentIndex(int(printer.printers().indexOf(LinuxPrinterService::pdfPrinterName())));
+    if (!chosen.isEmpty())
+        printer.setPdfFileName(documents.filePath(chosen));
+
+    QStringList runs;
+    for (int run = 0; run < 2; ++run) {
+        printer.beginRun();
+        printer.beginDoc();
+        printer.canvas().setFont(QStringLiteral("DejaVu Sans"), 12, false, false);
+        printer.canvas().textOut(0, 0, QStringLiteral("Page"));
+        printer.endDoc();
+        printer.endRun();
+        runs.append(QFileInfo(printer.lastRunFile()).fileName());
+        QCOMPARE(QFileInfo(printer.lastRunFile()).absolutePath(), documents.absolutePath());
+    }
+    QCOMPARE(runs, written);
+    // Files the runs did not choose keep what they held.
+    for (const QString& name : existing) {
+        QFile file(documents.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll() == "earlier", !written.contains(name));
+    }
 }
 
 void tst_LinuxPrinterService::runOfAbortedDocumentsWritesNothing()
@@ -53,6 +120,7 @@ void tst_LinuxPrinterService::runOfAbortedDocumentsWritesNothing()
     QVERIFY(!printer.docOpen());
     printer.endRun();
     QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("none.pdf"))));
+    QVERIFY(printer.lastRunFile().isEmpty());
 }
 
 void tst_LinuxPrinterService::unwritableFileIsReported()
@@ -65,6 +133,7 @@ void tst_LinuxPrinterService::unwritableFileIsReported()
     printer.beginDoc();
     QVERIFY_THROWS_EXCEPTION(PrinterError, printer.endDoc());
     QVERIFY(!printer.docOpen());
+    QVERIFY(printer.lastRunFile().isEmpty());
 }
 
 void tst_LinuxPrinterService::typefacesKeptUntilPrinterSetAgain()
@@ -76,6 +145,14 @@ void tst_LinuxPrinterService::typefacesKeptUntilPrinterSetAgain()
     QCOMPARE(printer.typefaces().size(), 1);
     printer.setCurrentIndex(printer.currentIndex());
     QCOMPARE(printer.typefaces(), fonts_.scalable);
+
+    // A queue added since start-up lands before the PDF printer, at the
+    // current printer's index, and is still another printer.
+    fonts_.scalable.append(QStringLiteral("Late Family"));
+    printer.choosePrinter(QStringLiteral("Added_Queue"));
+    QCOMPARE(printer.printers().value(printer.currentIndex()), QStringLiteral("Added_Queue"));
+    QCOMPARE(printer.printers().last(), LinuxPrinterService::pdfPrinterName());
+    QVERIFY(printer.typefaces().contains(QStringLiteral("Late Family")));
 }
 
 QTEST_MAIN(tst_LinuxPrinterService)

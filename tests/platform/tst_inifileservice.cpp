@@ -45,6 +45,10 @@ void TestIniFileService::readString_data()
     QTest::newRow("other section") << QByteArray("[Other]\nDef8=x\n[Glyphary]\n") << "Def8" << "<fallback>";
     QTest::newRow("first of two same sections")
         << QByteArray("[Glyphary]\nDef8=x\n[glyphary]\nDef9=y\n") << "Def9" << "<fallback>";
+    QTest::newRow("Windows-1252 value") << QByteArray("[Glyphary]\nDefSample=Caf\xE9 cr\xE8me \x80\x96\n")
+                                        << "DefSample" << QString::fromUtf8("Café crème €–");
+    QTest::newRow("UTF-8 value") << QByteArray("[Glyphary]\nDefSample=Caf\xC3\xA9\n") << "DefSample"
+                                 << QString::fromUtf8("Café");
     QTest::newRow("cut to 2047") << "[Glyphary]\nk=" + QByteArray(3000, 'x') << "k" << QString(2047, u'x');
 }
 
@@ -70,6 +74,12 @@ void TestIniFileService::writeString_data()
     QTest::newRow("new key before blank lines, new section at the end")
         << QByteArray("[A]\nx=1\n\n[B]\ny=2") << QStringList{"A", "z", "3", "C", "w", "4"}
         << QByteArray("[A]\nx=1\nz=3\n\n[B]\ny=2\n[C]\nw=4\n");
+    QTest::newRow("untouched lines keep their bytes")
+        << QByteArray("\xEF\xBB\xBF[Glyphary]\r\nDefSample=Caf\xE9 cr\xE8me\r\n ; \xFF\xFE odd\n"
+                      "HeadingFont=Arial")
+        << QStringList{"Glyphary", "HeadingFont", QString::fromUtf8("Büro"), "Glyphary", "Def8", "x"}
+        << QByteArray("\xEF\xBB\xBF[Glyphary]\r\nDefSample=Caf\xE9 cr\xE8me\r\n ; \xFF\xFE odd\n"
+                      "HeadingFont=B\xC3\xBCro\r\nDef8=x\r\n");
 }
 
 void TestIniFileService::writeString()

@@ -98,6 +98,7 @@ public:
     void setPrintedCaption(const QString& text) override { log.append(text); }
     void showProgress() override { log.append(QStringLiteral("show")); }
     void hideProgress() override { log.append(QStringLiteral("hide")); }
+    void showSavedFile(const QString& path) override { log.append(QStringLiteral("saved ") + path); }
     void error(QWidget*, const QString& text) override { log.append(QStringLiteral("error: ") + text); }
     void warning(QWidget*, const QString&) override {}
     void information(QWidget*, const QString&) override {}

@@ -1,9 +1,10 @@
 #include "platform/linux/IniFileService.h"
 
+#include "platform/AnsiCodePage.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringList>
 
 #include <optional>
 #include <stdexcept>
@@ -12,11 +13,26 @@ namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
+struct IniLine {
+    QByteArray bytes;  // as the file holds it, without its line end
+    QByteArray end;    // empty for a last line that has none
+    QString text;
+};
+
 struct IniText {
     QByteArray bom;
-    QByteArray lineEnd = "\n";
-    QStringList lines;  // without their line ends
+    QByteArray lineEnd = "\n";  // for lines the write adds
+    QList<IniLine> lines;
 };
+
+// Files carried over from Windows, or edited there, hold code page bytes.
+QString decodeLine(const QByteArray& bytes)
+{
+    QString text = QString::fromUtf8(bytes);
+    if (text.toUtf8() == bytes)
+        return text;
+    return ansiString(bytes);
+}
 
 // Nothing when the file exists but can't be read: writing it anew would lose
 // every other line.
@@ -37,13 +53,19 @@ std::optional<IniText> load(const QString& path)
     const qsizetype firstLf = bytes.indexOf('\n');
     if (firstLf > 0 && bytes.at(firstLf - 1) == '\r')
         text.lineEnd = "\r\n";
-    QList<QByteArray> raw = bytes.split('\n');
-    if (!raw.isEmpty() && raw.last().isEmpty())
-        raw.removeLast();  // the line end of the last line starts no new line
-    for (QByteArray& line : raw) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        text.lines.append(QString::fromUtf8(line));
+    qsizetype begin = 0;
+    while (begin < bytes.size()) {
+        const qsizetype lf = bytes.indexOf('\n', begin);
+        IniLine line;
+        line.bytes = bytes.mid(begin, lf < 0 ? -1 : lf - begin);
+        line.end = lf < 0 ? QByteArray() : QByteArray("\n");
+        if (line.bytes.endsWith('\r')) {
+            line.bytes.chop(1);
+            line.end.prepend('\r');
+        }
+        line.text = decodeLine(line.bytes);
+        text.lines.append(line);
+        begin = lf < 0 ? bytes.size() : lf + 1;
     }
     return text;
 }
@@ -88,11 +110,11 @@ struct Span {
 };
 
 // The first section of that name; later ones of the same name are not read.
-Span findSection(const QStringList& lines, const QString& section)
+Span findSection(const QList<IniLine>& lines, const QString& section)
 {
     Span span;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const auto name = sectionOf(lines[i]);
+        const auto name = sectionOf(lines[i].text);
         if (!name)
             continue;
         if (span.header >= 0) {
@@ -106,10 +128,10 @@ Span findSection(const QStringList& lines, const QString& section)
     return span;
 }
 
-qsizetype findKey(const QStringList& lines, const Span& span, const QString& key)
+qsizetype findKey(const QList<IniLine>& lines, const Span& span, const QString& key)
 {
     for (qsizetype i = span.header + 1; i < span.end; ++i) {
-        if (isKeyLine(lines[i], key))
+        if (isKeyLine(lines[i].text, key))
             return i;
     }
     return -1;
@@ -151,7 +173,7 @@ QString IniFileService::readString(const QString& path, const QString& section, 
     const qsizetype at = findKey(text->lines, span, key);
     if (at < 0)
         return fallback;
-    const QString& line = text->lines[at];
+    const QString& line = text->lines[at].text;
     return cutValue(trimBlanks(QStringView(line).mid(line.indexOf(u'=') + 1)));
 }
 
@@ -174,22 +196,33 @@ void IniFileService::writeString(const QString& path, const QString& section, co
         failWrite(path);
     IniText& text = *loaded;
     const QString entry = key + u'=' + value;
+    const auto newLine = [&](const QString& content) {
+        return IniLine{content.toUtf8(), text.lineEnd, content};
+    };
+    const auto insert = [&](qsizetype at, const QString& content) {
+        if (at > 0 && text.lines[at - 1].end.isEmpty())
+            text.lines[at - 1].end = text.lineEnd;
+        text.lines.insert(at, newLine(content));
+    };
     const Span span = findSection(text.lines, section);
     if (span.header < 0) {
-        text.lines.append(u'[' + section + u']');
-        text.lines.append(entry);
+        insert(text.lines.size(), u'[' + section + u']');
+        insert(text.lines.size(), entry);
     } else if (const qsizetype at = findKey(text.lines, span, key); at >= 0) {
-        text.lines[at] = entry;
+        const QByteArray end = text.lines[at].end;
+        text.lines[at] = newLine(entry);
+        text.lines[at].end = end;
     } else {
         qsizetype insertAt = span.end;  // after the section's last line that isn't blank
-        while (insertAt > span.header + 1 && trimBlanks(text.lines[insertAt - 1]).isEmpty())
+        while (insertAt > span.header + 1 && trimBlanks(text.lines[insertAt - 1].text).isEmpty())
             --insertAt;
-        text.lines.insert(insertAt, entry);
+        insert(insertAt, entry);
     }
 
+    // Only the line written is encoded anew; every other line keeps its bytes.
     QByteArray bytes = text.bom;
-    for (const QString& line : std::as_const(text.lines))
-        bytes += line.toUtf8() + text.lineEnd;
+    for (const IniLine& line : std::as_const(text.lines))
+        bytes += line.bytes + line.end;
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())

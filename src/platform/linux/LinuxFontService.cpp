@@ -1,5 +1,7 @@
 #include "platform/linux/LinuxFontService.h"
 
+#include "platform/linux/SfntLegacyNames.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,10 +16,6 @@
 #include <sys/stat.h>
 
 #include <fontconfig/fontconfig.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
-#include FT_SFNT_NAMES_H
-#include FT_TRUETYPE_IDS_H
 
 // A face's legacy family is its name ID 1, the name programs use when they ask
 // for a family plus bold and italic; its style is name ID 2. fontconfig lists
@@ -124,64 +122,23 @@ LegacyName instanceName(const QString& family, const QString& style)
             ribbi.isEmpty() ? QStringLiteral("Regular") : ribbi.join(QLatin1Char(' '))};
 }
 
-// The English Windows name first, as Windows takes it, then the English Mac
-// name, then any other Windows or Unicode one.
-struct BestName {
-    int rank = -1;
-    QString text;
-
-    void offer(const FT_SfntName& name)
-    {
-        const int r = rankOf(name);
-        if (r < 0 || (rank >= 0 && r >= rank))
-            return;
-        rank = r;
-        text = decode(name);
-    }
-
-    static int rankOf(const FT_SfntName& name)
-    {
-        if (name.platform_id == TT_PLATFORM_MICROSOFT)
-            return name.language_id == TT_MS_LANGID_ENGLISH_UNITED_STATES ? 0 : 2;
-        if (name.platform_id == TT_PLATFORM_MACINTOSH && name.encoding_id == TT_MAC_ID_ROMAN)
-            return name.language_id == TT_MAC_LANGID_ENGLISH ? 1 : -1;
-        return name.platform_id == TT_PLATFORM_APPLE_UNICODE ? 3 : -1;
-    }
-
-    static QString decode(const FT_SfntName& name)
-    {
-        if (name.platform_id == TT_PLATFORM_MACINTOSH)
-            return QString::fromLatin1(reinterpret_cast<const char*>(name.string),
-                                       static_cast<qsizetype>(name.string_len));
-        QString out;
-        out.reserve(static_cast<qsizetype>(name.string_len / 2));
-        for (FT_UInt i = 0; i + 1 < name.string_len; i += 2)
-            out += QChar(static_cast<char16_t>((name.string[i] << 8) | name.string[i + 1]));
-        return out;
-    }
-};
-
-std::optional<LegacyName> readLegacyName(FT_Library library, const QByteArray& file, int index)
+// The family fontconfig gives a request for name, as any program asking for it
+// would get; name itself when nothing matches.
+QString substituteFamily(const QString& name)
 {
-    FT_Face face = nullptr;
-    if (FT_New_Face(library, file.constData(), index, &face) != 0)
-        return std::nullopt;
-    BestName family;
-    BestName style;
-    const FT_UInt count = FT_Get_Sfnt_Name_Count(face);
-    for (FT_UInt i = 0; i < count; ++i) {
-        FT_SfntName name;
-        if (FT_Get_Sfnt_Name(face, i, &name) != 0)
-            continue;
-        if (name.name_id == TT_NAME_ID_FONT_FAMILY)
-            family.offer(name);
-        else if (name.name_id == TT_NAME_ID_FONT_SUBFAMILY)
-            style.offer(name);
+    FcPattern* request = FcPatternCreate();
+    FcPatternAddString(request, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.toUtf8().constData()));
+    FcConfigSubstitute(nullptr, request, FcMatchPattern);
+    FcDefaultSubstitute(request);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, request, &result);
+    FcPatternDestroy(request);
+    QString family = name;
+    if (match) {
+        family = patternStrings(match, FC_FAMILY).value(0, name);
+        FcPatternDestroy(match);
     }
-    FT_Done_Face(face);
-    if (family.rank < 0)
-        return std::nullopt;
-    return LegacyName{family.text, style.text};
+    return family;
 }
 
 }  // namespace
@@ -196,17 +153,7 @@ struct LinuxFontService::FileNames {
         std::optional<LegacyName> names;
     };
 
-    FT_Library library = nullptr;
     QHash<QPair<QByteArray, int>, Entry> cache;
-
-    FileNames() = default;
-    FileNames(const FileNames&) = delete;
-    FileNames& operator=(const FileNames&) = delete;
-    ~FileNames()
-    {
-        if (library)
-            FT_Done_FreeType(library);
-    }
 
     std::optional<LegacyName> read(const QByteArray& file, int index)
     {
@@ -218,11 +165,9 @@ struct LinuxFontService::FileNames {
         if (const auto it = cache.constFind(key);
             it != cache.constEnd() && it->size == info.st_size && it->modified == modified)
             return it->names;
-        if (!library && FT_Init_FreeType(&library) != 0) {
-            library = nullptr;
-            return std::nullopt;
-        }
-        const std::optional<LegacyName> names = readLegacyName(library, file, index);
+        std::optional<LegacyName> names;
+        if (const auto read = SfntLegacyNames::read(file, index))
+            names = LegacyName{read->family, read->style};
         cache.insert(key, {info.st_size, modified, names});
         return names;
     }
@@ -422,7 +367,9 @@ QFont LinuxFontService::makeFont(const QString& faceName, bool bold, bool italic
     else
         index = c.fullNames.value(fold(faceName), -1);
     if (index < 0) {
-        QFont font(faceName);
+        // fontconfig's substitute, under its real name: Qt would look for one
+        // through every family it knows, at a cost that grows with the list.
+        QFont font(substituteFamily(faceName));
         font.setBold(bold);
         font.setItalic(italic);
         return font;

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include <utility>
+
 #ifdef GLYPHARY_HAVE_CUPS
 #include <cups/ppd.h>
 #endif
@@ -49,12 +51,27 @@ QStringList residentFamilies(const QString& printerName)
 #endif
 }
 
+// The first of "name.pdf", "name (2).pdf", "name (3).pdf", ... that no file has.
+QString freeFileName(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return path;
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
+    for (int copy = 2;; ++copy) {
+        const QString candidate = info.dir().filePath(
+            QStringLiteral("%1 (%2)%3").arg(info.completeBaseName()).arg(copy).arg(suffix));
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+}
+
 }  // namespace
 
 LinuxPrinterService::LinuxPrinterService(FontService& fonts)
     : fonts_(fonts)
     , names_(QPrinterInfo::availablePrinterNames())
-    , pdfFile_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+    , defaultPdf_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                + QStringLiteral("/Glyphary samples.pdf"))
     , printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
@@ -122,28 +139,35 @@ bool LinuxPrinterService::printSetupDialog(QWidget* parent)
         return false;
     }
 
-    int chosen = int(names_.size() - 1);
     if (printer_->outputFormat() == QPrinter::PdfFormat) {
-        if (!printer_->outputFileName().isEmpty())
-            pdfFile_ = printer_->outputFileName();
+        const QString file = printer_->outputFileName();
+        if (!file.isEmpty())
+            chosenPdf_ = file == defaultPdf_ ? QString() : file;
+        choosePrinter(pdfPrinterName());
     } else {
-        chosen = int(names_.indexOf(printer_->printerName()));
-        if (chosen < 0) {
-            // A printer added since start-up.
-            names_.insert(names_.size() - 1, printer_->printerName());
-            chosen = int(names_.size() - 2);
-        }
+        choosePrinter(printer_->printerName());
     }
-    if (chosen != current_)
-        setCurrentIndex(chosen);
+    return true;
+}
+
+void LinuxPrinterService::choosePrinter(const QString& name)
+{
+    // Known by name: a printer added before the PDF printer takes the
+    // current printer's place in the list.
+    const QString before = names_.at(current_);
+    if (!names_.contains(name))
+        names_.insert(names_.size() - 1, name);
+    current_ = int(names_.indexOf(before));
+    if (name != before)
+        setCurrentIndex(int(names_.indexOf(name)));
     else
         applyCurrentPrinter();
-    return true;
 }
 
 void LinuxPrinterService::beginRun()
 {
     inRun_ = true;
+    runFile_.clear();
 }
 
 void LinuxPrinterService::endRun()
@@ -153,8 +177,20 @@ void LinuxPrinterService::endRun()
         const bool written = pdfPainter_->end();
         pdfPainter_.reset();
         if (!written)
-            throw PrinterError(QStringLiteral("Unable to write to %1").arg(pdfFile_).toStdString());
+            failPdfWrite();
     }
+}
+
+QString LinuxPrinterService::lastRunFile() const
+{
+    return runFile_;
+}
+
+void LinuxPrinterService::failPdfWrite()
+{
+    // The run wrote no file to tell of.
+    const QString file = std::exchange(runFile_, QString());
+    throw PrinterError(QStringLiteral("Unable to write to %1").arg(file).toStdString());
 }
 
 void LinuxPrinterService::beginDoc()
@@ -178,12 +214,15 @@ void LinuxPrinterService::endDoc()
         if (pdfPainter_) {
             printer_->newPage();
         } else {
-            QDir().mkpath(QFileInfo(pdfFile_).absolutePath());
-            printer_->setOutputFileName(pdfFile_);
+            // Chosen at the run's first page, so that a run that prints
+            // nothing takes no name.
+            runFile_ = chosenPdf_.isEmpty() ? freeFileName(defaultPdf_) : chosenPdf_;
+            QDir().mkpath(QFileInfo(runFile_).absolutePath());
+            printer_->setOutputFileName(runFile_);
             pdfPainter_ = std::make_unique<QPainter>();
             if (!pdfPainter_->begin(printer_.get())) {
                 pdfPainter_.reset();
-                throw PrinterError(QStringLiteral("Unable to write to %1").arg(pdfFile_).toStdString());
+                failPdfWrite();
             }
         }
         page->replay(*pdfPainter_);
@@ -229,12 +268,12 @@ Canvas& LinuxPrinterService::canvas()
 
 QString LinuxPrinterService::pdfFileName() const
 {
-    return pdfFile_;
+    return chosenPdf_.isEmpty() ? defaultPdf_ : chosenPdf_;
 }
 
 void LinuxPrinterService::setPdfFileName(const QString& path)
 {
-    pdfFile_ = path;
+    chosenPdf_ = path;
     applyCurrentPrinter();
 }
 
@@ -247,7 +286,7 @@ void LinuxPrinterService::applyCurrentPrinter()
 {
     if (pdfCurrent()) {
         printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(pdfFile_);
+        printer_->setOutputFileName(pdfFileName());
         printer_->setResolution(pdfDpi);
         // A laser printer's unprintable border; the sheets are laid out from here.
         printer_->setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);

@@ -14,7 +14,8 @@ class QPrinter;
 
 // The machine's CUPS printers plus a built-in PDF printer. A CUPS printer
 // gets one print job per document; the PDF printer writes one file per run,
-// each ended document a page of it.
+// each ended document a page of it. Unless a file was chosen in Print Setup,
+// every run writes a new file, numbered as desktop programs number copies.
 class LinuxPrinterService : public PrinterService {
 public:
     explicit LinuxPrinterService(FontService& fonts);
@@ -28,6 +29,7 @@ public:
 
     void beginRun() override;
     void endRun() override;
+    QString lastRunFile() const override;
     void beginDoc() override;
     void endDoc() override;
     void abortDoc() override;
@@ -38,18 +40,25 @@ public:
     Canvas& canvas() override;
 
     static QString pdfPrinterName();
-    // Where the PDF printer writes; chosen in Print Setup.
+    // The file chosen in Print Setup, or the name that numbered files start from.
     QString pdfFileName() const;
+    // As a file chosen in Print Setup: every run writes it anew.
     void setPdfFileName(const QString& path);
+    // Makes the named printer current as Print Setup does; a printer added
+    // since start-up joins the list.
+    void choosePrinter(const QString& name);
 
 private:
     bool pdfCurrent() const;
+    [[noreturn]] void failPdfWrite();
     void applyCurrentPrinter();
 
     FontService& fonts_;
     QStringList names_;
     int current_ = 0;
-    QString pdfFile_;
+    QString defaultPdf_;
+    QString chosenPdf_;  // empty: numbered files
+    QString runFile_;
     std::optional<QStringList> typefaces_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<PrinterCanvas> canvas_;

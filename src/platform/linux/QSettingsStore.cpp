@@ -14,4 +14,12 @@ void QSettingsStore::setValue(const QString& key, const QVariant& value)
     settings_.setValue(key, value);
 }
 
-void QSettingsStore::sync() { settings_.sync(); }
+void QSettingsStore::sync()
+{
+    settings_.sync();
+    // A file that could not be parsed is a FormatError; it is still rewritten
+    // whole, so only a failed write counts.
+    if (settings_.status() == QSettings::AccessError)
+        throw SettingsWriteError(
+            QStringLiteral("Unable to write to %1").arg(settings_.fileName()).toStdString());
+}

@@ -32,3 +32,8 @@ QRect QtScreenMetrics::workArea()
     QScreen* s = primary();
     return s ? s->availableGeometry() : QRect();
 }
+
+bool QtScreenMetrics::windowsPlaceable()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}

@@ -9,4 +9,5 @@ public:
     int logicalDpiY() override;
     QSize screenSize() override;
     QRect workArea() override;
+    bool windowsPlaceable() override;
 };

@@ -1,0 +1,341 @@
+#include "app/GlyApplication.h"
+#include "app/TfrmMain.h"
+#include "fakes/FakePlatform.h"
+#include "platform/linux/QSettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using CharSet = FontFace::CharSet;
+
+namespace {
+
+// The settings file in the temporary XDG_CONFIG_HOME that main() sets up.
+QString settingsFile()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/QZ/Glyphary.conf");
+}
+
+QByteArray readSettingsFile()
+{
+    QFile file(settingsFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeSettingsFile(const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(settingsFile()).path());
+    QFile file(settingsFile());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+QByteArray frmMainSection(const QByteArray& lines) { return "[frmMain]\n" + lines; }
+
+enum class Settings { Real, Fake };
+
+// The window over fake services, built, created and shown as the program
+// does it; its settings are real QSettings or the fake ones.
+struct Run {
+    explicit Run(Settings kind, const std::function<void(FakePlatform&)>& setUp = {})
+        : platform{fake.fonts,
+                   fake.printer,
+                   fake.screen,
+                   kind == Settings::Real ? static_cast<SettingsStore&>(settings) : fake.settings,
+                   fake.ini,
+                   fake.shell,
+                   fake.messages,
+                   fake.platform.appFolder}
+    {
+        fake.fonts.addFamily("Book Face", {{"Regular", true, false, CharSet::Ansi}});
+        fake.printer.setTypefaces({"Book Face"});
+        if (setUp)
+            setUp(fake);
+        frmMain = std::make_unique<TfrmMain>(platform);
+    }
+
+    void start()
+    {
+        frmMain->FormCreate();
+        frmMain->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frmMain.get()));
+    }
+    QObject* control(const QString& name) const
+    {
+        QObject* object = frmMain->findChild<QObject*>(name);
+        if (!object)
+            qFatal("no %s", qPrintable(name));
+        return object;
+    }
+    // A check box's "checked" or a spin box's "value".
+    QVariant state(const QString& name) const
+    {
+        QObject* object = control(name);
+        return object->property(qobject_cast<QSpinBox*>(object) ? "value" : "checked");
+    }
+    void setState(const QString& name, const QVariant& value)
+    {
+        QObject* object = control(name);
+        object->setProperty(qobject_cast<QSpinBox*>(object) ? "value" : "checked", value);
+    }
+
+    FakePlatform fake;
+    QSettingsStore settings;
+    Platform platform;
+    std::unique_ptr<TfrmMain> frmMain;
+};
+
+}  // namespace
+
+class TestFormSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QFile::remove(settingsFile()); }
+    void optionControlsKeptBetweenRuns_data();
+    void optionControlsKeptBetweenRuns();
+    void unwritableSettingsFileStillCloses();
+    void restoredStatesShowBeforeFormCreate();
+    void windowPosition_data();
+    void windowPosition();
+};
+
+using States = QVariantMap;
+
+void TestFormSettings::optionControlsKeptBetweenRuns_data()
+{
+    QTest::addColumn<QByteArray>("before");     // the settings file at start; empty: none
+    QTest::addColumn<States>("restored");       // control states once the window is built
+    QTest::addColumn<States>("changes");        // what the user changes
+    QTest::addColumn<bool>("minimiseFirst");    // hidden, then changed, minimised and closed
+    QTest::addColumn<QByteArrayList>("saved");  // lines of the file after closing
+
+    const States designed{{"chkBold", false},     {"chkPara12", false},
+                          {"chkLargeBold", false}, {"spnPointSize", 12},
+                          {"spnLargeSample", 24},  {"spnPreviewPrintSize", 11},
+                          {"spnPreviewSize", 12},  {"spnSampleSize", 11},
+                          {"spnSelected", 12}};
+    QTest::newRow("first run") << QByteArray() << designed << States() << false
+                               << QByteArrayList{"chkBold\\Checked=False", "spnPointSize\\Value=12",
+                                                 "spnSelected\\Value=12", "Left=133", "Top=87",
+                                                 "ScreenRes=1280x1024"};
+    QTest::newRow("checked and a size")
+        << QByteArray() << States() << States{{"chkPara12", true}, {"spnPointSize", 16}} << false
+        << QByteArrayList{"chkPara12\\Checked=True", "spnPointSize\\Value=16"};
+    QTest::newRow("unchecked is written too")
+        << frmMainSection("chkBold\\Checked=True\n") << States{{"chkBold", true}}
+        << States{{"chkBold", false}} << false << QByteArrayList{"chkBold\\Checked=False"};
+    QTest::newRow("letter case")
+        << frmMainSection("chkPara12\\Checked=true\nchkItalic\\Checked=FALSE\n")
+        << States{{"chkPara12", true}, {"chkItalic", false}} << States() << false
+        << QByteArrayList{"chkPara12\\Checked=True"};
+    QTest::newRow("beyond the bounds")
+        << frmMainSection("spnPointSize\\Value=99\nspnSelected\\Value=-5\n"
+                          "spnLargeSample\\Value=1e300\n")
+        << States{{"spnPointSize", 20}, {"spnSelected", 4}, {"spnLargeSample", 60}} << States()
+        << false << QByteArrayList{"spnPointSize\\Value=20"};
+    QTest::newRow("numbers as text")
+        << frmMainSection("spnPointSize\\Value=\"14\"\nspnSampleSize\\Value=abc\n"
+                          "spnLargeSample\\Value=30.9\n")
+        << States{{"spnPointSize", 14}, {"spnSampleSize", 11}, {"spnLargeSample", 30}} << States()
+        << false << QByteArrayList{"spnSampleSize\\Value=11"};
+    // No true/false value is made of a text that names neither.
+    QTest::newRow("not a truth value")
+        << frmMainSection("chkBold\\Checked=yes\nchkLargeBold\\Checked=1\nchkPara\\Checked=a, b\n")
+        << States{{"chkBold", false}, {"chkLargeBold", false}, {"chkPara", false}} << States()
+        << false << QByteArrayList{"chkBold\\Checked=False"};
+    static const char corrupted[] = "[frmMain\nchkBold\\Checked=\0\xff\xfe\n[\n=\n\\\\\\Val";
+    QTest::newRow("corrupted file")
+        << QByteArray(corrupted, sizeof corrupted - 1) << designed
+        << States{{"chkBold", true}} << false << QByteArrayList{"chkBold\\Checked=True"};
+    QTest::newRow("minimise then close")
+        << QByteArray() << States() << States{{"chkPara12", true}, {"spnPointSize", 16}} << true
+        << QByteArrayList{"chkPara12\\Checked=True", "spnPointSize\\Value=16"};
+}
+
+void TestFormSettings::optionControlsKeptBetweenRuns()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(States, restored);
+    QFETCH(States, changes);
+    QFETCH(bool, minimiseFirst);
+    QFETCH(QByteArrayList, saved);
+    if (!before.isEmpty())
+        writeSettingsFile(before);
+
+    {
+        Run run(Settings::Real);
+        run.start();
+        for (auto it = restored.cbegin(); it != restored.cend(); ++it)
+            QCOMPARE(run.state(it.key()), it.value());
+        if (minimiseFirst)
+            run.frmMain->hide();
+        for (auto it = changes.cbegin(); it != changes.cend(); ++it)
+            run.setState(it.key(), it.value());
+        if (minimiseFirst)
+            run.frmMain->setWindowState(Qt::WindowMinimized);
+        QVERIFY(run.frmMain->close());
+    }
+
+    const QByteArray file = readSettingsFile();
+    const QByteArrayList lines = file.split('\n');
+    for (const QByteArray& line : saved)
+        QVERIFY2(lines.contains(line), file.constData());
+    const auto controlEntries = std::count_if(lines.cbegin(), lines.cend(), [](const QByteArray& l) {
+        return l.contains("\\Checked=") || l.contains("\\Value=");
+    });
+    QCOMPARE(controlEntries, 32);
+
+    Run next(Settings::Real);
+    for (auto it = changes.cbegin(); it != changes.cend(); ++it)
+        QCOMPARE(next.state(it.key()), it.value());
+}
+
+void TestFormSettings::unwritableSettingsFileStillCloses()
+{
+    // A file where the settings folder should be: nothing can be written.
+    const QString folder = QFileInfo(settingsFile()).path();
+    QDir(folder).removeRecursively();
+    QFile blocker(folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    Run run(Settings::Real);
+    static_cast<GlyApplication*>(qApp)->setErrorReport(run.fake.messages,
+                                                       run.fake.platform.appFolder + "log");
+    run.start();
+    QVERIFY(run.frmMain->close());
+    QVERIFY(!run.frmMain->isVisible());
+    QCOMPARE(run.fake.messages.boxes,
+             (QList<FakeMessageBoxes::Box>{{"error", "Unable to write to " + settingsFile()}}));
+    QVERIFY(QFile::remove(folder));
+}
+
+void TestFormSettings::restoredStatesShowBeforeFormCreate()
+{
+    Run run(Settings::Fake, [](FakePlatform& fake) {
+        fake.settings.values = {{"frmMain/spnPointSize/Value", 16},
+                                {"frmMain/chkSampleBold/Checked", "True"},
+                                {"frmMain/spnLargeSample/Value", 40},
+                                {"frmMain/chkLargeItalic/Checked", "True"}};
+    });
+    auto* memDispFont = run.frmMain->findChild<QPlainTextEdit*>("memDispFont");
+    auto* memLargeSample = run.frmMain->findChild<QPlainTextEdit*>("memLargeSample");
+    // The handlers have run while the window was built.
+    QCOMPARE(memDispFont->font().pointSize(), 16);
+    QVERIFY(memDispFont->font().bold());
+    QCOMPARE(memLargeSample->font().pointSize(), 40);
+    QVERIFY(memLargeSample->font().italic());
+
+    run.start();
+    QCOMPARE(memDispFont->font().family(), "Book Face");
+    QCOMPARE(memDispFont->font().pointSize(), 16);
+    QVERIFY(memDispFont->font().bold());
+    auto* pages = run.frmMain->findChild<QTabWidget*>("PageControl1");
+    pages->setCurrentWidget(run.frmMain->findChild<QWidget*>("tabLargeSample"));
+    QCOMPARE(memLargeSample->font().family(), "Book Face");
+    QCOMPARE(memLargeSample->font().pointSize(), 40);
+    QVERIFY(memLargeSample->font().italic());
+    QVERIFY(!memLargeSample->font().bold());
+}
+
+// Marks a Left that puts the window's right edge on the screen's right edge;
+// the frame, unknown before the window is first shown, is not counted.
+constexpr int AtRightEdge = -100;
+
+void TestFormSettings::windowPosition_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<bool>("placeable");      // false: the window system places windows
+    QTest::addColumn<QVariantMap>("stored");  // under frmMain/
+    QTest::addColumn<QPoint>("restored");     // after FormCreate
+    QTest::addColumn<bool>("maximise");       // before closing
+    QTest::addColumn<QVariantMap>("saved");
+
+    const QSize screen(1280, 1024);
+    const QString res = "1280x1024";
+    QTest::newRow("first run") << screen << true << QVariantMap() << QPoint(133, 87) << false
+                               << QVariantMap{{"Left", 133}, {"Top", 87}, {"ScreenRes", res}};
+    QTest::newRow("first run, narrow screen")
+        << QSize(820, 1024) << true << QVariantMap() << QPoint(AtRightEdge, 87) << false
+        << QVariantMap{{"ScreenRes", "820x1024"}};
+    QTest::newRow("same screen, Left 5000")
+        << screen << true << QVariantMap{{"Left", 5000}, {"Top", 200}, {"ScreenRes", res}}
+        << QPoint(1260, 200) << false << QVariantMap{{"Left", 1260}, {"Top", 200}};
+    QTest::newRow("same screen, far below")
+        << screen << true << QVariantMap{{"Left", "1e300"}, {"Top", 99999999999.0}, {"ScreenRes", res}}
+        << QPoint(1260, 1004) << false << QVariantMap();
+    QTest::newRow("changed screen, Left 5000")
+        << screen << true << QVariantMap{{"Left", 5000}, {"Top", 200}, {"ScreenRes", "1600x1200"}}
+        << QPoint(AtRightEdge, 200) << false << QVariantMap{{"ScreenRes", res}};
+    QTest::newRow("Left -3") << screen << true
+                             << QVariantMap{{"Left", -3}, {"Top", "40"}, {"ScreenRes", res}}
+                             << QPoint(0, 40) << false << QVariantMap();
+    QTest::newRow("Left -1 is none")
+        << screen << true << QVariantMap{{"Left", -1}, {"Top", 40}, {"ScreenRes", res}}
+        << QPoint(133, 40) << false << QVariantMap();
+    QTest::newRow("Left no number") << screen << true
+                                    << QVariantMap{{"Left", "abc"}, {"Top", 40}, {"ScreenRes", res}}
+                                    << QPoint(0, 40) << false << QVariantMap();
+    QTest::newRow("800 wide after restore")
+        << QSize(800, 600) << true << QVariantMap{{"Left", 300}, {"Top", 200}, {"ScreenRes", "800x600"}}
+        << QPoint(0, 0) << false << QVariantMap();
+    QTest::newRow("maximised saves its normal place")
+        << screen << true << QVariantMap{{"Left", 200}, {"Top", 150}, {"ScreenRes", res}}
+        << QPoint(200, 150) << true << QVariantMap{{"Left", 200}, {"Top", 150}};
+    QTest::newRow("window system places windows")
+        << screen << false << QVariantMap{{"Left", 300}, {"Top", 200}, {"ScreenRes", "1x1"}}
+        << QPoint(133, 87) << false
+        << QVariantMap{{"Left", 300}, {"Top", 200}, {"ScreenRes", "1x1"}};
+}
+
+void TestFormSettings::windowPosition()
+{
+    QFETCH(QSize, screen);
+    QFETCH(bool, placeable);
+    QFETCH(QVariantMap, stored);
+    QFETCH(QPoint, restored);
+    QFETCH(bool, maximise);
+    QFETCH(QVariantMap, saved);
+
+    Run run(Settings::Fake, [&](FakePlatform& fake) {
+        fake.screen.size = screen;
+        fake.screen.placeable = placeable;
+        for (auto it = stored.cbegin(); it != stored.cend(); ++it)
+            fake.settings.values.insert("frmMain/" + it.key(), it.value());
+    });
+    run.start();
+    TfrmMain& frmMain = *run.frmMain;
+    if (restored.x() == AtRightEdge)
+        QCOMPARE(frmMain.pos().x() + frmMain.width(), screen.width());
+    else
+        QCOMPARE(frmMain.pos().x(), restored.x());
+    QCOMPARE(frmMain.pos().y(), restored.y());
+
+    if (maximise) {
+        frmMain.showMaximized();
+        QTRY_VERIFY(frmMain.pos() != restored);
+    }
+    QVERIFY(frmMain.close());
+    for (auto it = saved.cbegin(); it != saved.cend(); ++it)
+        QCOMPARE(run.fake.settings.values.value("frmMain/" + it.key()), it.value());
+}
+
+int main(int argc, char** argv)
+{
+    // The settings file goes to a scratch folder, not the user's; Qt reads the
+    // folder once.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    GlyApplication app(argc, argv);
+    TestFormSettings test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_formsettings.moc"
