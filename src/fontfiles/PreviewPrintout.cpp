@@ -34,8 +34,11 @@ bool PreviewPrintout::print(QList<FontFileItem> items, const QString& folder, co
         printBlocks(items, folder, page, hooks);
         if (printer_.docOpen())
             printer_.endDoc();
-        progress_.hideProgress();
         printer_.endRun();
+        if (const QString file = printer_.lastRunFile(); !file.isEmpty())
+            progress_.showSavedFile(file);
+        else
+            progress_.hideProgress();
     } catch (...) {
         // The page in hand is lost; whatever was ended still goes out.
         try {

@@ -28,6 +28,7 @@ public:
     void setPrintedCaption(const QString&) override {}
     void showProgress() override {}
     void hideProgress() override {}
+    void showSavedFile(const QString&) override {}
 };
 
 }  // namespace
