@@ -1,5 +1,6 @@
-// Sample sheets for every family of the machine, printed to a PDF file:
-// pages per second and seconds per family, for the 3-line and 1-line kinds.
+// Sheets for every family of the machine, printed to a PDF file: pages per
+// second and seconds per family, for the 3-line and 1-line samples and the
+// character charts.
 // The files stay in the temporary folder for a look.
 #include "platform/MessageBoxes.h"
 #include "platform/linux/LinuxFontService.h"
@@ -30,6 +31,8 @@ public:
     QString headingFontName() override { return QStringLiteral("Liberation Sans"); }
     QString sampleText() override { return QStringLiteral("The quick brown fox jumps over the lazy dog."); }
     QString sampleTitle() override { return QStringLiteral("Every family"); }
+    QString paragraphText() override { return sampleText().repeated(8); }
+    QStringList sizeLineTexts() override { return QStringList(12, sampleText()); }
     QStringList chartLines() override
     {
         return {QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
@@ -61,18 +64,22 @@ public:
     bool confirm(QWidget*, const QString&) override { return false; }
 };
 
-void printEveryFamily(benchmark::State& state, bool threeLine, int perPage)
+struct Kind {
+    const char* file;
+    void (*choose)(PrintOptions&);
+    int familiesPerPage;  // 0: a page for each family
+};
+
+void printEveryFamily(benchmark::State& state, const Kind& kind)
 {
     LinuxFontService fonts;
     LinuxPrinterService printer(fonts);
     printer.setCurrentIndex(int(printer.printers().indexOf(LinuxPrinterService::pdfPrinterName())));
-    printer.setPdfFileName(QDir::temp().filePath(threeLine ? QStringLiteral("glyphary-bench-3-line.pdf")
-                                                           : QStringLiteral("glyphary-bench-1-line.pdf")));
+    printer.setPdfFileName(QDir::temp().filePath(QLatin1String(kind.file)));
     QStringList families = fonts.scalableFamilies();
     families.sort(Qt::CaseInsensitive);
     EveryFamily host(families);
-    host.options_.sample = threeLine;
-    host.options_.shortSample = !threeLine;
+    kind.choose(host.options_);
     NoProgress progress;
     NoMessages messages;
     PrintState printState;
@@ -81,7 +88,8 @@ void printEveryFamily(benchmark::State& state, bool threeLine, int perPage)
     for (auto _ : state)
         job.print();
 
-    const double pages = double(families.size() / perPage + 1);
+    const double pages = kind.familiesPerPage == 0 ? double(families.size())
+                                                   : double(families.size() / kind.familiesPerPage + 1);
     state.counters["families"] = double(families.size());
     state.counters["pages/s"] = benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["s/family"] = benchmark::Counter(double(families.size()),
@@ -91,18 +99,24 @@ void printEveryFamily(benchmark::State& state, bool threeLine, int perPage)
 
 void BM_ThreeLineSheets(benchmark::State& state)
 {
-    printEveryFamily(state, true, 11);
+    printEveryFamily(state, {"glyphary-bench-3-line.pdf", [](PrintOptions& o) { o.sample = true; }, 11});
 }
 
 void BM_OneLineSheets(benchmark::State& state)
 {
-    printEveryFamily(state, false, 40);
+    printEveryFamily(state, {"glyphary-bench-1-line.pdf", [](PrintOptions& o) { o.shortSample = true; }, 40});
+}
+
+void BM_CharacterCharts(benchmark::State& state)
+{
+    printEveryFamily(state, {"glyphary-bench-charts.pdf", [](PrintOptions& o) { o.charChart = true; }, 0});
 }
 
 }  // namespace
 
 BENCHMARK(BM_ThreeLineSheets)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_OneLineSheets)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_CharacterCharts)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
 
 int main(int argc, char** argv)
 {

@@ -2,8 +2,8 @@
 
 #include <QDir>
 
-FileListBox::FileListBox(const QString& mask, QWidget* parent)
-    : QListWidget(parent), mask_(mask), directory_(QDir::currentPath())
+FileListBox::FileListBox(Lister lister, QWidget* parent)
+    : QListWidget(parent), lister_(std::move(lister)), directory_(QDir::currentPath())
 {
     setDirectory(QString());
 }
@@ -12,9 +12,7 @@ void FileListBox::setDirectory(const QString& path)
 {
     if (!path.isEmpty())
         directory_ = QDir(path).absolutePath();
+    fileNames_ = lister_(directory_);
     clear();
-    // Matching ignores case, as the file names of fonts copied from other
-    // systems often end in .TTF.
-    const QDir dir(directory_, mask_, QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden);
-    addItems(dir.entryList());
+    addItems(fileNames_);
 }

@@ -3,6 +3,9 @@
 #include "app/FileListBox.h"
 #include "app/FormDesign.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFrame>
 #include <QLabel>
@@ -13,7 +16,26 @@
 #include <QSpinBox>
 #include <QTreeView>
 
-InstallPage::InstallPage(const FormDesign& design, const QFont& windowFont)
+namespace {
+
+// The busy cursor for as long as a handler runs.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+int selectedRow(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> items = list->selectedItems();
+    return items.isEmpty() ? -1 : list->row(items.first());
+}
+
+} // namespace
+
+InstallPage::InstallPage(FontService& fonts, const FormDesign& design, const QFont& windowFont)
+    : preview_(fonts)
 {
     setObjectName(QStringLiteral("tabInstall"));
     const FormDesign& d = design;
@@ -33,7 +55,7 @@ InstallPage::InstallPage(const FormDesign& design, const QFont& windowFont)
     for (int column = 1; column < folderModel->columnCount(); ++column)
         Tree1->hideColumn(column);
     d.place(Tree1, 8, 48, 200, 190);
-    File1 = new FileListBox(QStringLiteral("*.ttf"), this);
+    File1 = new FileListBox(&FontFolderPreview::fontFileNames, this);
     File1->setObjectName(QStringLiteral("File1"));
     d.place(File1, 8, 244, 200, 110);
     lblFontFiles = d.label(this, QStringLiteral("lblFontFiles"), QStringLiteral("Font Files: 0"), 8,
@@ -110,9 +132,227 @@ InstallPage::InstallPage(const FormDesign& design, const QFont& windowFont)
     cmdPreviewCancel = d.button(pnlLoading, QStringLiteral("cmdPreviewCancel"),
                                 QStringLiteral("&Cancel"), 580, 3, 88, 25);
     pnlLoading->hide();
+
+    connect(Tree1, &QTreeView::doubleClicked, this, &InstallPage::Tree1DblClick);
+    connect(cmdPreview, &QPushButton::clicked, this, &InstallPage::cmdPreviewClick);
+    connect(cmdPreviewCancel, &QPushButton::clicked, this, &InstallPage::cmdPreviewCancelClick);
+    // Selection, not the current row: focus alone makes a row current unselected.
+    connect(lstPreview, &QListWidget::itemSelectionChanged, this, &InstallPage::lstPreviewClick);
+    connect(lstSelected, &QListWidget::itemSelectionChanged, this, &InstallPage::lstSelectedClick);
+    connect(cmdAdd, &QPushButton::clicked, this, &InstallPage::cmdAddClick);
+    connect(cmdAddAll, &QPushButton::clicked, this, &InstallPage::cmdAddAllClick);
+    connect(cmdRemove, &QPushButton::clicked, this, &InstallPage::cmdRemoveClick);
+    connect(cmdRemoveAll, &QPushButton::clicked, this, &InstallPage::cmdRemoveAllClick);
+    connect(spnPreviewSize, &QSpinBox::valueChanged, this, &InstallPage::spnPreviewSizeChange);
+    connect(spnPreviewPrintSize, &QSpinBox::valueChanged, this, &InstallPage::spnPreviewSizeChange);
 }
 
 void InstallPage::showRootFolder()
 {
     Tree1->setCurrentIndex(folderModel->index(QDir::rootPath()));
+    // Home is where most font files wait; one double-click away.
+    for (QModelIndex index = folderModel->index(QDir::homePath()).parent(); index.isValid();
+         index = index.parent())
+        Tree1->expand(index);
+}
+
+void InstallPage::clearLists()
+{
+    preview_.clearLists();
+    for (QListWidget* list : {lstPreview, lstSelected}) {
+        const QSignalBlocker blocker(list);
+        list->clear();
+    }
+}
+
+void InstallPage::showSampleText(bool visible)
+{
+    QPalette palette = memDispPreview->palette();
+    palette.setColor(QPalette::Text, visible ? Qt::black : Qt::white);
+    memDispPreview->setPalette(palette);
+}
+
+void InstallPage::Tree1DblClick()
+{
+    const BusyCursor busy;
+    // A run still reading the last folder's files is dropped with the lists.
+    clearLists();
+    for (QPushButton* button :
+         {cmdAdd, cmdAddAll, cmdRemove, cmdRemoveAll, cmdInstall, cmdPreviewPrint})
+        button->setEnabled(false);
+    lblPreviewSample->setText(QStringLiteral("Sample"));
+    showSampleText(false);
+    cmdPreview->setEnabled(false);
+
+    const QString path = folderModel->filePath(Tree1->currentIndex());
+    const QFileInfo folder(path);
+    File1->setDirectory(folder.isDir() && folder.isReadable() ? path : QString());
+    lblFontFiles->setText(QStringLiteral("Font Files: %1").arg(File1->count()));
+    cmdPreview->setEnabled(File1->count() > 0);
+    UpdatePreviewCounts();
+}
+
+void InstallPage::cmdPreviewClick()
+{
+    if (preview_.isLoading())
+        return;
+    lblLoading->setText(QStringLiteral("Loading %1 fonts").arg(File1->count()));
+    gaugeLoading->setValue(0);
+    pnlLoading->show();
+    pnlLoading->repaint();
+    // One run at a time: the button stays off until this one is over.
+    cmdPreview->setEnabled(false);
+
+    FontFolderPreview::LoadingHooks hooks;
+    hooks.pumpEvents = [] { QCoreApplication::processEvents(); };
+    hooks.showProgress = [this](int percent) { gaugeLoading->setValue(percent); };
+    const auto result = preview_.runLoading(File1->directory(), File1->fileNames(), hooks);
+    pnlLoading->hide();
+    // The folder choice or page change that dropped the run has set the page up.
+    if (result == FontFolderPreview::RunResult::Dropped)
+        return;
+
+    showList(Side::Available);
+    const bool found = !preview_.available().isEmpty();
+    showSampleText(found);
+    if (found) {
+        lstPreview->setFocus();
+        ShowPreviewSample(Side::Available);
+    }
+    cmdAdd->setEnabled(found);
+    cmdAddAll->setEnabled(found);
+    cmdPreview->setEnabled(!found);
+    UpdatePreviewCounts();
+}
+
+void InstallPage::cmdPreviewCancelClick() { preview_.cancelLoading(); }
+
+void InstallPage::showList(Side side)
+{
+    QListWidget* widget = listOf(side);
+    const FontFileList& list = preview_.list(side);
+    const QSignalBlocker blocker(widget);
+    widget->clear();
+    QStringList texts;
+    texts.reserve(list.count());
+    for (const FontFileItem& item : list.items)
+        texts << item.first;
+    widget->addItems(texts);
+    widget->setCurrentRow(list.current);
+}
+
+void InstallPage::lstPreviewClick()
+{
+    preview_.setCurrent(Side::Available, selectedRow(lstPreview));
+    ShowPreviewSample(Side::Available);
+}
+
+void InstallPage::lstSelectedClick()
+{
+    preview_.setCurrent(Side::Selected, selectedRow(lstSelected));
+    ShowPreviewSample(Side::Selected);
+}
+
+void InstallPage::ShowPreviewSample(Side side)
+{
+    const BusyCursor busy;
+    const std::optional<FontFolderPreview::Sample> sample = preview_.ShowPreviewSample(side);
+    if (!sample)
+        return;
+    QFont font = sample->font;
+    font.setPointSizeF(memDispPreview->font().pointSizeF());
+    memDispPreview->setFont(font);
+    memDispPreview->repaint();
+    lblPreviewSample->setText(QStringLiteral("Sample: ") + sample->name);
+    lblPreviewSample->repaint();
+}
+
+void InstallPage::moveOne(Side from)
+{
+    const Side to = from == Side::Available ? Side::Selected : Side::Available;
+    QListWidget* source = listOf(from);
+    QListWidget* target = listOf(to);
+    preview_.setCurrent(from, selectedRow(source));
+    const FontFolderPreview::Move move = preview_.moveCurrent(from);
+    const QSignalBlocker sourceBlocker(source);
+    const QSignalBlocker targetBlocker(target);
+    if (move.from >= 0)
+        target->insertItem(move.to, source->takeItem(move.from));
+    source->setFocus();
+    source->setCurrentRow(preview_.list(from).current);
+    UpdateMoveButtons();
+}
+
+void InstallPage::moveAll(Side from)
+{
+    const Side to = from == Side::Available ? Side::Selected : Side::Available;
+    preview_.setCurrent(to, selectedRow(listOf(to)));
+    preview_.moveAll(from);
+    showList(from);
+    showList(to);
+    UpdateMoveButtons();
+    const QSignalBlocker blocker(listOf(to));
+    listOf(to)->setFocus();
+}
+
+void InstallPage::cmdAddClick()
+{
+    moveOne(Side::Available);
+    ShowPreviewSample(Side::Available);
+}
+
+void InstallPage::cmdRemoveClick() { moveOne(Side::Selected); }
+
+void InstallPage::cmdAddAllClick() { moveAll(Side::Available); }
+
+void InstallPage::cmdRemoveAllClick() { moveAll(Side::Selected); }
+
+void InstallPage::spnPreviewSizeChange()
+{
+    const int value = spnPreviewSize->value();
+    if (!inRange(value, spnPreviewSize))
+        return;
+    QFont font = memDispPreview->font();
+    font.setPointSize(value);
+    memDispPreview->setFont(font);
+}
+
+void InstallPage::UpdatePreviewCounts()
+{
+    lblPAvailable->setText(QStringLiteral("Available Fonts: %1").arg(preview_.available().count()));
+    lblPSelected->setText(QStringLiteral("Selected Fonts: %1").arg(preview_.selected().count()));
+}
+
+void InstallPage::UpdateMoveButtons()
+{
+    const bool available = !preview_.available().isEmpty();
+    const bool selected = !preview_.selected().isEmpty();
+    cmdAdd->setEnabled(available);
+    cmdAddAll->setEnabled(available);
+    for (QPushButton* button : {cmdRemove, cmdRemoveAll, cmdInstall, cmdPreviewPrint})
+        button->setEnabled(selected);
+    UpdatePreviewCounts();
+}
+
+void InstallPage::leavePage()
+{
+    const BusyCursor busy;
+    clearLists();
+    cmdPreview->setEnabled(File1->count() > 0);
+    for (QPushButton* button :
+         {cmdInstall, cmdPreviewPrint, cmdAdd, cmdAddAll, cmdRemove, cmdRemoveAll})
+        button->setEnabled(false);
+    lblPreviewSample->setText(QStringLiteral("Sample"));
+    showSampleText(false);
+    UpdatePreviewCounts();
+    preview_.UnloadSampleFont();
+    preview_.UnloadPrintedFonts();
+}
+
+void InstallPage::closePage()
+{
+    // Dropped, not cancelled: a cancelled run would still load its first font.
+    preview_.clearLists();
+    preview_.UnloadSampleFont();
+    preview_.UnloadPrintedFonts();
 }

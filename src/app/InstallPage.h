@@ -1,8 +1,11 @@
 #pragma once
 
+#include "fontfiles/FontFolderPreview.h"
+
 #include <QWidget>
 
 class FileListBox;
+class FontService;
 class FormDesign;
 class QFileSystemModel;
 class QFrame;
@@ -19,10 +22,33 @@ class QTreeView;
 class InstallPage : public QWidget {
     Q_OBJECT
 public:
-    InstallPage(const FormDesign& design, const QFont& windowFont);
+    InstallPage(FontService& fonts, const FormDesign& design, const QFont& windowFont);
 
-    // The folder tree starts on the file system's root.
+    // The folder tree starts on the file system's root, opened down to the
+    // user's home folder.
     void showRootFolder();
+
+    void Tree1DblClick();
+    void cmdPreviewClick();
+    void cmdPreviewCancelClick();
+    void lstPreviewClick();
+    void lstSelectedClick();
+    void cmdAddClick();
+    void cmdAddAllClick();
+    void cmdRemoveClick();
+    void cmdRemoveAllClick();
+    void spnPreviewSizeChange();
+    void UpdatePreviewCounts();
+    void UpdateMoveButtons();
+
+    // The user leaves the page: both lists empty, every file the page loaded
+    // unloaded. A loading run in progress is dropped.
+    void leavePage();
+    // The window closes: a loading run stops and every file loaded is unloaded.
+    void closePage();
+
+    // The lists, their entries and the files loaded for them.
+    FontFolderPreview& preview() { return preview_; }
 
     QFileSystemModel* folderModel = nullptr;
     QTreeView* Tree1 = nullptr;
@@ -48,4 +74,19 @@ public:
     QSpinBox* spnPreviewPrintSize = nullptr;
     QPushButton* cmdInstall = nullptr;
     QPushButton* cmdPreviewPrint = nullptr;
+
+private:
+    using Side = FontFolderPreview::Side;
+
+    QListWidget* listOf(Side side) const { return side == Side::Available ? lstPreview : lstSelected; }
+    // The list widget shows the logic's list and current item.
+    void showList(Side side);
+    void ShowPreviewSample(Side side);
+    void showSampleText(bool visible);
+    // Moves between the lists by one of the four buttons.
+    void moveOne(Side from);
+    void moveAll(Side from);
+    void clearLists();
+
+    FontFolderPreview preview_;
 };

@@ -292,6 +292,8 @@ public:
     QString headingFontName() override { return p_.frame_.HeadingFontName; }
     QString sampleText() override { return p_.frame_.sampleText(); }
     QString sampleTitle() override { return p_.frame_.sampleTitle(); }
+    QString paragraphText() override { return p_.frame_.paragraphText(); }
+    QStringList sizeLineTexts() override { return p_.frame_.sizeLineTexts(); }
     QStringList chartLines() override
     {
         p_.frame_.ChartLines[2] = p_.frame_.sampleText();

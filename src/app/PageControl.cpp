@@ -37,8 +37,13 @@ PageControl::PageControl(QWidget* parent) : QTabWidget(parent)
     bar->setAttribute(Qt::WA_Hover);
     setTabBar(bar);
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
-        if (!quiet_)
-            emit pageChanged(widget(index));
+        QWidget* left = shown_;
+        shown_ = widget(index);
+        if (quiet_)
+            return;
+        if (left)
+            emit pageChanging(left);
+        emit pageChanged(shown_);
     });
 }
 

@@ -16,9 +16,11 @@ public:
     void setActivePageQuietly(QWidget* page);
 
 signals:
-    // The user made another page current.
+    // The user made another page current: first the page left, then the page shown.
+    void pageChanging(QWidget* left);
     void pageChanged(QWidget* page);
 
 private:
     bool quiet_ = false;
+    QWidget* shown_ = nullptr;
 };

@@ -76,7 +76,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     fontMapPage_ = new FontMapPage(platform_.fonts, d, designFont);
     showAllPage_ = new ShowAllPage(*this, platform_, d, designFont);
     editTextPage_ = new EditTextPage(platform_, d, HeadingFontName);
-    installPage_ = new InstallPage(d, designFont);
+    installPage_ = new InstallPage(platform_.fonts, d, designFont);
     PageControl1->addTab(mainPage_, QStringLiteral("&Main"));
     PageControl1->addTab(largeSamplePage_, QStringLiteral("&Large Sample"));
     PageControl1->addTab(fontMapPage_, QStringLiteral("F&ont Map"));
@@ -87,6 +87,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(133, 87);
 
+    connect(PageControl1, &PageControl::pageChanging, this, &TfrmMain::PageControl1Changing);
     connect(PageControl1, &PageControl::pageChanged, this, &TfrmMain::PageControl1Change);
     // The saved option states and place come back before FormCreate.
     new TPFormSettings(*this, MainFormSettings, platform_.settings, platform_.screen);
@@ -128,9 +129,8 @@ void TfrmMain::FormCreate()
     // The memo follows the size and style boxes as restored, not a fixed
     // 12 point regular that the boxes would contradict.
     mainPage_->applySampleBoxes();
-    QFont previewFont = installPage_->memDispPreview->font();
-    previewFont.setPointSize(12);
-    installPage_->memDispPreview->setFont(previewFont);
+    // Likewise the preview memo follows its restored size box.
+    installPage_->spnPreviewSizeChange();
 
     HeadingFontName = QStringLiteral("Arial");
     largeSamplePage_->memLargeSample->setPlainText(QStringLiteral(
@@ -204,6 +204,7 @@ void TfrmMain::closeEvent(QCloseEvent* event)
 void TfrmMain::FormClose()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    installPage_->closePage();
     QApplication::restoreOverrideCursor();
 }
 
@@ -211,6 +212,24 @@ void TfrmMain::Exit1Click() { close(); }
 
 // ---------------------------------------------------------------------------
 // Pages and keys
+
+void TfrmMain::PageControl1Changing(QWidget* left)
+{
+    if (left != installPage_)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    installPage_->leavePage();
+    // Fonts installed on the page join the catalogue: the printer's typefaces
+    // are read anew, and so are the screen's, so that a printer's own font
+    // never passes for one the screen can draw.
+    PrinterService& printer = platform_.printer;
+    if (printer.currentIndex() >= 0)
+        printer.setCurrentIndex(printer.currentIndex());
+    mainPage_->FillFontList();
+    catalogue_.buildScreenFonts(platform_.fonts.screenFamilies());
+    mainPage_->lstFontsClick();
+    QApplication::restoreOverrideCursor();
+}
 
 void TfrmMain::PageControl1Change(QWidget* page)
 {
@@ -272,6 +291,18 @@ bool TfrmMain::FormKeyDown(QKeyEvent* event)
 QString TfrmMain::sampleText() const { return editTextPage_->txtSample->text(); }
 
 QString TfrmMain::sampleTitle() const { return editTextPage_->txtTitle->text(); }
+
+QString TfrmMain::paragraphText() const { return editTextPage_->txtPara->toPlainText(); }
+
+QStringList TfrmMain::sizeLineTexts() const
+{
+    const EditTextPage& p = *editTextPage_;
+    QStringList lines;
+    for (const QLineEdit* line : {p.txt8Pt, p.txt9Pt, p.txt10Pt, p.txt11Pt, p.txt12Pt, p.txt14Pt,
+                                  p.txt16Pt, p.txt18pt, p.txt24Pt, p.txt36pt, p.txt48Pt, p.txt60pt})
+        lines << line->text();
+    return lines;
+}
 
 SelectedFontsPainter::Page TfrmMain::selectedFontsPage() const
 {

@@ -67,6 +67,9 @@ public:
     // What the pages read from each other, at the moment of use.
     QString sampleText() const;
     QString sampleTitle() const;
+    QString paragraphText() const;
+    // The Full Page sheet's twelve lines, 8 to 60 points.
+    QStringList sizeLineTexts() const;
     // The Show All page as the Main page's selection and sample boxes make it.
     SelectedFontsPainter::Page selectedFontsPage() const;
     void changeHeadingFont(const QString& face);
@@ -83,6 +86,7 @@ private:
     void FormClose();
     // True when the key was used for paging and goes no further.
     bool FormKeyDown(QKeyEvent* event);
+    void PageControl1Changing(QWidget* left);
     void PageControl1Change(QWidget* page);
     void buildMenu();
 

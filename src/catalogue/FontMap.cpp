@@ -3,16 +3,10 @@
 #include "platform/AnsiCodePage.h"
 #include "platform/FontService.h"
 
-namespace {
-constexpr char16_t SymbolBase = 0xF000;
-}
-
 void FontMap::setFamily(const QString& family)
 {
     family_ = family;
-    // The last face decides, as it does for the size of the panel.
-    const QList<FontFace> faces = fonts_.faces(family);
-    symbol_ = !faces.isEmpty() && faces.last().charSet == FontFace::CharSet::Symbol;
+    symbol_ = fonts_.symbolCharSet(family);
     bold_ = false;
     italic_ = false;
 }
@@ -24,7 +18,7 @@ QFont FontMap::font() const
 
 QChar FontMap::glyph(int code) const
 {
-    return symbol_ ? QChar(char16_t(SymbolBase + code)) : ansiChar(static_cast<unsigned char>(code));
+    return fontChar(static_cast<unsigned char>(code), symbol_);
 }
 
 QString FontMap::currentCharacterText(int code)

@@ -24,3 +24,8 @@ QString ansiString(QByteArrayView bytes)
         text += ansiChar(static_cast<unsigned char>(byte));
     return text;
 }
+
+QChar fontChar(unsigned char code, bool symbolFont)
+{
+    return symbolFont ? QChar(char16_t(0xF000 + code)) : ansiChar(code);
+}

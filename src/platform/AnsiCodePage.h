@@ -10,3 +10,7 @@ QChar ansiChar(unsigned char code);
 
 // Windows-1252 text, byte by byte.
 QString ansiString(QByteArrayView bytes);
+
+// The character a font shows for a byte: a symbol font keeps its glyphs at
+// U+F000 + code, any other font reads the byte as Windows-1252.
+QChar fontChar(unsigned char code, bool symbolFont);

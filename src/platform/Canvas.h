@@ -12,11 +12,14 @@ public:
     // Font size in points (half points allowed); the em height is
     // round(pointSize * dpiY / 72) device pixels.
     virtual void setFont(const QString& family, double pointSize, bool bold, bool italic) = 0;
+    // Whether the current font shows character codes as symbols (see fontChar).
+    virtual bool symbolFont() = 0;
     virtual void textOut(int x, int y, const QString& text) = 0;
     // Advance width of text in the current font.
     virtual int textWidth(const QString& text) = 0;
-    // Draws text into rect, word-wrapped or on one line, clipped to rect;
-    // returns the height used.
+    // Draws text into rect, clipped to it, breaking lines at the line breaks
+    // in the text and, when wordWrap is set, between words; returns the
+    // height of the text as laid out, even where nothing of it shows.
     virtual int drawText(const QRect& rect, const QString& text, bool wordWrap) = 0;
     virtual void setPenWidth(int width) = 0;
     virtual void line(int x1, int y1, int x2, int y2) = 0;

@@ -37,7 +37,17 @@ public:
     // A font for a face name (a family name or a face's full name) with the
     // given style; its size is left to the caller. An unknown name falls back
     // to the platform's matching, as any program's request would.
+    // Specimens show the family's own glyphs only: a missing one is the font's
+    // own missing-glyph shape, never another family's glyph.
     virtual QFont makeFont(const QString& faceName, bool bold, bool italic) = 0;
+
+    // Whether the family keeps its glyphs under symbol codes rather than
+    // Windows-1252 ones; its last face decides.
+    bool symbolCharSet(const QString& family)
+    {
+        const QList<FontFace> familyFaces = faces(family);
+        return !familyFaces.isEmpty() && familyFaces.last().charSet == FontFace::CharSet::Symbol;
+    }
 
     // Temporary loading of a font file for this program only; counted per path.
     // Both report whether the file was (un)loaded.

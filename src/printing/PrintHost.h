@@ -36,6 +36,10 @@ public:
     virtual QString sampleTitle() = 0;
     // The three specimen lines, the last one refreshed from the sample text.
     virtual QStringList chartLines() = 0;
+    // The paragraph sheet's text.
+    virtual QString paragraphText() = 0;
+    // The full page's twelve size lines, 8 to 60 points in size order.
+    virtual QStringList sizeLineTexts() = 0;
 
     // Lets pending window events run; a Cancel click arrives here.
     virtual void processEvents() = 0;

@@ -2,11 +2,14 @@
 
 #include "platform/MessageBoxes.h"
 #include "platform/PrinterService.h"
+#include "printing/CharacterChart.h"
+#include "printing/FullPageSample.h"
 #include "printing/PrintHost.h"
 #include "printing/PrintProgress.h"
 #include "printing/PrintState.h"
 #include "printing/SampleSheets.h"
 #include "printing/SheetContext.h"
+#include "printing/TextParagraphs.h"
 
 namespace {
 
@@ -69,7 +72,8 @@ void PrintJob::print()
 
     printer_.beginRun();
     try {
-        printer_.beginDoc();
+        // Each sheet begins its document when it has something to draw, so
+        // no page leaves here blank.
         state_.PrinterDpiX = printer_.dpiX();
         state_.PrinterDpiY = printer_.dpiY();
         runKinds();
@@ -107,6 +111,11 @@ void PrintJob::runKinds()
     if (host_.options().shortSample && !state_.PrintCancelled)
         PrintOneLineSamples(context);
 
+    if (host_.options().charChart && !state_.PrintCancelled)
+        PrintCharacterCharts(context);
+    if (host_.options().fullPage && !state_.PrintCancelled)
+        PrintFullPages(context);
+
     if (host_.options().para && !state_.PrintCancelled) {
         const PrintOptions options = host_.options();
         bool any = false;
@@ -114,13 +123,13 @@ void PrintJob::runKinds()
             state_.ParagraphSizes[i].Checked = options.paraSizes[i];
             any = any || options.paraSizes[i];
         }
-        if (!any) {
+        if (any) {
+            PrintTextParagraphs(context);
+        } else {
             progress_.hideProgress();
             messages_.error(dialogParent_,
                             QStringLiteral("You have not selected any point\rsizes for the text "
                                            "paragraphs."));
-            if (printer_.docOpen())
-                printer_.abortDoc();
         }
     }
 }

@@ -89,6 +89,8 @@ void PrintThreeLineSamples(SheetContext& context)
     const SampleBlockMetrics metrics = SampleBlockMetrics::forSize(layout, heading.sampleSize);
     const QStringList chartLines = context.host.chartLines();
 
+    // The first kind of a job: no document is open yet.
+    context.printer.beginDoc();
     int x = 0;
     int y = 0;
     PrintSampleHeading(context.printer.canvas(), layout, heading, x, y);

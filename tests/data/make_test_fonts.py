@@ -194,6 +194,9 @@ FONTS = {
 EXTRA = {
     "TestExtra.ttf": face("Test Extra", "Regular"),
     "TestLate.ttf": face("Test Late", "Regular"),
+    # A full name too long to ask for as a face name.
+    "TestLongName-BoldItalic.ttf": face("Test Preview Long Family Name", "Bold Italic", 700,
+                                        italic=True),
 }
 
 

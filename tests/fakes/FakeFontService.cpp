@@ -37,6 +37,7 @@ QFont FakeFontService::makeFont(const QString& faceName, bool bold, bool italic)
     QFont font(faceName);
     font.setBold(bold);
     font.setItalic(italic);
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 

@@ -9,6 +9,7 @@
 class NullCanvas : public Canvas {
 public:
     void setFont(const QString&, double, bool, bool) override {}
+    bool symbolFont() override { return false; }
     void textOut(int, int, const QString&) override {}
     int textWidth(const QString&) override { return 0; }
     int drawText(const QRect&, const QString&, bool) override { return 0; }

@@ -25,6 +25,11 @@ void RecordingCanvas::setFont(const QString& family, double pointSize, bool bold
     font_.italic = italic;
 }
 
+bool RecordingCanvas::symbolFont()
+{
+    return symbolFamilies.contains(font_.family);
+}
+
 void RecordingCanvas::textOut(int x, int y, const QString& text)
 {
     CanvasOp op = font_;
@@ -47,7 +52,8 @@ int RecordingCanvas::drawText(const QRect& rect, const QString& text, bool)
     op.text = text;
     op.rect = rect;
     record(op);
-    return int(std::lround(font_.pointSize * dpiY_ / 72.0));
+    const int lines = text.isEmpty() ? 0 : int(text.count(QLatin1Char('\n'))) + 1;
+    return lines * int(std::lround(font_.pointSize * dpiY_ / 72.0));
 }
 
 void RecordingCanvas::setPenWidth(int width)

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 // One drawing call with the font and pen in force.
 struct CanvasOp {
@@ -42,9 +43,11 @@ public:
     explicit RecordingCanvas(int dpiX = 600, int dpiY = 600);
 
     void setFont(const QString& family, double pointSize, bool bold, bool italic) override;
+    // True for the families in symbolFamilies.
+    bool symbolFont() override;
     void textOut(int x, int y, const QString& text) override;
     int textWidth(const QString& text) override;
-    // Records the block; one line high.
+    // Records the block, measured or not; a line per line break, none for no text.
     int drawText(const QRect& rect, const QString& text, bool wordWrap) override;
     void setPenWidth(int width) override;
     void line(int x1, int y1, int x2, int y2) override;
@@ -54,6 +57,7 @@ public:
 
     // Document bounds, driven by a fake printer.
     QList<RecordedDoc> docs;
+    QStringList symbolFamilies;
     bool docOpen() const { return !docs.isEmpty() && docs.last().state == RecordedDoc::Open; }
 
 private:

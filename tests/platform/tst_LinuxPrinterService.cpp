@@ -9,7 +9,7 @@
 #include <QTest>
 
 // Page placement and fonts of the PDF printer are read back from real sheets
-// in the printing tests; here the run and the printer list.
+// in the printing tests; here the run, the printer list and text block heights.
 class tst_LinuxPrinterService : public QObject {
     Q_OBJECT
 private slots:
@@ -20,6 +20,8 @@ private slots:
     void runOfAbortedDocumentsWritesNothing();
     void unwritableFileIsReported();
     void typefacesKeptUntilPrinterSetAgain();
+    void textBlockHeights_data();
+    void textBlockHeights();
 
 private:
     LinuxPrinterService& pdf(const QString& file);
@@ -153,6 +155,41 @@ void tst_LinuxPrinterService::typefacesKeptUntilPrinterSetAgain()
     QCOMPARE(printer.printers().value(printer.currentIndex()), QStringLiteral("Added_Queue"));
     QCOMPARE(printer.printers().last(), LinuxPrinterService::pdfPrinterName());
     QVERIFY(printer.typefaces().contains(QStringLiteral("Late Family")));
+}
+
+void tst_LinuxPrinterService::textBlockHeights_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("wordWrap");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<int>("lines");
+
+    const QRect page(0, 0, 4000, 6000);
+    QTest::newRow("no text takes no room") << QString() << true << page << 0;
+    QTest::newRow("one line") << "Fish & chips" << true << page << 1;
+    QTest::newRow("plain: only line breaks break") << "Fish & chips\nand peas" << false << QRect(0, 0, 10, 6000) << 2;
+    QTest::newRow("wrapped between words") << "Fish chips" << true << QRect(0, 0, 10, 6000) << 2;
+    QTest::newRow("a long word is not split") << "Fishandchipsandpeas" << true << QRect(0, 0, 10, 6000) << 1;
+    QTest::newRow("below the bottom: measured all the same") << "Fish & chips" << true << QRect(0, 500, 4000, -100) << 1;
+}
+
+void tst_LinuxPrinterService::textBlockHeights()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, wordWrap);
+    QFETCH(QRect, rect);
+    QFETCH(int, lines);
+
+    LinuxPrinterService& printer = pdf(QStringLiteral("blocks.pdf"));
+    printer.beginDoc();
+    Canvas& canvas = printer.canvas();
+    canvas.setFont(QStringLiteral("DejaVu Sans"), 12, false, false);
+    const QRect page(0, 0, 4000, 6000);
+    const QList<int> heights{0, canvas.drawText(page, QStringLiteral("x"), false),
+                             canvas.drawText(page, QStringLiteral("x\ny"), false)};
+    QVERIFY(heights[1] > 0 && heights[2] > heights[1]);
+    QCOMPARE(canvas.drawText(rect, text, wordWrap), heights[lines]);
+    printer.abortDoc();
 }
 
 QTEST_MAIN(tst_LinuxPrinterService)

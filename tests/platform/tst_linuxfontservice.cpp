@@ -3,18 +3,17 @@
 #include "platform/linux/LinuxFontService.h"
 
 #include "SfntNames.h"
+#include "fakes/GeneratedFonts.h"
 
 #include <QFile>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -282,42 +281,6 @@ void TestLinuxFontService::broadcastFontChange()
     m_fonts.broadcastFontChange();
     QVERIFY(!m_fonts.screenFamilies().contains("Test Late"));
 }
-
-namespace {
-
-// fontconfig and Qt read their configuration at the first font call, so the
-// fonts and the configuration exist before the application does.
-bool writeTestFonts(const QString& root)
-{
-    const QString script = QStringLiteral(GLYPHARY_TEST_DATA_DIR "/make_test_fonts.py");
-    // The first interpreter that has fontTools: a per-user Python may lack it.
-    for (const QString& python : {QStringLiteral("/usr/bin/python3"), QStringLiteral("python3")}) {
-        QProcess probe;
-        probe.start(python, {"-c", "import fontTools"});
-        if (!probe.waitForFinished() || probe.exitCode() != 0)
-            continue;
-        QProcess make;
-        make.setProcessChannelMode(QProcess::ForwardedChannels);
-        make.start(python, {script, root});
-        if (!make.waitForFinished(120000) || make.exitStatus() != QProcess::NormalExit
-            || make.exitCode() != 0)
-            return false;
-        QFile conf(root + "/fonts.conf");
-        if (!conf.open(QIODevice::WriteOnly))
-            return false;
-        conf.write(QStringLiteral("<?xml version=\"1.0\"?>\n"
-                                  "<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
-                                  "<fontconfig>\n  <dir>%1/fonts</dir>\n"
-                                  "  <cachedir>%1/cache</cachedir>\n</fontconfig>\n")
-                       .arg(root.toHtmlEscaped())
-                       .toUtf8());
-        return conf.flush();
-    }
-    std::fputs("No python3 with fontTools (python3-fonttools)\n", stderr);
-    return false;
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {

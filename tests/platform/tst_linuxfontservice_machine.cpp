@@ -5,8 +5,13 @@
 
 #include "SfntNames.h"
 
+#include <algorithm>
+
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QSet>
 #include <QTest>
+#include <QTextLayout>
 
 namespace {
 
@@ -24,6 +29,7 @@ class TestMachineFonts : public QObject {
     Q_OBJECT
 private slots:
     void everyStyleResolvesInItsFamily();
+    void missingGlyphsStayInTheFamily();
 };
 
 void TestMachineFonts::everyStyleResolvesInItsFamily()
@@ -61,6 +67,41 @@ void TestMachineFonts::everyStyleResolvesInItsFamily()
           static_cast<long long>(exceptions.size()));
     for (const QString& exception : exceptions)
         qInfo("%s", qPrintable(exception));
+}
+
+// A specimen shows what the family itself draws for a character it lacks,
+// never another family's glyph, even where another family has one.
+void TestMachineFonts::missingGlyphsStayInTheFamily()
+{
+    LinuxFontService fonts;
+    const QString candidates = QString::fromUtf8(
+        "\u0416\u03A9\u05D0\u0627\u0E01\u2200\u2190\u2588\u2603\u2713\u4E00\uAC00\uFB01");
+    const QStringList families = fonts.scalableFamilies();
+    QList<QFont> specimens;
+    for (const QString& family : families)
+        specimens << fonts.makeFont(family, false, false);
+    const auto has = [](const QFont& font, QChar c) { return QFontMetrics(font).inFont(c); };
+
+    int checked = 0;
+    for (const QFont& font : specimens) {
+        const auto borrowable = std::find_if(candidates.begin(), candidates.end(), [&](QChar c) {
+            return !has(font, c)
+                && std::any_of(specimens.begin(), specimens.end(),
+                               [&](const QFont& other) { return has(other, c); });
+        });
+        if (borrowable == candidates.end())
+            continue;
+        QTextLayout layout(QStringLiteral("A") + *borrowable + QStringLiteral("B"), font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        QSet<QString> sources;
+        for (const QGlyphRun& run : layout.glyphRuns())
+            sources.insert(run.rawFont().familyName() + u'/' + run.rawFont().styleName());
+        QVERIFY2(sources.size() == 1, qPrintable(font.family() + ": " + QStringList(sources.values()).join(u',')));
+        ++checked;
+    }
+    QVERIFY(checked > 0);
 }
 
 QTEST_MAIN(TestMachineFonts)

@@ -37,6 +37,7 @@ public:
     Canvas& canvas() override { return canvas_; }
 
     QList<RecordedDoc>& docs() { return canvas_.docs; }
+    QStringList& symbolFamilies() { return canvas_.symbolFamilies; }
 
     int failOnBegin = 0;  // the n-th beginDoc throws after opening its document
     QStringList events;
@@ -69,6 +70,8 @@ public:
     QString sampleText() override { return sample; }
     QString sampleTitle() override { return QStringLiteral("Title"); }
     QStringList chartLines() override { return {QStringLiteral("ABC"), QStringLiteral("abc"), sample}; }
+    QString paragraphText() override { return paragraph; }
+    QStringList sizeLineTexts() override { return sizeLines; }
     void processEvents() override
     {
         if (onPump)
@@ -87,6 +90,9 @@ public:
     QList<bool> selected;
     PrintOptions opts;
     QString sample = QStringLiteral("The quick brown fox jumps over the lazy dog.");
+    QString paragraph = QStringLiteral("Fish & chips");
+    QStringList sizeLines{"Eight", "Nine",     "Ten",        "Eleven",      "Twelve",    "Fourteen",
+                          "Sixteen", "Eighteen", "Twenty-four", "Thirty-six", "Forty-eight", "Sixty"};
     int pumps = 0;
     std::function<void(int pump)> onPump;
 };

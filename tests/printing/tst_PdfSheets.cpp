@@ -5,6 +5,7 @@
 #include "printing/PrintJob.h"
 #include "printing/PrintState.h"
 
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -70,6 +71,26 @@ void compareWithin(const QList<double>& actual, const QList<double>& expected)
                  qPrintable(QStringLiteral("%1: %2 vs %3").arg(i).arg(actual[i]).arg(expected[i])));
 }
 
+// A chart, a full page and a paragraph page of one family, printed once.
+const PdfReadBack& familyPdf()
+{
+    static const PdfReadBack pdf = [] {
+        PdfRig rig(QStringLiteral("family.pdf"));
+        rig.select(1);
+        rig.host.opts.charChart = true;
+        rig.host.opts.fullPage = true;
+        rig.host.opts.para = true;
+        rig.host.opts.paraSizes[4] = true;
+        QStringList words;
+        for (int i = 0; i < 60; ++i)
+            words << QStringLiteral("Fish & chips");
+        rig.host.paragraph = words.join(u' ');
+        rig.job.print();
+        return PdfReadBack(rig.path);
+    }();
+    return pdf;
+}
+
 }  // namespace
 
 class tst_PdfSheets : public QObject {
@@ -78,6 +99,9 @@ private slots:
     void threeLineSheet();
     void oneLineSheet();
     void cancelledPageIsAbsent();
+    void familySheets_data();
+    void familySheets();
+    void paragraphWrapsAsWritten();
 };
 
 void tst_PdfSheets::threeLineSheet()
@@ -167,6 +191,62 @@ void tst_PdfSheets::cancelledPageIsAbsent()
     const PdfReadBack pdf(rig.path);
     QCOMPARE(pdf.pages, 1);
     QCOMPARE(topsOf(pdf, QStringLiteral("ABC"))[0].size(), 11);
+}
+
+void tst_PdfSheets::familySheets_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QPoint>("at");  // device pixels at 600 dpi
+
+    // The chart first, then the full page, then the paragraphs.
+    QTest::newRow("chart: first label") << 0 << "33" << QPoint(450, 600);
+    QTest::newRow("chart: first character") << 0 << "!" << QPoint(468, 690);
+    QTest::newRow("chart: 128 by Windows-1252") << 0 << QString(QChar(0x20AC)) << QPoint(3768, 2670);
+    QTest::newRow("chart: last label") << 0 << "255" << QPoint(4050, 5550);
+    QTest::newRow("chart: last character") << 0 << QString(QChar(0xFF)) << QPoint(4068, 5640);
+    QTest::newRow("full page: 8 points") << 1 << "Eight" << QPoint(360, 420);
+    QTest::newRow("full page: 60 points") << 1 << "Sixty" << QPoint(360, 2640);
+    QTest::newRow("full page: Bold Italic block") << 1 << "Bold" << QPoint(360, 3822);
+    QTest::newRow("full page: Extended Characters") << 1 << "Extended" << QPoint(360, 5388);
+    QTest::newRow("full page: 223 starts the last line") << 1 << QString(QChar(0xDF)) << QPoint(360, 5922);
+    QTest::newRow("paragraphs: the label") << 2 << "9.0" << QPoint(360, 480);
+}
+
+void tst_PdfSheets::familySheets()
+{
+    QFETCH(int, page);
+    QFETCH(QString, word);
+    QFETCH(QPoint, at);
+
+    const PdfReadBack& pdf = familyPdf();
+    QCOMPARE(pdf.pages, 3);
+    const PdfReadBack::Word* found = nullptr;
+    for (const PdfReadBack::Word& w : pdf.words) {
+        if (w.page == page && w.text == word && (!found || std::abs(w.box.top() - pt(at.y())) < 1.0))
+            found = &w;
+    }
+    QVERIFY(found);
+    QVERIFY2(std::abs(found->box.left() - pt(at.x())) < 1.0, qPrintable(QString::number(found->box.left())));
+    QVERIFY2(std::abs(found->box.top() - pt(at.y())) < 1.0, qPrintable(QString::number(found->box.top())));
+}
+
+void tst_PdfSheets::paragraphWrapsAsWritten()
+{
+    const PdfReadBack& pdf = familyPdf();
+    QSet<int> lines;
+    int ampersands = 0;
+    for (const PdfReadBack::Word& w : pdf.words) {
+        if (w.page != 2 || w.box.top() < pt(480) + 1)
+            continue;
+        QVERIFY(w.box.left() > pt(360) - 1 && w.box.right() < pt(4500) + 1);
+        lines.insert(qRound(w.box.top()));
+        ampersands += w.text == QLatin1String("&");
+    }
+    QCOMPARE(ampersands, 60);
+    QVERIFY(lines.size() > 1);
+    for (const PdfReadBack::Font& font : pdf.fonts)
+        QVERIFY2(font.embedded, qPrintable(font.name));
 }
 
 QTEST_MAIN(tst_PdfSheets)

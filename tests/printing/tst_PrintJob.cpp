@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 struct Rig {
@@ -52,6 +54,8 @@ void tst_PrintJob::job_data()
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<QStringList>("log");
     QTest::addColumn<QString>("styleSuffix");
+    // Each printed page as its first text and the drawing after its rule.
+    QTest::addColumn<QStringList>("pages");
 
     const QString zero = QStringLiteral("Samples Printed: 0");
     const QString one = QStringLiteral("Samples Printed: 1");
@@ -59,26 +63,66 @@ void tst_PrintJob::job_data()
     const QString noSizes = QStringLiteral("error: You have not selected any point\rsizes for the text paragraphs.");
     const QStringList oneDoc{"run", "begin", "end", "endRun"};
 
+    const QString chart0 = QStringLiteral("Character Charts Printed: 0");
+    const QString full0 = QStringLiteral("Full Pages Printed: 0");
+    const QString para0 = QStringLiteral("Text Paragraphs Printed: 0");
+    const auto running = [](const char* kind, int n) { return QStringLiteral("%1 Printed: %2").arg(kind).arg(n); };
+    const auto pagesInOneRun = [](int pages) {
+        QStringList events{"run"};
+        for (int i = 0; i < pages; ++i)
+            events << "begin" << "end";
+        return events << "endRun";
+    };
+
     QTest::newRow("nothing chosen") << "BI" << 3 << 2 << 0 << QStringList{}
                                     << QStringList{"error: You have not selected any print options."}
-                                    << "unchanged";
-    QTest::newRow("paragraphs without a size: shown, hidden, told, aborted")
-        << "p" << 3 << 2 << 0 << QStringList{"run", "begin", "abort", "endRun"}
-        << QStringList{"Fonts Selected: 2", "show", "hide", noSizes, "hide"} << "";
-    QTest::newRow("unbuilt kinds end the empty document")
-        << "cfPB" << 3 << 2 << 0 << oneDoc << QStringList{"Fonts Selected: 2", "show", "hide"} << " - Bold";
+                                    << "unchanged" << QStringList{};
+    QTest::newRow("paragraphs without a size: shown, hidden, told, nothing printed")
+        << "p" << 3 << 2 << 0 << QStringList{"run", "endRun"}
+        << QStringList{"Fonts Selected: 2", "show", "hide", noSizes, "hide"} << "" << QStringList{};
+    QTest::newRow("charts, full pages, paragraphs: a page each per family")
+        << "cfPB" << 3 << 2 << 0
+        << pagesInOneRun(6)
+        << QStringList{"Fonts Selected: 2", "show", chart0, running("Character Charts", 1),
+                       running("Character Charts", 2), full0, running("Full Pages", 1), running("Full Pages", 2),
+                       para0, running("Text Paragraphs", 1), running("Text Paragraphs", 2), "hide"}
+        << " - Bold"
+        << QStringList{"F00 - Bold|33 !", "F01 - Bold|33 !", "F00 - Bold|Eight", "F01 - Bold|Eight",
+                       "F00 - Bold|9.0 point", "F01 - Bold|9.0 point"};
+    QTest::newRow("all five kinds for three families, in order")
+        << "socfP" << 4 << 3 << 0
+        << pagesInOneRun(11)
+        << QStringList{"Fonts Selected: 3", "show", zero, one, two, "Samples Printed: 3", zero, one, two,
+                       "Samples Printed: 3", chart0, running("Character Charts", 1),
+                       running("Character Charts", 2), running("Character Charts", 3), full0,
+                       running("Full Pages", 1), running("Full Pages", 2), running("Full Pages", 3), para0,
+                       running("Text Paragraphs", 1), running("Text Paragraphs", 2),
+                       running("Text Paragraphs", 3), "hide"}
+        << ""
+        << QStringList{"Title|F00", "Title|F00",  "F00|33 !",      "F01|33 !",      "F02|33 !",     "F00|Eight",
+                       "F01|Eight", "F02|Eight", "F00|9.0 point", "F01|9.0 point", "F02|9.0 point"};
     QTest::newRow("both sample kinds, then the size check")
-        << "sopI" << 3 << 2 << 0 << QStringList{"run", "begin", "end", "begin", "end", "endRun"}
+        << "sopI" << 3 << 2 << 0 << pagesInOneRun(2)
         << QStringList{"Fonts Selected: 2", "show", zero, one, two, zero, one, two, "hide", noSizes, "hide"}
-        << " - Italic";
+        << " - Italic" << QStringList{"Title|F00", "Title|F00"};
     QTest::newRow("no family selected: heading pages")
-        << "soBI" << 3 << 0 << 0 << QStringList{"run", "begin", "end", "begin", "end", "endRun"}
-        << QStringList{"Fonts Selected: 0", "show", zero, zero, "hide"} << " - Bold Italic";
+        << "soBI" << 3 << 0 << 0 << pagesInOneRun(2)
+        << QStringList{"Fonts Selected: 0", "show", zero, zero, "hide"} << " - Bold Italic"
+        << QStringList{"Title|", "Title|"};
+    QTest::newRow("no family selected, per-family kinds: no blank page")
+        << "cfP" << 3 << 0 << 0 << QStringList{"run", "endRun"}
+        << QStringList{"Fonts Selected: 0", "show", chart0, full0, para0, "hide"} << "" << QStringList{};
     QTest::newRow("cancel during the second of five aborts the page, skips the rest")
         << "sop" << 6 << 5 << 2 << QStringList{"run", "begin", "abort", "endRun"}
-        << QStringList{"Fonts Selected: 5", "show", zero, one, two, "hide"} << "";
+        << QStringList{"Fonts Selected: 5", "show", zero, one, two, "hide"} << "" << QStringList{};
+    QTest::newRow("cancel during the second chart: the first chart printed, the rest skipped")
+        << "cf" << 6 << 5 << 2 << pagesInOneRun(2)
+        << QStringList{"Fonts Selected: 5", "show", chart0, running("Character Charts", 1),
+                       running("Character Charts", 2), "hide"}
+        << "" << QStringList{"F00|33 !", "F01|33 !"};
     QTest::newRow("cancel during the last family lets it finish")
-        << "so" << 2 << 2 << 2 << oneDoc << QStringList{"Fonts Selected: 2", "show", zero, one, two, "hide"} << "";
+        << "so" << 2 << 2 << 2 << oneDoc << QStringList{"Fonts Selected: 2", "show", zero, one, two, "hide"} << ""
+        << QStringList{"Title|F00"};
 }
 
 void tst_PrintJob::job()
@@ -90,6 +134,7 @@ void tst_PrintJob::job()
     QFETCH(QStringList, events);
     QFETCH(QStringList, log);
     QFETCH(QString, styleSuffix);
+    QFETCH(QStringList, pages);
 
     Rig rig;
     rig.state.PrintCancelled = true;  // left by a former job
@@ -103,6 +148,18 @@ void tst_PrintJob::job()
     QCOMPARE(rig.log.log, log);
     QCOMPARE(rig.state.StyleSuffix, styleSuffix);
     QCOMPARE(rig.state.PrintCancelled, cancelAtPump > 0 || events.isEmpty());
+    QStringList printed;
+    for (const RecordedDoc& doc : rig.printer.docs()) {
+        if (doc.state != RecordedDoc::Ended)
+            continue;
+        // A page nothing was drawn on must never reach the printer.
+        QVERIFY(!doc.ops.isEmpty());
+        const auto rule = std::find_if(doc.ops.begin(), doc.ops.end(),
+                                       [](const CanvasOp& op) { return op.kind == CanvasOp::Line; });
+        QVERIFY(rule != doc.ops.end());
+        printed << doc.ops.first().text + '|' + (rule + 1 != doc.ops.end() ? (rule + 1)->text : QString());
+    }
+    QCOMPARE(printed, pages);
 }
 
 void tst_PrintJob::printerErrorAbortsThePage()

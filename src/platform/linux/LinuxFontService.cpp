@@ -372,6 +372,7 @@ QFont LinuxFontService::makeFont(const QString& faceName, bool bold, bool italic
         QFont font(substituteFamily(faceName));
         font.setBold(bold);
         font.setItalic(italic);
+        font.setStyleStrategy(QFont::NoFontMerging);
         return font;
     }
     // Qt groups faces by their first family name, so "Noto Sans" would also
@@ -383,6 +384,7 @@ QFont LinuxFontService::makeFont(const QString& faceName, bool bold, bool italic
     font.setWeight(static_cast<QFont::Weight>(bold ? std::max(face.weight, kBoldWeight)
                                                    : face.weight));
     font.setItalic(italic || face.italic);
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 

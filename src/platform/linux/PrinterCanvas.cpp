@@ -13,24 +13,31 @@ PrinterCanvas::PrinterCanvas(FontService& fonts, const QPaintDevice& device, int
     : fonts_(fonts)
     , device_(device)
     , dpiY_(dpiY)
+    , ascent_(QFontMetricsF(font_, &device_).ascent())
 {
 }
 
 void PrinterCanvas::setFont(const QString& family, double pointSize, bool bold, bool italic)
 {
     font_ = fonts_.makeFont(family, bold, italic);
+    symbol_ = fonts_.symbolCharSet(family);
     font_.setPixelSize(std::max(1, static_cast<int>(std::lround(pointSize * dpiY_ / 72.0))));
     // Unhinted outlines: the widths measured here are the widths the page gets.
     font_.setHintingPreference(QFont::PreferNoHinting);
     font_.setKerning(false);
+    ascent_ = QFontMetricsF(font_, &device_).ascent();
 }
 
 void PrinterCanvas::textOut(int x, int y, const QString& text)
 {
     if (text.isEmpty())
         return;
-    const QFontMetricsF metrics(font_, &device_);
-    ops_.push_back({Op::Text, font_, QPointF(x, y + metrics.ascent()), {}, 0, text, {}, 0});
+    ops_.push_back({Op::Text, font_, QPointF(x, y + ascent_), {}, 0, text, {}, 0});
+}
+
+bool PrinterCanvas::symbolFont()
+{
+    return symbol_;
 }
 
 int PrinterCanvas::textWidth(const QString& text)
@@ -40,8 +47,13 @@ int PrinterCanvas::textWidth(const QString& text)
 
 int PrinterCanvas::drawText(const QRect& rect, const QString& text, bool wordWrap)
 {
-    const int flags = Qt::AlignLeft | Qt::AlignTop | (wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine);
-    ops_.push_back({Op::Block, font_, {}, rect, flags, text, {}, 0});
+    // Qt lays out an empty text as one empty line; it takes no room here.
+    if (text.isEmpty())
+        return 0;
+    const int flags = Qt::AlignLeft | Qt::AlignTop | (wordWrap ? Qt::TextWordWrap : 0);
+    // A rectangle pushed past its bottom shows nothing; Qt would normalise it.
+    if (!rect.isEmpty())
+        ops_.push_back({Op::Block, font_, {}, rect, flags, text, {}, 0});
     return QFontMetrics(font_, &device_).boundingRect(rect, flags, text).height();
 }
 

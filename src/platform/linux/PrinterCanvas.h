@@ -23,6 +23,7 @@ public:
     PrinterCanvas(FontService& fonts, const QPaintDevice& device, int dpiY);
 
     void setFont(const QString& family, double pointSize, bool bold, bool italic) override;
+    bool symbolFont() override;
     void textOut(int x, int y, const QString& text) override;
     int textWidth(const QString& text) override;
     int drawText(const QRect& rect, const QString& text, bool wordWrap) override;
@@ -47,6 +48,8 @@ private:
     const QPaintDevice& device_;
     int dpiY_;
     QFont font_;
+    bool symbol_ = false;
+    qreal ascent_;
     int penWidth_ = 1;
     std::vector<Op> ops_;
 };

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "fontfiles/FontFileEntry.h"
+
+#include <QFont>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class FontService;
+struct FontFace;
+
+// An item of the page's lists: the font's full name as shown, and its file.
+using FontFileItem = QPair<QString, FontFileEntry>;
+
+// A list sorted by display text with at most one current item.
+struct FontFileList {
+    QList<FontFileItem> items;
+    int current = -1;
+
+    bool isEmpty() const { return items.isEmpty(); }
+    int count() const { return int(items.size()); }
+};
+
+// The Preview/Install page without its widgets: the folder's font files, the
+// run that reads their names, the Available, staging and Selected lists, the
+// moves between them, and the font files loaded for a while to show or print
+// them. Every file loaded through it is unloaded exactly once.
+class FontFolderPreview {
+public:
+    explicit FontFolderPreview(FontService& fonts);
+
+    // The names of folder's files that end in ".ttf" or ".otf" in any case,
+    // sorted without regard to case. Symbolic links to files count; FIFOs,
+    // devices and dangling links don't.
+    static QStringList fontFileNames(const QString& folder);
+
+    enum class Side { Available, Selected };
+    const FontFileList& list(Side side) const { return side == Side::Available ? available_ : selected_; }
+    const FontFileList& available() const { return available_; }
+    const FontFileList& selected() const { return selected_; }
+    const QList<FontFileItem>& staging() const { return staging_; }
+    // A row outside the list leaves it without a current item.
+    void setCurrent(Side side, int row);
+    // Empties the Available, staging and Selected lists. During a loading run
+    // the run is cancelled as well and what it read is dropped.
+    void clearLists();
+
+    // The loading run. pumpEvents runs before every file, so that Cancel and
+    // the rest of the window are heard; showProgress gets the truncated
+    // percentage after every file.
+    struct LoadingHooks {
+        std::function<void()> pumpEvents;
+        std::function<void(int percent)> showProgress;
+    };
+    enum class RunResult {
+        Refused,    // a run was already going on
+        Finished,   // every file read
+        Cancelled,  // stopped early; what was read is listed
+        Dropped,    // the lists were cleared while it ran
+    };
+    RunResult runLoading(const QString& folder, const QStringList& fileNames,
+                         const LoadingHooks& hooks);
+    bool isLoading() const { return loading_; }
+    void cancelLoading() { ContinueLoading = false; }
+    // Folder of the last run, with a trailing separator.
+    const QString& PreviewFolder() const { return previewFolder_; }
+
+    // What a move changed: the row taken out of one list and the row it went
+    // to in the other; both -1 when nothing moved.
+    struct Move {
+        int from = -1;
+        int to = -1;
+    };
+    // The current item of one list goes to the other, which sorts it in; the
+    // item after it becomes current, or the last one.
+    Move moveCurrent(Side from);
+    // Every item of one list goes to the other; the emptied list has no current item.
+    void moveAll(Side from);
+
+    // The face to show one list's current item in, after loading its file
+    // instead of the file shown before. Empty when the list is empty.
+    struct Sample {
+        QString name;
+        QFont font;
+    };
+    std::optional<Sample> ShowPreviewSample(Side side);
+    // Called for each face of a family. Returns whether to look at more faces:
+    // it stops at the face that fullName names, so the flags describe it.
+    bool StyleFlagsProc(const FontFace& face, const QString& fullName);
+    bool StyleIsBold = false;
+    bool StyleIsItalic = false;
+
+    // Temporary loading: the file is known to the program's fonts until unloaded.
+    void LoadFontFile(const QString& path);
+    void UnloadFontFile(const QString& path);
+    void UnloadSampleFont();
+    void UnloadPrintedFonts();
+    const QString& SampleFontFile() const { return sampleFontFile_; }
+    // The items whose files the last preview printout loaded, from PrintLoadFolder.
+    QList<FontFileItem> PrintLoadedFonts;
+    QString PrintLoadFolder;
+
+    // Set by Cancel while a run goes on.
+    bool ContinueLoading = false;
+
+private:
+    FontService& fonts_;
+    FontFileList available_;
+    FontFileList selected_;
+    QList<FontFileItem> staging_;
+    QString previewFolder_;
+    QString sampleFontFile_;
+    bool loading_ = false;
+    bool dropRun_ = false;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+class Canvas;
+class PageLayout;
+class QString;
+struct SheetContext;
+
+// One family's chart under its heading: codes 33 to 255 in 16 rows of 14
+// cells, each a small label with the code above the character at 16 points.
+void PrintCharacterChart(Canvas& canvas, const PageLayout& layout, const QString& headingFont,
+                         const QString& heading, const QString& family, bool bold, bool italic);
+
+// A chart page of its own for each selected family.
+void PrintCharacterCharts(SheetContext& context);
