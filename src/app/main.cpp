@@ -1,6 +1,7 @@
 #include "app/GlyApplication.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
+#include "fontfiles/TfrmInstalling.h"
 #include "platform/linux/IniFileService.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
@@ -41,6 +42,7 @@ int main(int argc, char* argv[])
     frmMain.FormCreate();
     // The progress dialogs exist from here on, hidden until a run shows them.
     frmMain.setPrintingDialog(new TfrmPrinting(frmMain.printState, &frmMain));
+    frmMain.setInstallingDialog(new TfrmInstalling(frmMain.installState, &frmMain));
 
     frmMain.show();
     return QApplication::exec();

@@ -44,6 +44,8 @@ QFont FakeFontService::makeFont(const QString& faceName, bool bold, bool italic)
 bool FakeFontService::addFontFile(const QString& path)
 {
     ++added[path];
+    if (onAdd)
+        onAdd(path);
     return true;
 }
 

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QMap>
 
+#include <functional>
+
 // Families and their faces as a test sets them up; no font is ever loaded.
 class FakeFontService : public FontService {
     Q_OBJECT
@@ -32,6 +34,8 @@ public:
     // How often each path was added and removed.
     QHash<QString, int> added;
     QHash<QString, int> removed;
+    // Called as each file is added.
+    std::function<void(const QString& path)> onAdd;
     int broadcasts = 0;
     // Full names of installed faces; files by name that no font can be read from.
     QStringList installedNames;

@@ -8,6 +8,8 @@
 #include <QPair>
 #include <QStringList>
 
+#include <functional>
+
 class FakeShell : public Shell {
 public:
     QString userFontsFolder() override { return fontsFolder; }
@@ -15,6 +17,8 @@ public:
     CopyResult copyIntoFolder(const QString& from, const QString& folder, QString& path) override
     {
         copies.append({from, folder});
+        if (onCopy)
+            onCopy(from);
         const QString name = QFileInfo(from).fileName();
         path = folder + u'/' + name;
         return copyResults.value(name, CopyResult::Copied);
@@ -34,6 +38,7 @@ public:
     QHash<QString, CopyResult> copyResults;
     bool openSucceeds = true;
     QList<QPair<QString, QString>> copies;  // (file, folder)
+    std::function<void(const QString& from)> onCopy;
     QStringList removed;
     QList<QUrl> urls;
 };
