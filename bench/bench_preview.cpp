@@ -34,6 +34,9 @@ public:
     QFont makeFont(const QString&, bool, bool) override { return {}; }
     bool addFontFile(const QString&) override { return false; }
     bool removeFontFile(const QString&) override { return false; }
+    bool isFontInstalled(const QString&) override { return false; }
+    bool recordInstalledFont(const QString&) override { return false; }
+    void refreshFontsFolder(const QString&) override {}
     void broadcastFontChange() override {}
 };
 

@@ -2,6 +2,14 @@
 
 #include "app/FileListBox.h"
 #include "app/FormDesign.h"
+#include "app/MainPage.h"
+#include "app/TfrmMain.h"
+#include "fontfiles/FontInstaller.h"
+#include "fontfiles/PreviewPrintout.h"
+#include "fontfiles/TfrmInstalling.h"
+#include "platform/FontService.h"
+#include "platform/Platform.h"
+#include "printing/TfrmPrinting.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTreeView>
 
@@ -34,8 +43,11 @@ int selectedRow(const QListWidget* list)
 
 } // namespace
 
-InstallPage::InstallPage(FontService& fonts, const FormDesign& design, const QFont& windowFont)
-    : preview_(fonts)
+InstallPage::InstallPage(TfrmMain& frame, Platform& platform, const FormDesign& design,
+                         const QFont& windowFont)
+    : frame_(frame)
+    , platform_(platform)
+    , preview_(platform.fonts)
 {
     setObjectName(QStringLiteral("tabInstall"));
     const FormDesign& d = design;
@@ -145,7 +157,11 @@ InstallPage::InstallPage(FontService& fonts, const FormDesign& design, const QFo
     connect(cmdRemoveAll, &QPushButton::clicked, this, &InstallPage::cmdRemoveAllClick);
     connect(spnPreviewSize, &QSpinBox::valueChanged, this, &InstallPage::spnPreviewSizeChange);
     connect(spnPreviewPrintSize, &QSpinBox::valueChanged, this, &InstallPage::spnPreviewSizeChange);
+    connect(cmdInstall, &QPushButton::clicked, this, &InstallPage::cmdInstallClick);
+    connect(cmdPreviewPrint, &QPushButton::clicked, this, &InstallPage::cmdPreviewPrintClick);
 }
+
+InstallPage::~InstallPage() = default;
 
 void InstallPage::showRootFolder()
 {
@@ -194,7 +210,7 @@ void InstallPage::Tree1DblClick()
 
 void InstallPage::cmdPreviewClick()
 {
-    if (preview_.isLoading())
+    if (running())
         return;
     lblLoading->setText(QStringLiteral("Loading %1 fonts").arg(File1->count()));
     gaugeLoading->setValue(0);
@@ -355,4 +371,69 @@ void InstallPage::closePage()
     preview_.clearLists();
     preview_.UnloadSampleFont();
     preview_.UnloadPrintedFonts();
+}
+
+bool InstallPage::running() const
+{
+    return preview_.isLoading() || (installer_ && installer_->busy()) || frame_.printState.JobRunning;
+}
+
+void InstallPage::setPrintingDialog(TfrmPrinting* dialog)
+{
+    printout_ = std::make_unique<PreviewPrintout>(platform_.printer, *dialog, frame_.printState);
+}
+
+void InstallPage::setInstallingDialog(TfrmInstalling* dialog)
+{
+    installer_ = std::make_unique<FontInstaller>(platform_.fonts, platform_.shell, platform_.messages,
+                                                 *dialog, frame_.installState, this);
+}
+
+void InstallPage::cmdInstallClick()
+{
+    if (!installer_ || running())
+        return;
+    frame_.lockPage(true);
+    const auto unlock = qScopeGuard([this] { frame_.lockPage(false); });
+
+    FontInstaller::Hooks hooks;
+    hooks.processEvents = [] { QCoreApplication::processEvents(); };
+    hooks.runEnded = [this] {
+        preview_.clearSelected();
+        showList(Side::Selected);
+        UpdateMoveButtons();
+        frame_.mainPage()->markFirstFont();
+    };
+    installer_->install(preview_.selected().items, preview_.PreviewFolder(), frame_.FontsFolder,
+                        hooks);
+}
+
+void InstallPage::cmdPreviewPrintClick()
+{
+    if (!printout_ || running())
+        return;
+    frame_.lockPage(true);
+    const auto unlock = qScopeGuard([this] { frame_.lockPage(false); });
+
+    PreviewPrintout::Hooks hooks;
+    hooks.processEvents = [] { QCoreApplication::processEvents(); };
+    hooks.startLoading = [this](const QString& folder) {
+        preview_.UnloadPrintedFonts();
+        preview_.PrintLoadFolder = folder;
+    };
+    // Only files actually loaded are kept for unloading: a cancelled printout
+    // never loaded the rest, and unloading them would take another use's load.
+    hooks.loadFontFile = [this](const FontFileItem& item) {
+        preview_.LoadFontFile(preview_.PrintLoadFolder + item.second.FileName);
+        preview_.PrintLoadedFonts.append(item);
+    };
+    hooks.styleOf = [this](const FontFileItem& item) {
+        preview_.findStyle(item);
+        return PreviewPrintout::Style{preview_.StyleIsBold, preview_.StyleIsItalic};
+    };
+    frame_.ChartLines[2] = frame_.sampleText();
+    const PreviewPrintout::Page page{frame_.HeadingFontName, frame_.sampleTitle(),
+                                     {frame_.ChartLines.begin(), frame_.ChartLines.end()},
+                                     spnPreviewPrintSize->value()};
+    printout_->print(preview_.selected().items, preview_.PreviewFolder(), page, hooks);
 }

@@ -4,8 +4,15 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class FileListBox;
-class FontService;
+class FontInstaller;
+class PreviewPrintout;
+class TfrmInstalling;
+class TfrmMain;
+class TfrmPrinting;
+struct Platform;
 class FormDesign;
 class QFileSystemModel;
 class QFrame;
@@ -22,7 +29,9 @@ class QTreeView;
 class InstallPage : public QWidget {
     Q_OBJECT
 public:
-    InstallPage(FontService& fonts, const FormDesign& design, const QFont& windowFont);
+    InstallPage(TfrmMain& frame, Platform& platform, const FormDesign& design,
+                const QFont& windowFont);
+    ~InstallPage() override;
 
     // The folder tree starts on the file system's root, opened down to the
     // user's home folder.
@@ -40,6 +49,12 @@ public:
     void spnPreviewSizeChange();
     void UpdatePreviewCounts();
     void UpdateMoveButtons();
+    void cmdInstallClick();
+    void cmdPreviewPrintClick();
+
+    // The progress dialogs, once they exist.
+    void setPrintingDialog(TfrmPrinting* dialog);
+    void setInstallingDialog(TfrmInstalling* dialog);
 
     // The user leaves the page: both lists empty, every file the page loaded
     // unloaded. A loading run in progress is dropped.
@@ -88,5 +103,12 @@ private:
     void moveAll(Side from);
     void clearLists();
 
+    // A loading run, an install run or a printout is pumping events.
+    bool running() const;
+
+    TfrmMain& frame_;
+    Platform& platform_;
     FontFolderPreview preview_;
+    std::unique_ptr<FontInstaller> installer_;
+    std::unique_ptr<PreviewPrintout> printout_;
 };

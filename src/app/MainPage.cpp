@@ -176,6 +176,15 @@ void MainPage::FillFontList()
     lblFonts->setText(QStringLiteral("Fonts: %1").arg(catalogue_.FontCount()));
 }
 
+void MainPage::markFirstFont()
+{
+    if (lstFonts->count() > 0)
+        lstFonts->selectionModel()->select(lstFonts->model()->index(0, 0),
+                                           QItemSelectionModel::Select);
+    lblFonts->setText(QStringLiteral("Fonts: %1").arg(lstFonts->count()));
+    lblFonts->repaint();
+}
+
 void MainPage::lstFontsClick()
 {
     const QListWidgetItem* current = lstFonts->currentItem();

@@ -42,6 +42,10 @@ public:
 
     // The print job, once the printing dialog exists.
     void setPrintingDialog(TfrmPrinting* dialog, PrintState& state);
+    // After an install run: the first family joins the selection, and the
+    // count label reads the list's size. The list is refilled only when the
+    // user leaves the Preview/Install page.
+    void markFirstFont();
     // The memo follows the size and style boxes as restored.
     void applySampleBoxes();
     // Selected entries that the screen can draw, in list order.

@@ -82,7 +82,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     fontMapPage_ = new FontMapPage(platform_.fonts, d, designFont);
     showAllPage_ = new ShowAllPage(*this, platform_, d, designFont);
     editTextPage_ = new EditTextPage(platform_, d, HeadingFontName);
-    installPage_ = new InstallPage(platform_.fonts, d, designFont);
+    installPage_ = new InstallPage(*this, platform_, d, designFont);
     PageControl1->addTab(mainPage_, QStringLiteral("&Main"));
     PageControl1->addTab(largeSamplePage_, QStringLiteral("&Large Sample"));
     PageControl1->addTab(fontMapPage_, QStringLiteral("F&ont Map"));
@@ -214,6 +214,8 @@ void TfrmMain::FormClose()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     installPage_->closePage();
+    if (installState.FontsInstalled)
+        platform_.fonts.broadcastFontChange();
     QApplication::restoreOverrideCursor();
 }
 
@@ -347,4 +349,19 @@ void TfrmMain::currentFamilyShown()
 void TfrmMain::setPrintingDialog(TfrmPrinting* dialog)
 {
     mainPage_->setPrintingDialog(dialog, printState);
+    installPage_->setPrintingDialog(dialog);
+}
+
+void TfrmMain::setInstallingDialog(TfrmInstalling* dialog)
+{
+    installPage_->setInstallingDialog(dialog);
+}
+
+void TfrmMain::lockPage(bool locked)
+{
+    // A disabled tab takes no click, no Ctrl+Tab and no access key.
+    for (int i = 0; i < PageControl1->count(); ++i) {
+        if (i != PageControl1->currentIndex())
+            PageControl1->setTabEnabled(i, !locked);
+    }
 }

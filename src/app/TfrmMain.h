@@ -2,6 +2,7 @@
 
 #include "catalogue/FontCatalogue.h"
 #include "catalogue/SelectedFontsPainter.h"
+#include "fontfiles/InstallState.h"
 #include "platform/Platform.h"
 #include "printing/PrintState.h"
 
@@ -23,6 +24,7 @@ class QKeyEvent;
 class QMenu;
 class ShowAllPage;
 class THelpRouter;
+class TfrmInstalling;
 class TfrmPrinting;
 class TfrmSplash;
 
@@ -56,10 +58,13 @@ public:
     int ShowAllPageStep = 0;
     // Job state of the printouts.
     PrintState printState;
+    InstallState installState;
 
     const FontCatalogue& catalogue() const { return catalogue_; }
     // The printing progress dialog, created hidden after this window.
     void setPrintingDialog(TfrmPrinting* dialog);
+    // The installing progress dialog, likewise.
+    void setInstallingDialog(TfrmInstalling* dialog);
 
     MainPage* mainPage() const { return mainPage_; }
     LargeSamplePage* largeSamplePage() const { return largeSamplePage_; }
@@ -77,6 +82,8 @@ public:
     // The Show All page as the Main page's selection and sample boxes make it.
     SelectedFontsPainter::Page selectedFontsPage() const;
     void changeHeadingFont(const QString& face);
+    // While a run pumps events on a page, the user can't leave that page.
+    void lockPage(bool locked);
     // The Main page showed another family.
     void currentFamilyShown();
 

@@ -5,6 +5,7 @@
 #include "app/TfrmSplash.h"
 #include "help/ChmHelpEngine.h"
 #include "platform/ApplicationHelp.h"
+#include "fontfiles/TfrmInstalling.h"
 #include "platform/linux/IniFileService.h"
 #include "platform/linux/LinuxChmLibrary.h"
 #include "platform/linux/LinuxFontService.h"
@@ -59,6 +60,7 @@ int main(int argc, char* argv[])
     frmMain.FormCreate();
     // The progress dialogs exist from here on, hidden until a run shows them.
     frmMain.setPrintingDialog(new TfrmPrinting(frmMain.printState, &frmMain));
+    frmMain.setInstallingDialog(new TfrmInstalling(frmMain.installState, &frmMain));
 
     frmMain.show();
     return QApplication::exec();

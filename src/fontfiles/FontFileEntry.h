@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPair>
 #include <QString>
 
 // A font file found in the folder being previewed: the family to draw it with
@@ -10,3 +11,6 @@ struct FontFileEntry {
 
     bool operator==(const FontFileEntry&) const = default;
 };
+
+// An item of the Preview/Install page's lists: the font's full name as shown, and its file.
+using FontFileItem = QPair<QString, FontFileEntry>;

@@ -178,18 +178,22 @@ std::optional<FontFolderPreview::Sample> FontFolderPreview::ShowPreviewSample(Si
     sample.name = item.first;
     if (sample.name.size() > kMaxFaceName) {
         // Too long to request as a face: the family, in the style of its face.
-        StyleIsBold = false;
-        StyleIsItalic = false;
-        const QString& family = item.second.FamilyName;
-        for (const FontFace& face : fonts_.faces(family)) {
-            if (!StyleFlagsProc(face, sample.name))
-                break;
-        }
-        sample.font = fonts_.makeFont(family, StyleIsBold, StyleIsItalic);
+        findStyle(item);
+        sample.font = fonts_.makeFont(item.second.FamilyName, StyleIsBold, StyleIsItalic);
     } else {
         sample.font = fonts_.makeFont(sample.name, false, false);
     }
     return sample;
+}
+
+void FontFolderPreview::findStyle(const FontFileItem& item)
+{
+    StyleIsBold = false;
+    StyleIsItalic = false;
+    for (const FontFace& face : fonts_.faces(item.second.FamilyName)) {
+        if (!StyleFlagsProc(face, item.first))
+            break;
+    }
 }
 
 bool FontFolderPreview::StyleFlagsProc(const FontFace& face, const QString& fullName)

@@ -14,8 +14,6 @@
 class FontService;
 struct FontFace;
 
-// An item of the page's lists: the font's full name as shown, and its file.
-using FontFileItem = QPair<QString, FontFileEntry>;
 
 // A list sorted by display text with at most one current item.
 struct FontFileList {
@@ -49,6 +47,8 @@ public:
     // Empties the Available, staging and Selected lists. During a loading run
     // the run is cancelled as well and what it read is dropped.
     void clearLists();
+    // Empties the Selected list alone, as an install run does at its end.
+    void clearSelected() { selected_ = {}; }
 
     // The loading run. pumpEvents runs before every file, so that Cancel and
     // the rest of the window are heard; showProgress gets the truncated
@@ -92,6 +92,8 @@ public:
     // Called for each face of a family. Returns whether to look at more faces:
     // it stops at the face that fullName names, so the flags describe it.
     bool StyleFlagsProc(const FontFace& face, const QString& fullName);
+    // Sets the two flags for the face of the item's family that its full name names.
+    void findStyle(const FontFileItem& item);
     bool StyleIsBold = false;
     bool StyleIsItalic = false;
 

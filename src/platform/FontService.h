@@ -54,6 +54,16 @@ public:
     virtual bool addFontFile(const QString& path) = 0;
     virtual bool removeFontFile(const QString& path) = 0;
 
+    // Installed fonts: the files of the machine's font folders, not the ones
+    // loaded for this program alone. Whether one has a face with that full name.
+    virtual bool isFontInstalled(const QString& fullName) = 0;
+    // Counts a file just copied into a fonts folder as installed, before the
+    // font lists are read again; false when no font can be read from it.
+    virtual bool recordInstalledFont(const QString& path) = 0;
+    // Brings the font caches of a folder that fonts were copied into up to
+    // date, so that every program finds them.
+    virtual void refreshFontsFolder(const QString& folder) = 0;
+
     // Tells every listener, inside and outside the program, that the set of
     // fonts has changed.
     virtual void broadcastFontChange() = 0;

@@ -7,9 +7,20 @@ class Shell {
 public:
     virtual ~Shell() = default;
 
+    enum class CopyResult {
+        Copied,        // a new file in the folder
+        AlreadyThere,  // a file with the same name and the same bytes was there
+        Failed,        // nothing was left behind
+    };
+
     // The user's fonts folder, without a trailing separator; empty if unknown.
     virtual QString userFontsFolder() = 0;
-    // Copies a file, replacing nothing; reports success.
-    virtual bool copyFile(const QString& from, const QString& to) = 0;
+    // Copies a file into a folder, which is created when missing, under the
+    // file's own name; when a different file has that name, under the first
+    // free one of name-2.ext, name-3.ext, ... A file is never replaced, and a
+    // failed copy leaves nothing behind. path receives the file written or found.
+    virtual CopyResult copyIntoFolder(const QString& from, const QString& folder,
+                                      QString& path) = 0;
+    virtual bool removeFile(const QString& path) = 0;
     virtual bool openUrl(const QUrl& url) = 0;
 };

@@ -55,7 +55,7 @@ PrintJob::PrintJob(PrinterService& printer, MessageBoxes& messages, PrintHost& h
 
 void PrintJob::print()
 {
-    if (busy_)
+    if (state_.JobRunning)
         return;
     const PrintOptions options = host_.options();
     if (!options.sample && !options.shortSample && !options.charChart && !options.fullPage
@@ -63,7 +63,7 @@ void PrintJob::print()
         messages_.error(dialogParent_, QStringLiteral("You have not selected any print options."));
         return;
     }
-    BusyScope busy(busy_);
+    BusyScope busy(state_.JobRunning);
 
     progress_.setSelectedCaption(QStringLiteral("Fonts Selected: %1").arg(host_.selectedCount()));
     progress_.showProgress();
@@ -95,6 +95,11 @@ void PrintJob::print()
         progress_.hideProgress();
         throw;
     }
+}
+
+bool PrintJob::busy() const
+{
+    return state_.JobRunning;
 }
 
 void PrintJob::runKinds()
@@ -131,9 +136,9 @@ void PrintJob::runKinds()
 
 void PrintJob::printSetup()
 {
-    if (busy_)
+    if (state_.JobRunning)
         return;
-    BusyScope busy(busy_);
+    BusyScope busy(state_.JobRunning);
     // By name: a printer added in the dialog can take the old one's index.
     const auto current = [this] { return printer_.printers().value(printer_.currentIndex()); };
     const QString before = current();

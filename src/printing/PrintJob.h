@@ -14,12 +14,12 @@ public:
     PrintJob(PrinterService& printer, MessageBoxes& messages, PrintHost& host,
              PrintProgress& progress, PrintState& state, QWidget* dialogParent = nullptr);
 
-    // Runs the whole job before it returns. Refused while a job or the print
-    // setup runs: a second run from inside the first one's event pumping
-    // would find a document already open.
+    // Runs the whole job before it returns. Refused while a job, a preview
+    // printout or the print setup runs: a second run from inside the first
+    // one's event pumping would find a document already open.
     void print();
     void printSetup();
-    bool busy() const { return busy_; }
+    bool busy() const;
 
 private:
     void runKinds();
@@ -30,5 +30,4 @@ private:
     PrintProgress& progress_;
     PrintState& state_;
     QWidget* dialogParent_;
-    bool busy_ = false;
 };

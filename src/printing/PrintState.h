@@ -14,6 +14,8 @@ struct ParagraphSize {
 // State of the print job that the sheets, the page layout and the preview
 // printout share. It outlives a job: the last job's values stay readable.
 struct PrintState {
+    // A print job or a preview printout is running; neither starts while it is.
+    bool JobRunning = false;
     bool PrintCancelled = false;
     int PrinterDpiX = 0;
     int PrinterDpiY = 0;

@@ -1,5 +1,7 @@
 #include "fakes/FakeFontService.h"
 
+#include <QFileInfo>
+
 #include <stdexcept>
 
 void FakeFontService::addFamily(const QString& family, const QList<FontFace>& faces, bool scalable)
@@ -42,6 +44,8 @@ QFont FakeFontService::makeFont(const QString& faceName, bool bold, bool italic)
 bool FakeFontService::addFontFile(const QString& path)
 {
     ++added[path];
+    if (onAdd)
+        onAdd(path);
     return true;
 }
 
@@ -49,6 +53,22 @@ bool FakeFontService::removeFontFile(const QString& path)
 {
     ++removed[path];
     return added.value(path) >= removed.value(path);
+}
+
+bool FakeFontService::isFontInstalled(const QString& fullName)
+{
+    return installedNames.contains(fullName, Qt::CaseInsensitive);
+}
+
+bool FakeFontService::recordInstalledFont(const QString& path)
+{
+    recorded.append(path);
+    return !unreadableFiles.contains(QFileInfo(path).fileName());
+}
+
+void FakeFontService::refreshFontsFolder(const QString& folder)
+{
+    refreshedFolders.append(folder);
 }
 
 void FakeFontService::broadcastFontChange()

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QMap>
 
+#include <functional>
+
 // Families and their faces as a test sets them up; no font is ever loaded.
 class FakeFontService : public FontService {
     Q_OBJECT
@@ -21,6 +23,9 @@ public:
     QFont makeFont(const QString& faceName, bool bold, bool italic) override;
     bool addFontFile(const QString& path) override;
     bool removeFontFile(const QString& path) override;
+    bool isFontInstalled(const QString& fullName) override;
+    bool recordInstalledFont(const QString& path) override;
+    void refreshFontsFolder(const QString& folder) override;
     void broadcastFontChange() override;
 
     QStringList screen;
@@ -29,7 +34,14 @@ public:
     // How often each path was added and removed.
     QHash<QString, int> added;
     QHash<QString, int> removed;
+    // Called as each file is added.
+    std::function<void(const QString& path)> onAdd;
     int broadcasts = 0;
+    // Full names of installed faces; files by name that no font can be read from.
+    QStringList installedNames;
+    QStringList unreadableFiles;
+    QStringList recorded;
+    QStringList refreshedFolders;
     // A message that faces() throws as a std::runtime_error, when set.
     QString facesError;
 };

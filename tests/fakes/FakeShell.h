@@ -2,16 +2,31 @@
 
 #include "platform/Shell.h"
 
+#include <QFileInfo>
+#include <QHash>
 #include <QList>
 #include <QPair>
+#include <QStringList>
+
+#include <functional>
 
 class FakeShell : public Shell {
 public:
     QString userFontsFolder() override { return fontsFolder; }
-    bool copyFile(const QString& from, const QString& to) override
+    // Copies nothing; the outcome is copyResults' entry for the file name, or Copied.
+    CopyResult copyIntoFolder(const QString& from, const QString& folder, QString& path) override
     {
-        copies.append({from, to});
-        return copySucceeds;
+        copies.append({from, folder});
+        if (onCopy)
+            onCopy(from);
+        const QString name = QFileInfo(from).fileName();
+        path = folder + u'/' + name;
+        return copyResults.value(name, CopyResult::Copied);
+    }
+    bool removeFile(const QString& path) override
+    {
+        removed.append(path);
+        return true;
     }
     bool openUrl(const QUrl& url) override
     {
@@ -20,8 +35,10 @@ public:
     }
 
     QString fontsFolder;
-    bool copySucceeds = true;
+    QHash<QString, CopyResult> copyResults;
     bool openSucceeds = true;
-    QList<QPair<QString, QString>> copies;
+    QList<QPair<QString, QString>> copies;  // (file, folder)
+    std::function<void(const QString& from)> onCopy;
+    QStringList removed;
     QList<QUrl> urls;
 };

@@ -420,8 +420,52 @@ bool LinuxFontService::removeFontFile(const QString& path)
     return true;
 }
 
+QSet<QString>& LinuxFontService::installedNames()
+{
+    if (!m_installedNames) {
+        m_installedNames.emplace();
+        // The system set alone: files loaded for this program are application fonts.
+        if (FcFontSet* set = FcConfigGetFonts(nullptr, FcSetSystem)) {
+            for (int i = 0; i < set->nfont; ++i) {
+                for (const QString& name : patternStrings(set->fonts[i], FC_FULLNAME))
+                    m_installedNames->insert(fold(name));
+            }
+        }
+    }
+    return *m_installedNames;
+}
+
+bool LinuxFontService::isFontInstalled(const QString& fullName)
+{
+    return installedNames().contains(fold(fullName.trimmed()));
+}
+
+bool LinuxFontService::recordInstalledFont(const QString& path)
+{
+    FcFontSet* set = FcFontSetCreate();
+    const QByteArray file = QFile::encodeName(path);
+    const unsigned faces =
+        FcFreeTypeQueryAll(reinterpret_cast<const FcChar8*>(file.constData()), -1, nullptr,
+                           nullptr, set);
+    for (int i = 0; i < set->nfont; ++i) {
+        for (const QString& name : patternStrings(set->fonts[i], FC_FULLNAME))
+            installedNames().insert(fold(name));
+    }
+    FcFontSetDestroy(set);
+    return faces > 0;
+}
+
+void LinuxFontService::refreshFontsFolder(const QString& folder)
+{
+    const QByteArray dir = QFile::encodeName(QDir::cleanPath(folder));
+    if (FcCache* cache =
+            FcDirCacheRead(reinterpret_cast<const FcChar8*>(dir.constData()), FcTrue, nullptr))
+        FcDirCacheUnload(cache);
+}
+
 void LinuxFontService::broadcastFontChange()
 {
+    m_installedNames.reset();
     // A fresh configuration rescans changed folders and rewrites their caches,
     // which is how other programs get to see an installed font. It starts
     // without application fonts, so the loaded files go back in.

@@ -3,6 +3,9 @@
 #include "platform/FontService.h"
 
 #include <QHash>
+#include <QSet>
+
+#include <optional>
 #include <memory>
 
 // The machine's fonts as fontconfig knows them, drawn by Qt. Families carry
@@ -22,6 +25,11 @@ public:
     bool addFontFile(const QString& path) override;
     bool removeFontFile(const QString& path) override;
 
+    bool isFontInstalled(const QString& fullName) override;
+    bool recordInstalledFont(const QString& path) override;
+    // Rescans the folder and rewrites its fontconfig cache.
+    void refreshFontsFolder(const QString& folder) override;
+
     void broadcastFontChange() override;
 
 private:
@@ -33,10 +41,14 @@ private:
     };
 
     const Catalogue& catalogue();
+    QSet<QString>& installedNames();
 
     // Built on first use, dropped whenever the set of fonts changes.
     std::unique_ptr<Catalogue> m_catalogue;
     std::unique_ptr<FileNames> m_names;
     // Absolute path -> Qt's id and how often the file was added.
     QHash<QString, LoadedFile> m_loaded;
+    // Folded full names of the installed faces, read once per configuration,
+    // plus the files recorded since.
+    std::optional<QSet<QString>> m_installedNames;
 };

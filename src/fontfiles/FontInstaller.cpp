@@ -1,0 +1,87 @@
+#include "fontfiles/FontInstaller.h"
+
+#include "fontfiles/InstallProgress.h"
+#include "fontfiles/InstallState.h"
+#include "platform/FontService.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Shell.h"
+
+#include <QScopeGuard>
+
+FontInstaller::FontInstaller(FontService& fonts, Shell& shell, MessageBoxes& messages,
+                             InstallProgress& progress, InstallState& state,
+                             QWidget* dialogParent)
+    : fonts_(fonts)
+    , shell_(shell)
+    , messages_(messages)
+    , progress_(progress)
+    , state_(state)
+    , dialogParent_(dialogParent)
+{
+}
+
+bool FontInstaller::install(QList<FontFileItem> items, const QString& sourceFolder,
+                            const QString& fontsFolder, const Hooks& hooks)
+{
+    if (busy_)
+        return false;
+    busy_ = true;
+    const auto done = qScopeGuard([this] { busy_ = false; });
+
+    progress_.setSelectedCaption(QStringLiteral("Fonts Selected: %1").arg(items.size()));
+    progress_.setInstalledCaption(QStringLiteral("Installed: 0"));
+    progress_.showProgress();
+    state_.InstallCancelled = false;
+    int installed = 0;
+
+    for (const FontFileItem& item : std::as_const(items)) {
+        hooks.processEvents();
+        const QString name = item.first.trimmed();
+        if (installOne(name, sourceFolder + item.second.FileName, fontsFolder)) {
+            ++installed;
+            progress_.setInstalledCaption(QStringLiteral("Installed: %1").arg(installed));
+        }
+        if (state_.InstallCancelled)
+            break;
+    }
+
+    if (installed > 0) {
+        fonts_.refreshFontsFolder(fontsFolder);
+        fonts_.broadcastFontChange();
+    }
+    hooks.runEnded();
+    progress_.hideProgress();
+    messages_.information(dialogParent_, QStringLiteral("Installed %1 %2")
+                                             .arg(installed)
+                                             .arg(installed == 1 ? QStringLiteral("font")
+                                                                 : QStringLiteral("fonts")));
+    if (installed > 0)
+        state_.FontsInstalled = true;
+    return true;
+}
+
+bool FontInstaller::installOne(const QString& name, const QString& source,
+                               const QString& fontsFolder)
+{
+    const QString already = QStringLiteral("The font \"%1\" is already installed").arg(name);
+    if (fonts_.isFontInstalled(name)) {
+        messages_.information(dialogParent_, already);
+        return false;
+    }
+    QString path;
+    switch (shell_.copyIntoFolder(source, fontsFolder, path)) {
+    case Shell::CopyResult::AlreadyThere:
+        messages_.information(dialogParent_, already);
+        return false;
+    case Shell::CopyResult::Copied:
+        if (fonts_.recordInstalledFont(path))
+            return true;
+        // A file no program can read as a font is no installed font.
+        shell_.removeFile(path);
+        break;
+    case Shell::CopyResult::Failed:
+        break;
+    }
+    messages_.warning(dialogParent_, QStringLiteral("Unable to install font ") + name);
+    return false;
+}

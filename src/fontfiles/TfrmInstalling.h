@@ -1,0 +1,31 @@
+#pragma once
+
+#include "fontfiles/InstallProgress.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+struct InstallState;
+
+// The modeless progress dialog of an install run. Hidden, never destroyed,
+// between runs; its close box hides it and leaves the run going.
+class TfrmInstalling : public QDialog, public InstallProgress {
+    Q_OBJECT
+public:
+    TfrmInstalling(InstallState& state, QWidget* parent = nullptr);
+
+    void setSelectedCaption(const QString& text) override;
+    void setInstalledCaption(const QString& text) override;
+    void showProgress() override;
+    void hideProgress() override;
+
+    QLabel* lblSelected;
+    QLabel* lblInstalled;
+    QPushButton* cmdCancel;
+
+private:
+    void cmdCancelClick();
+
+    InstallState& state_;
+};
