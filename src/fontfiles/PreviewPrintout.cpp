@@ -3,6 +3,7 @@
 #include "platform/PrinterService.h"
 #include "printing/PageLayout.h"
 #include "printing/PrintProgress.h"
+#include "printing/PrintRun.h"
 #include "printing/PrintState.h"
 #include "printing/SampleSheets.h"
 
@@ -29,27 +30,7 @@ bool PreviewPrintout::print(QList<FontFileItem> items, const QString& folder, co
     progress_.showProgress();
     state_.PrintCancelled = false;
 
-    printer_.beginRun();
-    try {
-        printBlocks(items, folder, page, hooks);
-        if (printer_.docOpen())
-            printer_.endDoc();
-        printer_.endRun();
-        if (const QString file = printer_.lastRunFile(); !file.isEmpty())
-            progress_.showSavedFile(file);
-        else
-            progress_.hideProgress();
-    } catch (...) {
-        // The page in hand is lost; whatever was ended still goes out.
-        try {
-            if (printer_.docOpen())
-                printer_.abortDoc();
-            printer_.endRun();
-        } catch (...) {
-        }
-        progress_.hideProgress();
-        throw;
-    }
+    printRun(printer_, progress_, [&] { printBlocks(items, folder, page, hooks); });
     return true;
 }
 

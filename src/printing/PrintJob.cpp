@@ -6,6 +6,7 @@
 #include "printing/FullPageSample.h"
 #include "printing/PrintHost.h"
 #include "printing/PrintProgress.h"
+#include "printing/PrintRun.h"
 #include "printing/PrintState.h"
 #include "printing/SampleSheets.h"
 #include "printing/SheetContext.h"
@@ -70,31 +71,13 @@ void PrintJob::print()
     state_.PrintCancelled = false;
     state_.StyleSuffix = styleSuffixFor(options);
 
-    printer_.beginRun();
-    try {
+    printRun(printer_, progress_, [this] {
         // Each sheet begins its document when it has something to draw, so
         // no page leaves here blank.
         state_.PrinterDpiX = printer_.dpiX();
         state_.PrinterDpiY = printer_.dpiY();
         runKinds();
-        if (printer_.docOpen())
-            printer_.endDoc();
-        printer_.endRun();
-        if (const QString file = printer_.lastRunFile(); !file.isEmpty())
-            progress_.showSavedFile(file);
-        else
-            progress_.hideProgress();
-    } catch (...) {
-        // The page in hand is lost; whatever was ended still goes out.
-        try {
-            if (printer_.docOpen())
-                printer_.abortDoc();
-            printer_.endRun();
-        } catch (...) {
-        }
-        progress_.hideProgress();
-        throw;
-    }
+    });
 }
 
 bool PrintJob::busy() const
