@@ -72,6 +72,13 @@ MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue
         lstFonts->setGeometry(inner.x(), inner.y(), inner.width(), inner.height() / row * row);
     }
     connect(lstFonts, &QListWidget::itemSelectionChanged, this, &MainPage::lstFontsClick);
+    // Not blocked with the list's own signals, so a Select All is seen too.
+    const auto forgetDrawn = [this] { drawn_.reset(); };
+    connect(lstFonts->selectionModel(), &QItemSelectionModel::selectionChanged, this, forgetDrawn);
+    connect(lstFonts->model(), &QAbstractItemModel::rowsInserted, this, forgetDrawn);
+    connect(lstFonts->model(), &QAbstractItemModel::rowsRemoved, this, forgetDrawn);
+    connect(lstFonts->model(), &QAbstractItemModel::modelReset, this, forgetDrawn);
+    connect(lstFonts->model(), &QAbstractItemModel::dataChanged, this, forgetDrawn);
     connect(lstFonts, &QListWidget::currentRowChanged, this, &MainPage::lstFontsClick);
 
     // Every letter of "Select All" is the access key of a page tab or of a
@@ -259,6 +266,8 @@ void MainPage::cmdHeadingFontClick()
 
 QStringList MainPage::drawnFamilies() const
 {
+    if (drawn_ && drawn_->screenFontsVersion == catalogue_.screenFontsVersion())
+        return drawn_->families;
     QList<int> rows;
     for (const QModelIndex& index : lstFonts->selectionModel()->selectedIndexes())
         rows.append(index.row());
@@ -269,6 +278,7 @@ QStringList MainPage::drawnFamilies() const
         if (row < catalogue_.FontCount() && catalogue_.isScreenFont(name))
             families.append(name);
     }
+    drawn_ = Drawn{families, catalogue_.screenFontsVersion()};
     return families;
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class FontCatalogue;
 class FormDesign;
@@ -86,4 +87,11 @@ private:
     FontCatalogue& catalogue_;
     std::unique_ptr<PrintHostAdapter> printHost_;
     std::unique_ptr<PrintJob> printJob_;
+    // Show All asks at every paint; among thousands selected, working it out
+    // again each time would slow every scroll step.
+    struct Drawn {
+        QStringList families;
+        int screenFontsVersion = 0;
+    };
+    mutable std::optional<Drawn> drawn_;
 };

@@ -7,10 +7,13 @@
 #include "platform/Platform.h"
 #include "platform/ScreenMetrics.h"
 
+#include <QFontMetrics>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 
 ShowAllPage::ShowAllPage(TfrmMain& frame, Platform& platform, const FormDesign& design,
@@ -44,6 +47,7 @@ ShowAllPage::ShowAllPage(TfrmMain& frame, Platform& platform, const FormDesign& 
 
     connect(pbxSelected, &PaintBox::paint, this, &ShowAllPage::pbxSelectedPaint);
     connect(spnSelected, &QSpinBox::valueChanged, this, &ShowAllPage::spnSelectedChange);
+    connect(&warmTimer_, &QTimer::timeout, this, &ShowAllPage::warmNext);
 }
 
 int ShowAllPage::PaintSelectedFonts(QPainter& painter, const QRect& area, int size)
@@ -51,7 +55,55 @@ int ShowAllPage::PaintSelectedFonts(QPainter& painter, const QRect& area, int si
     SelectedFontsPainter::Page page = frame_.selectedFontsPage();
     page.pointSize = size;
     page.dpi = platform_.screen.logicalDpiY();
-    return SelectedFontsPainter(platform_.fonts).paint(painter, area, page);
+    const int height = SelectedFontsPainter(platform_.fonts).paint(painter, area, page);
+    warmAround(page);
+    return height;
+}
+
+void ShowAllPage::warmAround(const SelectedFontsPainter::Page& page)
+{
+    const int screen = ScrollBox1->viewport()->height();
+    const QRect view(0, ScrollBox1->verticalScrollBar()->value(), pbxSelected->width(), screen);
+    const auto [first, last] = SelectedFontsPainter::entriesFor(view, page);
+    const qsizetype above = SelectedFontsPainter::entriesFor(view.translated(0, -screen), page).first;
+    const qsizetype below = SelectedFontsPainter::entriesFor(view.translated(0, screen), page).second;
+    warmPage_ = page;
+    toWarm_.clear();
+    // Nearest first, and down before up: paging goes down more often.
+    for (qsizetype i = last + 1; i <= below; ++i)
+        toWarm_.append(i);
+    for (qsizetype i = first - 1; i >= above; --i)
+        toWarm_.append(i);
+    warmLimit_ = 2 * (below - above + 1);
+    if (!toWarm_.isEmpty())
+        warmTimer_.start();
+}
+
+void ShowAllPage::warmNext()
+{
+    if (toWarm_.isEmpty()) {
+        warmTimer_.stop();
+        return;
+    }
+    const qsizetype i = toWarm_.takeFirst();
+    const QFont font =
+        SelectedFontsPainter(platform_.fonts).sampleFont(warmPage_, warmPage_.families.at(i));
+    // Drawn once off screen, so that its glyphs are rendered and cached too.
+    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&scratch);
+    painter.setFont(font);
+    painter.drawText(0, QFontMetrics(font).ascent(), warmPage_.sampleText);
+    warm_.append(font);
+    while (warm_.size() > warmLimit_)
+        warm_.removeFirst();
+}
+
+void ShowAllPage::hideEvent(QHideEvent* event)
+{
+    warmTimer_.stop();
+    toWarm_.clear();
+    warm_.clear();
+    QWidget::hideEvent(event);
 }
 
 // The scroll box scrolls over the height of its content: the paint box takes

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "catalogue/SelectedFontsPainter.h"
+
+#include <QFont>
+#include <QList>
+#include <QTimer>
 #include <QWidget>
 
 class FormDesign;
@@ -26,9 +31,23 @@ public:
     QScrollArea* ScrollBox1 = nullptr;
     PaintBox* pbxSelected = nullptr;
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void setShowAllHeight(int height);
+    // Each font Qt loads costs it a search of every installed face, too slow
+    // for a screenful at once among thousands. So the fonts a screen above and
+    // below the view are loaded one at a time while the window is idle, and
+    // kept, so that paging meets them ready.
+    void warmAround(const SelectedFontsPainter::Page& page);
+    void warmNext();
 
     TfrmMain& frame_;
     Platform& platform_;
+    SelectedFontsPainter::Page warmPage_;
+    QList<qsizetype> toWarm_;
+    QList<QFont> warm_;
+    qsizetype warmLimit_ = 0;
+    QTimer warmTimer_;
 };

@@ -27,6 +27,7 @@ void FontCatalogue::extendScreenFonts(const QStringList& names)
 {
     for (const QString& name : names)
         screenFonts_.insert(name.toCaseFolded());
+    ++screenFontsVersion_;
 }
 
 bool FontCatalogue::isScreenFont(const QString& family) const

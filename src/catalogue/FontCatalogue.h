@@ -25,6 +25,8 @@ public:
     // Every name not yet known to be drawable becomes drawable.
     void extendScreenFonts(const QStringList& names);
     bool isScreenFont(const QString& family) const;
+    // Changes whenever the drawable set does, for those who keep answers.
+    int screenFontsVersion() const { return screenFontsVersion_; }
 
     // Makes name the current family (empty: none is current) and enumerates
     // its styles, unless it has no screen font.
@@ -54,6 +56,7 @@ public:
 private:
     FontService& fonts_;
     QSet<QString> screenFonts_;  // case-folded
+    int screenFontsVersion_ = 0;
     int fontCount_ = 0;
     int selectedCount_ = 0;
     QString currentFontName_;

@@ -46,18 +46,29 @@ int SelectedFontsPainter::height(int dpi, int pointSize, qsizetype familyCount)
     return static_cast<int>(std::min<qint64>(h, std::numeric_limits<int>::max()));
 }
 
+std::pair<qsizetype, qsizetype> SelectedFontsPainter::entriesFor(const QRect& area,
+                                                                const Page& page)
+{
+    const int entry = headingStep(page.dpi) + lineStep(page.dpi, page.pointSize);
+    if (page.families.isEmpty() || area.isEmpty())
+        return {0, -1};
+    return {std::max<qsizetype>(0, (area.top() - Margin) / entry - 1),
+            std::min<qsizetype>(page.families.size() - 1, (area.bottom() - Margin) / entry + 1)};
+}
+
+QFont SelectedFontsPainter::sampleFont(const Page& page, const QString& family) const
+{
+    return pixelFont(fonts_.makeFont(family, page.bold, page.italic), page.pointSize, page.dpi);
+}
+
 int SelectedFontsPainter::paint(QPainter& painter, const QRect& area, const Page& page)
 {
-    const qsizetype count = page.families.size();
+    const auto [first, last] = entriesFor(area, page);
+    if (first > last)
+        return height(page.dpi, page.pointSize, page.families.size());
+
     const int heading = headingStep(page.dpi);
     const int entry = heading + lineStep(page.dpi, page.pointSize);
-    if (count == 0 || area.isEmpty())
-        return height(page.dpi, page.pointSize, count);
-
-    // One entry more on either side: glyphs may reach beyond their own lines.
-    const qsizetype first = std::max<qsizetype>(0, (area.top() - Margin) / entry - 1);
-    const qsizetype last = std::min<qsizetype>(count - 1, (area.bottom() - Margin) / entry + 1);
-
     const QFont headingFont =
         pixelFont(fonts_.makeFont(page.headingFontName, true, false), HeadingPointSize, page.dpi);
     const int headingAscent = QFontMetrics(headingFont).ascent();
@@ -68,11 +79,10 @@ int SelectedFontsPainter::paint(QPainter& painter, const QRect& area, const Page
         painter.setFont(headingFont);
         painter.drawText(Margin, y + headingAscent, page.families[i]);
 
-        const QFont sample = pixelFont(fonts_.makeFont(page.families[i], page.bold, page.italic),
-                                       page.pointSize, page.dpi);
+        const QFont sample = sampleFont(page, page.families[i]);
         painter.setFont(sample);
         painter.drawText(Margin, y + heading + QFontMetrics(sample).ascent(), page.sampleText);
     }
     painter.restore();
-    return height(page.dpi, page.pointSize, count);
+    return height(page.dpi, page.pointSize, page.families.size());
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <QStringList>
+
+#include <utility>
 
 class FontService;
 class QPainter;
@@ -32,6 +35,12 @@ public:
     static int headingStep(int dpi);
     static int lineStep(int dpi, int pointSize);
     static int height(int dpi, int pointSize, qsizetype familyCount);
+
+    // The first and last entry drawn for area: one more on either side, since
+    // glyphs may reach beyond their own lines. first > last when none is.
+    static std::pair<qsizetype, qsizetype> entriesFor(const QRect& area, const Page& page);
+    // The font of a family's sample line.
+    QFont sampleFont(const Page& page, const QString& family) const;
 
     // Draws the families that meet area and returns the height of the whole page.
     int paint(QPainter& painter, const QRect& area, const Page& page);
