@@ -3,7 +3,6 @@
 #include "platform/FontService.h"
 #include "platform/ScreenMetrics.h"
 
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -18,13 +17,6 @@ constexpr QSize ClientSize(470, 121);
 constexpr QRect ImageRect(9, 9, 452, 104);
 constexpr QSize PictureSize(454, 112);
 constexpr int MaxLooks = 16;
-
-bool drawsName(const QFont& font)
-{
-    const QFontMetrics metrics(font);
-    return std::all_of(ProductName.begin(), ProductName.end(),
-                       [&](QChar c) { return metrics.inFont(c); });
-}
 
 QPixmap paintPicture(const QStringList& typefaces, FontService& fonts)
 {
@@ -84,8 +76,8 @@ QStringList TfrmSplash::pickTypefaces(FontService& fonts, int count)
     QStringList families = fonts.screenFamilies();
     families.sort(Qt::CaseInsensitive);
     QStringList picked;
-    // Each look at a family costs Qt a search of every family it knows; a
-    // collection of script fonts without Latin letters would make thousands.
+    // Each look costs a search of every installed face; a collection of
+    // script fonts without Latin letters would make thousands.
     int looks = 0;
     const auto usable = [&fonts, &looks](const QString& family) {
         if (++looks > MaxLooks)
@@ -96,9 +88,7 @@ QStringList TfrmSplash::pickTypefaces(FontService& fonts, int count)
         });
         if (!scalableText)
             return false;
-        const QFont font = fonts.makeFont(family, false, false);
-        return QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0 &&
-               drawsName(font);
+        return fonts.drawsText(family, ProductName);
     };
     // Families of one foundry ("Noto Sans", "Noto Serif") often share their
     // Latin letters: take one family per first word before any second one.

@@ -40,6 +40,8 @@ public:
     // Specimens show the family's own glyphs only: a missing one is the font's
     // own missing-glyph shape, never another family's glyph.
     virtual QFont makeFont(const QString& faceName, bool bold, bool italic) = 0;
+    // Whether the family's regular face has a glyph for every character of text.
+    virtual bool drawsText(const QString& family, const QString& text) = 0;
 
     // Whether the family keeps its glyphs under symbol codes rather than
     // Windows-1252 ones; its last face decides.

@@ -21,6 +21,7 @@ public:
     QStringList scalableFamilies() override;
     QList<FontFace> faces(const QString& family) override;
     QFont makeFont(const QString& faceName, bool bold, bool italic) override;
+    bool drawsText(const QString& family, const QString&) override { return !faces(family).isEmpty(); }
     bool addFontFile(const QString& path) override;
     bool removeFontFile(const QString& path) override;
     bool isFontInstalled(const QString& fullName) override;

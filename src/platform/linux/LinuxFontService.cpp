@@ -182,6 +182,7 @@ struct LinuxFontService::Catalogue {
     QStringList scalable;
 
     void build(FileNames& names);
+    void addPattern(FcPattern* pattern, FileNames& names);
     void add(Face face);
     static LegacyName legacyName(FcPattern* pattern, FileNames& names);
     const Family* family(const QString& name) const;
@@ -216,47 +217,13 @@ LegacyName LinuxFontService::Catalogue::legacyName(FcPattern* pattern, FileNames
 
 void LinuxFontService::Catalogue::build(FileNames& names)
 {
-    FcPattern* all = FcPatternCreate();
-    FcObjectSet* objects =
-        FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, FC_STYLE, FC_STYLELANG, FC_FULLNAME,
-                         FC_FONTFORMAT, FC_SYMBOL, FC_OUTLINE, FC_WEIGHT, FC_SLANT, FC_FILE,
-                         FC_INDEX, FC_VARIABLE, nullptr);
-    FcFontSet* set = FcFontList(nullptr, all, objects);
-    FcObjectSetDestroy(objects);
-    FcPatternDestroy(all);
-    if (!set)
-        return;
-
-    for (int i = 0; i < set->nfont; ++i) {
-        FcPattern* pattern = set->fonts[i];
-        // The whole-axes pattern of a variable font; its instances come separately.
-        if (patternBool(pattern, FC_VARIABLE))
-            continue;
-        const LegacyName legacy = legacyName(pattern, names);
-        if (legacy.family.isEmpty())
-            continue;
-        Face face;
-        face.family = legacy.family;
-        face.info.styleName = legacy.style;
-        const QStringList format = patternStrings(pattern, FC_FONTFORMAT);
-        face.info.trueType = format.contains(QLatin1String("TrueType"));
-        face.info.vector = format.contains(QLatin1String("CFF"))
-                           || format.contains(QLatin1String("Type 1"))
-                           || format.contains(QLatin1String("CID Type 1"));
-        face.outline = patternBool(pattern, FC_OUTLINE);
-        face.info.charSet = patternBool(pattern, FC_SYMBOL) ? FontFace::CharSet::Symbol
-                            : face.outline                  ? FontFace::CharSet::Ansi
-                                                            : FontFace::CharSet::Oem;
-        face.qtFamily = patternStrings(pattern, FC_FAMILY).value(0);
-        face.qtStyle = patternStrings(pattern, FC_STYLE).value(0);
-        face.fullNames = patternStrings(pattern, FC_FULLNAME);
-        double weight = FC_WEIGHT_REGULAR;
-        FcPatternGetDouble(pattern, FC_WEIGHT, 0, &weight);
-        face.weight = qBound(1, qRound(FcWeightToOpenTypeDouble(weight)), 1000);
-        face.italic = patternInt(pattern, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN;
-        add(std::move(face));
+    // The configuration's own sets, read in place: a listing would copy and
+    // compare every pattern first, the larger part of the cost among thousands.
+    for (const FcSetName which : {FcSetSystem, FcSetApplication}) {
+        FcFontSet* set = FcConfigGetFonts(nullptr, which);
+        for (int i = 0; set && i < set->nfont; ++i)
+            addPattern(set->fonts[i], names);
     }
-    FcFontSetDestroy(set);
 
     for (Family& family : families) {
         // Upright before italic, light before bold: Regular, Bold, Italic, Bold Italic.
@@ -274,6 +241,36 @@ void LinuxFontService::Catalogue::build(FileNames& names)
     }
     sortFamilies(screen);
     sortFamilies(scalable);
+}
+
+void LinuxFontService::Catalogue::addPattern(FcPattern* pattern, FileNames& names)
+{
+    // The whole-axes pattern of a variable font; its instances come separately.
+    if (patternBool(pattern, FC_VARIABLE))
+        return;
+    const LegacyName legacy = legacyName(pattern, names);
+    if (legacy.family.isEmpty())
+        return;
+    Face face;
+    face.family = legacy.family;
+    face.info.styleName = legacy.style;
+    const QStringList format = patternStrings(pattern, FC_FONTFORMAT);
+    face.info.trueType = format.contains(QLatin1String("TrueType"));
+    face.info.vector = format.contains(QLatin1String("CFF"))
+                       || format.contains(QLatin1String("Type 1"))
+                       || format.contains(QLatin1String("CID Type 1"));
+    face.outline = patternBool(pattern, FC_OUTLINE);
+    face.info.charSet = patternBool(pattern, FC_SYMBOL) ? FontFace::CharSet::Symbol
+                        : face.outline                  ? FontFace::CharSet::Ansi
+                                                        : FontFace::CharSet::Oem;
+    face.qtFamily = patternStrings(pattern, FC_FAMILY).value(0);
+    face.qtStyle = patternStrings(pattern, FC_STYLE).value(0);
+    face.fullNames = patternStrings(pattern, FC_FULLNAME);
+    double weight = FC_WEIGHT_REGULAR;
+    FcPatternGetDouble(pattern, FC_WEIGHT, 0, &weight);
+    face.weight = qBound(1, qRound(FcWeightToOpenTypeDouble(weight)), 1000);
+    face.italic = patternInt(pattern, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN;
+    add(std::move(face));
 }
 
 void LinuxFontService::Catalogue::add(Face face)
@@ -386,6 +383,36 @@ QFont LinuxFontService::makeFont(const QString& faceName, bool bold, bool italic
     font.setItalic(italic || face.italic);
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
+}
+
+bool LinuxFontService::drawsText(const QString& family, const QString& text)
+{
+    const Catalogue& c = catalogue();
+    const Family* f = c.family(family);
+    if (!f)
+        return false;
+    // fontconfig's character set answers without the font being loaded, which
+    // for Qt means a search of every installed face.
+    const Face& face = c.faces[c.bestFace(*f, false, false)];
+    const QByteArray qtFamily = face.qtFamily.toUtf8();
+    const QByteArray qtStyle = face.qtStyle.toUtf8();
+    FcPattern* request = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, qtFamily.constData(),
+                                        FC_STYLE, FcTypeString, qtStyle.constData(), nullptr);
+    FcObjectSet* objects = FcObjectSetBuild(FC_CHARSET, nullptr);
+    FcFontSet* set = FcFontList(nullptr, request, objects);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(request);
+    bool draws = false;
+    FcCharSet* charSet = nullptr;
+    if (set && set->nfont > 0
+        && FcPatternGetCharSet(set->fonts[0], FC_CHARSET, 0, &charSet) == FcResultMatch) {
+        const QList<uint> codes = text.toUcs4();
+        draws = std::all_of(codes.begin(), codes.end(),
+                            [charSet](uint code) { return FcCharSetHasChar(charSet, code); });
+    }
+    if (set)
+        FcFontSetDestroy(set);
+    return draws;
 }
 
 bool LinuxFontService::addFontFile(const QString& path)
