@@ -57,6 +57,8 @@ private slots:
     void sizeHandlersIgnoreOutOfRange_data();
     void sizeHandlersIgnoreOutOfRange();
     void showAllHeights();
+    void showAllFollowsTheSelection_data();
+    void showAllFollowsTheSelection();
     void fontMap_data();
     void fontMap();
     void startUp_data();
@@ -110,6 +112,40 @@ void TestScreenViews::showAllHeights()
     QCOMPARE(box->height(), int(height * 1.01));
     box->grab();
     QCOMPARE(box->height(), height + 1);
+}
+
+void TestScreenViews::showAllFollowsTheSelection_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::addColumn<QStringList>("drawn");
+    QTest::newRow("Select All") << 0 << QStringList{"Book", "Mono", "Sans", "Symbols"};
+    QTest::newRow("another clicked") << 1 << QStringList{"Sans"};
+    QTest::newRow("list refilled") << 2 << QStringList{"Mono"};
+}
+
+// The page's families are kept between paints; every change of the
+// selection or of the list must be seen.
+void TestScreenViews::showAllFollowsTheSelection()
+{
+    QFETCH(int, change);
+    QFETCH(QStringList, drawn);
+    Window w;
+    w.start();
+    QCOMPARE(w.frmMain->selectedFontsPage().families, QStringList{"Book"});
+    MainPage* main = w.frmMain->mainPage();
+    switch (change) {
+    case 0:
+        main->cmdSelectAllClick();
+        break;
+    case 1:
+        w.find<QListWidget>("lstFonts")->setCurrentRow(3, QItemSelectionModel::ClearAndSelect);
+        break;
+    default:
+        w.fake.printer.setTypefaces({"Mono", "Resident"});
+        w.fake.printer.setCurrentIndex(w.fake.printer.currentIndex());
+        main->FillFontList();
+    }
+    QCOMPARE(w.frmMain->selectedFontsPage().families, drawn);
 }
 
 void TestScreenViews::fontMap_data()

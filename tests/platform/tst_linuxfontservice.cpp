@@ -90,6 +90,8 @@ private slots:
     void makeFont();
     void synthesis_data();
     void synthesis();
+    void drawsText_data();
+    void drawsText();
     void fontFiles();
     void broadcastFontChange();
 
@@ -231,6 +233,24 @@ void TestLinuxFontService::synthesis()
     QCOMPARE(styled.lean - plain.lean >= 3, slanted);
 }
 
+void TestLinuxFontService::drawsText_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("draws");
+    QTest::newRow("Latin") << "Test Sans" << "Glyphary" << true;
+    QTest::newRow("beyond its letters") << "Test Sans" << "Glyph\u0416" << false;
+    QTest::newRow("unknown family") << "No Such Family" << "Glyphary" << false;
+}
+
+void TestLinuxFontService::drawsText()
+{
+    QFETCH(QString, family);
+    QFETCH(QString, text);
+    QFETCH(bool, draws);
+    QCOMPARE(m_fonts.drawsText(family, text), draws);
+}
+
 void TestLinuxFontService::fontFiles()
 {
     const QString font = extra("TestExtra.ttf");
@@ -245,6 +265,7 @@ void TestLinuxFontService::fontFiles()
     QVERIFY(m_fonts.addFontFile(other));
     QVERIFY(m_fonts.screenFamilies().contains("Test Extra"));
     QCOMPARE(describe(m_fonts.faces("Test Extra")), QString("Regular:T:A"));
+    QVERIFY(m_fonts.drawsText("Test Extra", "Glyphary"));
     QCOMPARE(loadedName(m_fonts.makeFont("Test Extra", false, false), 4),
              QString("Test Extra Regular"));
 
