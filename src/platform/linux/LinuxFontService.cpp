@@ -65,13 +65,6 @@ bool namedBold(const Face& face)
     return face.info.styleName.contains(QLatin1String("Bold"), Qt::CaseInsensitive);
 }
 
-void sortFamilies(QStringList& names)
-{
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
-}
-
 QStringList patternStrings(FcPattern* pattern, const char* object)
 {
     QStringList out;
@@ -239,8 +232,7 @@ void LinuxFontService::Catalogue::build(FileNames& names)
         if (scalableFamily)
             scalable << family.name;
     }
-    sortFamilies(screen);
-    sortFamilies(scalable);
+    // Unsorted: every caller orders the names its own way.
 }
 
 void LinuxFontService::Catalogue::addPattern(FcPattern* pattern, FileNames& names)
