@@ -136,7 +136,7 @@ void TestLegacyNameCache::corruptCache()
         bytes.chop(1);
         break;
     case Damage::OtherFormat:
-        bytes[7] = char(bytes[7] + 1);  // the format's number follows four bytes of magic
+        bytes[8] = char(bytes[8] + 1);  // the format's number follows eight bytes of magic
         break;
     }
     QVERIFY(file.resize(0));

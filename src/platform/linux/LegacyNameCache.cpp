@@ -1,20 +1,73 @@
 #include "platform/linux/LegacyNameCache.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QtEndian>
+
+#include <algorithm>
 
 #include <sys/stat.h>
 
 namespace {
 
-constexpr quint32 kMagic = 0x474c4e43;  // "GLNC"
+constexpr char kMagic[] = "GLYNAMES";
+constexpr qsizetype kMagicSize = 8;
 constexpr quint32 kFormat = 1;
-// Pinned, so that a newer Qt reads what an older one wrote.
-constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_0;
+// The header, then per entry: path, face index, size, modification time, and
+// whether names follow, then family and style. Numbers are little-endian;
+// strings are a 32-bit length and bytes, the names in UTF-8.
+constexpr qsizetype kSmallestEntry = 4 + 4 + 8 + 8 + 1;
+
+// Reads the fields in turn; past the end, each gives nothing and ok() false.
+class Reader {
+public:
+    explicit Reader(const QByteArray& data)
+        : m_at(data.constData()), m_end(data.constData() + data.size())
+    {
+    }
+
+    bool ok() const { return m_ok; }
+    bool atEnd() const { return m_at == m_end; }
+
+    QByteArrayView raw(qsizetype length)
+    {
+        m_ok = m_ok && m_end - m_at >= length;
+        if (!m_ok)
+            return {};
+        m_at += length;
+        return {m_at - length, length};
+    }
+
+    template <typename T>
+    T number()
+    {
+        const QByteArrayView bytes = raw(sizeof(T));
+        return m_ok ? qFromLittleEndian<T>(bytes.data()) : T();
+    }
+
+    QByteArrayView bytes() { return raw(number<quint32>()); }
+
+private:
+    const char* m_at;
+    const char* m_end;
+    bool m_ok = true;
+};
+
+template <typename T>
+void putNumber(QByteArray& out, T value)
+{
+    const T little = qToLittleEndian(value);
+    out.append(reinterpret_cast<const char*>(&little), sizeof(T));
+}
+
+void putBytes(QByteArray& out, QByteArrayView bytes)
+{
+    putNumber(out, quint32(bytes.size()));
+    out.append(bytes);
+}
 
 }  // namespace
 
@@ -66,47 +119,50 @@ void LegacyNameCache::load()
     if (!file.open(QIODevice::ReadOnly))
         return;
     const QByteArray data = file.readAll();
-    QDataStream in(data);
-    in.setVersion(kStreamVersion);
-    quint32 magic = 0;
-    quint32 format = 0;
-    quint32 count = 0;
-    in >> magic >> format >> count;
-    bool ok = in.status() == QDataStream::Ok && magic == kMagic && format == kFormat;
+    Reader in(data);
+    const bool known = in.raw(kMagicSize) == QByteArrayView(kMagic, kMagicSize)
+                       && in.number<quint32>() == kFormat;
+    const quint32 count = in.number<quint32>();
+    if (!known)
+        return;
     QHash<QPair<QByteArray, int>, Entry> entries;
-    for (quint32 i = 0; ok && i < count; ++i) {
-        QByteArray path;
-        qint32 index = 0;
+    entries.reserve(std::min<qsizetype>(count, data.size() / kSmallestEntry));
+    for (quint32 i = 0; in.ok() && i < count; ++i) {
+        const QByteArrayView path = in.bytes();
+        const auto index = int(in.number<quint32>());
         Entry entry;
-        bool named = false;
-        in >> path >> index >> entry.size >> entry.modified >> named;
-        if (named) {
-            SfntLegacyNames names;
-            in >> names.family >> names.style;
-            entry.names = std::move(names);
+        entry.size = in.number<qint64>();
+        entry.modified = in.number<qint64>();
+        if (in.number<quint8>()) {
+            const QByteArrayView family = in.bytes();
+            const QByteArrayView style = in.bytes();
+            entry.names = SfntLegacyNames{QString::fromUtf8(family), QString::fromUtf8(style)};
         }
-        ok = in.status() == QDataStream::Ok;
-        entries.insert({path, index}, std::move(entry));
+        entries.insert({path.toByteArray(), index}, std::move(entry));
     }
-    if (ok && in.atEnd())
+    if (in.ok() && in.atEnd())
         m_entries = std::move(entries);
 }
 
 void LegacyNameCache::write() const
 {
+    QByteArray out;
+    out.append(kMagic, kMagicSize);
+    putNumber(out, kFormat);
+    putNumber(out, quint32(m_entries.size()));
+    for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
+        putBytes(out, it.key().first);
+        putNumber(out, quint32(it.key().second));
+        putNumber(out, it->size);
+        putNumber(out, it->modified);
+        putNumber(out, quint8(it->names.has_value()));
+        if (it->names) {
+            putBytes(out, it->names->family.toUtf8());
+            putBytes(out, it->names->style.toUtf8());
+        }
+    }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    QDataStream out(&file);
-    out.setVersion(kStreamVersion);
-    out << kMagic << kFormat << quint32(m_entries.size());
-    for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
-        out << it.key().first << qint32(it.key().second) << it->size << it->modified
-            << it->names.has_value();
-        if (it->names)
-            out << it->names->family << it->names->style;
-    }
-    if (out.status() == QDataStream::Ok)
+    if (file.open(QIODevice::WriteOnly) && file.write(out) == out.size())
         file.commit();
 }
