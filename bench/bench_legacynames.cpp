@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -62,8 +63,12 @@ double median(QList<double> values)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 9;
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
     const QList<QPair<QByteArray, int>> faces = listedFaces();
+    if (faces.isEmpty()) {
+        std::fprintf(stderr, "fontconfig lists no font files\n");
+        return 1;
+    }
     QTemporaryDir dir;
     const QString path = dir.filePath("legacy-names");
 
