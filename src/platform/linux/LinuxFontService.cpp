@@ -1,7 +1,5 @@
 #include "platform/linux/LinuxFontService.h"
 
-#include "platform/linux/SfntLegacyNames.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,8 +10,6 @@
 #include <cstdlib>
 #include <optional>
 #include <tuple>
-
-#include <sys/stat.h>
 
 #include <fontconfig/fontconfig.h>
 
@@ -136,36 +132,6 @@ QString substituteFamily(const QString& name)
 
 }  // namespace
 
-// Name IDs 1 and 2 read from font files, for the faces whose fontconfig names
-// leave them open; kept per file while the file stays the same, since opening
-// every face of a large collection again after each change would be slow.
-struct LinuxFontService::FileNames {
-    struct Entry {
-        qint64 size;
-        qint64 modified;
-        std::optional<LegacyName> names;
-    };
-
-    QHash<QPair<QByteArray, int>, Entry> cache;
-
-    std::optional<LegacyName> read(const QByteArray& file, int index)
-    {
-        struct stat info {};
-        if (::stat(file.constData(), &info) != 0)
-            return std::nullopt;
-        const qint64 modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-        const QPair<QByteArray, int> key(file, index);
-        if (const auto it = cache.constFind(key);
-            it != cache.constEnd() && it->size == info.st_size && it->modified == modified)
-            return it->names;
-        std::optional<LegacyName> names;
-        if (const auto read = SfntLegacyNames::read(file, index))
-            names = LegacyName{read->family, read->style};
-        cache.insert(key, {info.st_size, modified, names});
-        return names;
-    }
-};
-
 struct LinuxFontService::Catalogue {
     QList<Face> faces;
     QList<Family> families;
@@ -174,15 +140,15 @@ struct LinuxFontService::Catalogue {
     QStringList screen;
     QStringList scalable;
 
-    void build(FileNames& names);
-    void addPattern(FcPattern* pattern, FileNames& names);
+    void build(LegacyNameCache& names);
+    void addPattern(FcPattern* pattern, LegacyNameCache& names);
     void add(Face face);
-    static LegacyName legacyName(FcPattern* pattern, FileNames& names);
+    static LegacyName legacyName(FcPattern* pattern, LegacyNameCache& names);
     const Family* family(const QString& name) const;
     qsizetype bestFace(const Family& family, bool bold, bool italic) const;
 };
 
-LegacyName LinuxFontService::Catalogue::legacyName(FcPattern* pattern, FileNames& names)
+LegacyName LinuxFontService::Catalogue::legacyName(FcPattern* pattern, LegacyNameCache& names)
 {
     const QStringList familyLangs = patternStrings(pattern, FC_FAMILYLANG);
     const QString lang =
@@ -200,15 +166,15 @@ LegacyName LinuxFontService::Catalogue::legacyName(FcPattern* pattern, FileNames
         return {families.first(), styles.value(0)};
     FcChar8* file = nullptr;
     if (FcPatternGetString(pattern, FC_FILE, 0, &file) == FcResultMatch) {
-        const std::optional<LegacyName> fromFile =
+        const std::optional<SfntLegacyNames> fromFile =
             names.read(QByteArray(reinterpret_cast<const char*>(file)), index);
         if (fromFile && families.contains(fromFile->family, Qt::CaseInsensitive))
-            return *fromFile;
+            return {fromFile->family, fromFile->style};
     }
     return {families.last(), styles.value(styles.size() - 1)};
 }
 
-void LinuxFontService::Catalogue::build(FileNames& names)
+void LinuxFontService::Catalogue::build(LegacyNameCache& names)
 {
     // The configuration's own sets, read in place: a listing would copy and
     // compare every pattern first, the larger part of the cost among thousands.
@@ -235,7 +201,7 @@ void LinuxFontService::Catalogue::build(FileNames& names)
     // Unsorted: every caller orders the names its own way.
 }
 
-void LinuxFontService::Catalogue::addPattern(FcPattern* pattern, FileNames& names)
+void LinuxFontService::Catalogue::addPattern(FcPattern* pattern, LegacyNameCache& names)
 {
     // The whole-axes pattern of a variable font; its instances come separately.
     if (patternBool(pattern, FC_VARIABLE))
@@ -317,7 +283,7 @@ qsizetype LinuxFontService::Catalogue::bestFace(const Family& family, bool bold,
 }
 
 LinuxFontService::LinuxFontService(QObject* parent)
-    : FontService(parent), m_names(std::make_unique<FileNames>())
+    : FontService(parent), m_names(LegacyNameCache::defaultPath())
 {
 }
 
@@ -327,7 +293,8 @@ const LinuxFontService::Catalogue& LinuxFontService::catalogue()
 {
     if (!m_catalogue) {
         m_catalogue = std::make_unique<Catalogue>();
-        m_catalogue->build(*m_names);
+        m_catalogue->build(m_names);
+        m_names.save();
     }
     return *m_catalogue;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FontService.h"
+#include "platform/linux/LegacyNameCache.h"
 
 #include <QHash>
 #include <QSet>
@@ -35,7 +36,6 @@ public:
 
 private:
     struct Catalogue;
-    struct FileNames;
     struct LoadedFile {
         int qtId;
         int count;
@@ -46,7 +46,8 @@ private:
 
     // Built on first use, dropped whenever the set of fonts changes.
     std::unique_ptr<Catalogue> m_catalogue;
-    std::unique_ptr<FileNames> m_names;
+    // Kept across font lists, so that a change reads only the files it touched.
+    LegacyNameCache m_names;
     // Absolute path -> Qt's id and how often the file was added.
     QHash<QString, LoadedFile> m_loaded;
     // Folded full names of the installed faces, read once per configuration,
