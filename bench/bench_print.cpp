@@ -44,7 +44,8 @@ public:
     bool fontSelected(int) override { return true; }
     int selectedCount() override { return int(families_.size()); }
     PrintOptions options() override { return options_; }
-    QString headingFontName() override { return QStringLiteral("Liberation Sans"); }
+    // The program's default, which few Linux machines have under that name.
+    QString headingFontName() override { return QStringLiteral("Arial"); }
     QString sampleText() override { return QStringLiteral("The quick brown fox jumps over the lazy dog."); }
     QString sampleTitle() override { return QStringLiteral("Every family"); }
     QString paragraphText() override { return sampleText().repeated(8); }
