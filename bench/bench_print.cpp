@@ -1,7 +1,11 @@
 // Sheets for every family of the machine, printed to a PDF file: pages per
 // second and seconds per family, for the 3-line and 1-line samples and the
-// character charts.
+// character charts, and the process's peak memory.
 // The files stay in the temporary folder for a look.
+//   GLYPHARY_BENCH_FAMILIES=N  prints the first N families only, so that a large
+//                              set can be measured on a slice
+//   GLYPHARY_BENCH_RUNS=N      print runs per kind (3); one run of one kind per
+//                              process (--benchmark_filter) gives its honest peak
 #include "platform/MessageBoxes.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
@@ -10,12 +14,24 @@
 #include "printing/PrintProgress.h"
 #include "printing/PrintState.h"
 
+#include "peak_memory.h"
+
 #include <QApplication>
 #include <QDir>
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 namespace {
+
+PeakMemory* memory = nullptr;
+
+int fromEnvironment(const char* name, int fallback)
+{
+    const char* value = std::getenv(name);
+    return value && *value ? std::atoi(value) : fallback;
+}
 
 class EveryFamily : public PrintHost {
 public:
@@ -28,7 +44,8 @@ public:
     bool fontSelected(int) override { return true; }
     int selectedCount() override { return int(families_.size()); }
     PrintOptions options() override { return options_; }
-    QString headingFontName() override { return QStringLiteral("Liberation Sans"); }
+    // The program's default, which few Linux machines have under that name.
+    QString headingFontName() override { return QStringLiteral("Arial"); }
     QString sampleText() override { return QStringLiteral("The quick brown fox jumps over the lazy dog."); }
     QString sampleTitle() override { return QStringLiteral("Every family"); }
     QString paragraphText() override { return sampleText().repeated(8); }
@@ -79,6 +96,9 @@ void printEveryFamily(benchmark::State& state, const Kind& kind)
     printer.setPdfFileName(QDir::temp().filePath(QLatin1String(kind.file)));
     QStringList families = fonts.scalableFamilies();
     families.sort(Qt::CaseInsensitive);
+    if (const int limit = fromEnvironment("GLYPHARY_BENCH_FAMILIES", -1);
+        limit >= 0 && limit < families.size())
+        families.resize(limit);
     EveryFamily host(families);
     kind.choose(host.options_);
     NoProgress progress;
@@ -96,6 +116,9 @@ void printEveryFamily(benchmark::State& state, const Kind& kind)
     state.counters["s/family"] = benchmark::Counter(double(families.size()),
                                                     benchmark::Counter::kIsIterationInvariantRate
                                                         | benchmark::Counter::kInvert);
+    state.counters["peak MB"] = memory->peakMb();
+    state.counters["anon MB"] = memory->anonMb();
+    state.counters["file MB"] = memory->fileMb();
 }
 
 void BM_ThreeLineSheets(benchmark::State& state)
@@ -115,13 +138,16 @@ void BM_CharacterCharts(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK(BM_ThreeLineSheets)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
-BENCHMARK(BM_OneLineSheets)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
-BENCHMARK(BM_CharacterCharts)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
-
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    PeakMemory peak;
+    memory = &peak;
+    const int runs = fromEnvironment("GLYPHARY_BENCH_RUNS", 3);
+    for (const auto& [name, kind] : {std::pair{"BM_ThreeLineSheets", &BM_ThreeLineSheets},
+                                     std::pair{"BM_OneLineSheets", &BM_OneLineSheets},
+                                     std::pair{"BM_CharacterCharts", &BM_CharacterCharts}})
+        benchmark::RegisterBenchmark(name, kind)->Unit(benchmark::kSecond)->Iterations(runs)->UseRealTime();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -139,6 +139,9 @@ struct LinuxFontService::Catalogue {
     QHash<QString, qsizetype> fullNames;    // folded full name -> faces
     QStringList screen;
     QStringList scalable;
+    // Requested name -> fontconfig's substitute, asked once: a heading font
+    // that is not installed is set for every family a sheet prints.
+    mutable QHash<QString, QString> substitutes;
 
     void build(LegacyNameCache& names);
     void addPattern(FcPattern* pattern, LegacyNameCache& names);
@@ -325,7 +328,10 @@ QFont LinuxFontService::makeFont(const QString& faceName, bool bold, bool italic
     if (index < 0) {
         // fontconfig's substitute, under its real name: Qt would look for one
         // through every family it knows, at a cost that grows with the list.
-        QFont font(substituteFamily(faceName));
+        auto substitute = c.substitutes.constFind(faceName);
+        if (substitute == c.substitutes.cend())
+            substitute = c.substitutes.insert(faceName, substituteFamily(faceName));
+        QFont font(*substitute);
         font.setBold(bold);
         font.setItalic(italic);
         font.setStyleStrategy(QFont::NoFontMerging);

@@ -173,6 +173,7 @@ void LinuxPrinterService::beginRun()
 void LinuxPrinterService::endRun()
 {
     inRun_ = false;
+    recentFonts_.clear();
     if (pdfPainter_) {
         const bool written = pdfPainter_->end();
         pdfPainter_.reset();
@@ -200,7 +201,7 @@ void LinuxPrinterService::beginDoc()
     docRun_ = !inRun_;
     if (docRun_)
         beginRun();
-    canvas_ = std::make_unique<PrinterCanvas>(fonts_, *printer_, dpiY());
+    canvas_ = std::make_unique<PrinterCanvas>(fonts_, *printer_, dpiY(), recentFonts_);
 }
 
 void LinuxPrinterService::endDoc()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PrinterService.h"
+#include "platform/linux/PrinterCanvas.h"
 
 #include <QStringList>
 
@@ -8,7 +9,6 @@
 #include <optional>
 
 class FontService;
-class PrinterCanvas;
 class QPainter;
 class QPrinter;
 
@@ -62,6 +62,7 @@ private:
     std::optional<QStringList> typefaces_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<PrinterCanvas> canvas_;
+    RecentPrinterFonts recentFonts_;  // for the run
     std::unique_ptr<QPainter> pdfPainter_;  // open while a PDF run has pages
     bool inRun_ = false;
     bool docRun_ = false;  // the open document started its own run

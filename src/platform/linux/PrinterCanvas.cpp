@@ -7,13 +7,36 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
 
-PrinterCanvas::PrinterCanvas(FontService& fonts, const QPaintDevice& device, int dpiY)
+namespace {
+
+constexpr std::size_t recentFontCount = 8;
+
+}  // namespace
+
+void RecentPrinterFonts::keep(const QFont& font)
+{
+    const auto known = std::find(fonts_.begin(), fonts_.end(), font);
+    if (known != fonts_.end())
+        fonts_.erase(known);
+    else if (fonts_.size() == recentFontCount)
+        fonts_.pop_back();
+    fonts_.push_front(font);
+}
+
+void RecentPrinterFonts::clear()
+{
+    fonts_.clear();
+}
+
+PrinterCanvas::PrinterCanvas(FontService& fonts, const QPaintDevice& device, int dpiY,
+                             RecentPrinterFonts& recent)
     : fonts_(fonts)
     , device_(device)
+    , recent_(recent)
     , dpiY_(dpiY)
-    , ascent_(QFontMetricsF(font_, &device_).ascent())
 {
 }
 
@@ -25,14 +48,21 @@ void PrinterCanvas::setFont(const QString& family, double pointSize, bool bold, 
     // Unhinted outlines: the widths measured here are the widths the page gets.
     font_.setHintingPreference(QFont::PreferNoHinting);
     font_.setKerning(false);
+    // At the printer's resolution the font keeps the engine it measures with
+    // for the drawing ops, which would otherwise load it again at replay.
+    font_ = QFont(font_, &device_);
     ascent_ = QFontMetricsF(font_, &device_).ascent();
+    recent_.keep(font_);
 }
 
 void PrinterCanvas::textOut(int x, int y, const QString& text)
 {
     if (text.isEmpty())
         return;
-    ops_.push_back({Op::Text, font_, QPointF(x, y + ascent_), {}, 0, text, {}, 0});
+    // Measured when first needed: most pages set a font before any text.
+    if (!ascent_)
+        ascent_ = QFontMetricsF(font_, &device_).ascent();
+    ops_.push_back({Op::Text, font_, QPointF(x, y + *ascent_), {}, 0, text, {}, 0});
 }
 
 bool PrinterCanvas::symbolFont()
@@ -69,11 +99,17 @@ void PrinterCanvas::line(int x1, int y1, int x2, int y2)
 
 void PrinterCanvas::replay(QPainter& painter) const
 {
+    // Setting a font makes the painter look its engine up again at the next
+    // text, so a run of texts in one font sets it once.
+    const QFont* textFont = nullptr;
     for (const Op& op : ops_) {
         switch (op.kind) {
         case Op::Text:
             painter.setPen(Qt::black);
-            painter.setFont(op.font);
+            if (!textFont || !(*textFont == op.font)) {
+                painter.setFont(op.font);
+                textFont = &op.font;
+            }
             painter.drawText(op.baseline, op.text);
             break;
         case Op::Block:

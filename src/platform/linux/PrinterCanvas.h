@@ -8,11 +8,25 @@
 #include <QRect>
 #include <QString>
 
+#include <deque>
+#include <optional>
 #include <vector>
 
 class FontService;
 class QPaintDevice;
 class QPainter;
+
+// The last few fonts a run's pages were given, kept for the run: a heading
+// font every page sets would otherwise leave Qt's font cache between pages
+// and be loaded again, page after page.
+class RecentPrinterFonts {
+public:
+    void keep(const QFont& font);
+    void clear();
+
+private:
+    std::deque<QFont> fonts_;  // newest first
+};
 
 // One page's drawing, measured against the printer it will go to and kept
 // until the document ends: then it is replayed onto the printer, or dropped
@@ -20,7 +34,8 @@ class QPainter;
 class PrinterCanvas : public Canvas {
 public:
     // device measures text as the printer will set it; dpiY sizes the fonts.
-    PrinterCanvas(FontService& fonts, const QPaintDevice& device, int dpiY);
+    PrinterCanvas(FontService& fonts, const QPaintDevice& device, int dpiY,
+                  RecentPrinterFonts& recent);
 
     void setFont(const QString& family, double pointSize, bool bold, bool italic) override;
     bool symbolFont() override;
@@ -46,10 +61,11 @@ private:
 
     FontService& fonts_;
     const QPaintDevice& device_;
+    RecentPrinterFonts& recent_;
     int dpiY_;
     QFont font_;
     bool symbol_ = false;
-    qreal ascent_;
+    std::optional<qreal> ascent_;
     int penWidth_ = 1;
     std::vector<Op> ops_;
 };
