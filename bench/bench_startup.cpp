@@ -1,6 +1,7 @@
 // Start-up with the machine's fonts: the real services, the main window built
 // and created, shown, and its first family on screen.
 #include "app/TfrmMain.h"
+#include "RealPlatform.h"
 #include "help/ChmHelpEngine.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/linux/IniFileService.h"
@@ -28,19 +29,8 @@ void StartUpToFirstFamily(benchmark::State& state)
     QTemporaryDir folder;
     int families = 0;
     for (auto _ : state) {
-        LinuxFontService fonts;
-        LinuxPrinterService printer(fonts);
-        QtScreenMetrics screen;
-        QSettingsStore settings;
-        IniFileService ini;
-        LinuxShell shell;
-        QtMessageBoxes messages;
-        LinuxChmLibrary chm;
-        ChmHelpEngine helpEngine(chm, shell);
-        ApplicationHelp help(helpEngine);
-        Platform platform{fonts, printer, screen, settings, ini, shell, messages, help,
-                          folder.path() + u'/'};
-        TfrmMain frmMain(platform);
+        RealPlatform real(folder.path() + u'/');
+        TfrmMain frmMain(real.platform);
         frmMain.FormCreate();
         frmMain.show();
         families = frmMain.catalogue().FontCount();

@@ -9,16 +9,7 @@
 #include "app/MainPage.h"
 #include "app/ShowAllPage.h"
 #include "app/TfrmMain.h"
-#include "help/ChmHelpEngine.h"
-#include "platform/ApplicationHelp.h"
-#include "platform/linux/IniFileService.h"
-#include "platform/linux/LinuxChmLibrary.h"
-#include "platform/linux/LinuxFontService.h"
-#include "platform/linux/LinuxPrinterService.h"
-#include "platform/linux/LinuxShell.h"
-#include "platform/linux/QSettingsStore.h"
-#include "platform/linux/QtMessageBoxes.h"
-#include "platform/linux/QtScreenMetrics.h"
+#include "RealPlatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -58,20 +49,9 @@ int main(int argc, char** argv)
     const int idleMs = argc > 1 ? QByteArray(argv[1]).toInt() : 150;
     const int maxSteps = argc > 2 ? QByteArray(argv[2]).toInt() : -1;
 
-    LinuxFontService fonts;
-    GlyApplication::useInstalledInterfaceFamily(fonts);
-    LinuxPrinterService printer(fonts);
-    QtScreenMetrics screen;
-    QSettingsStore settings;
-    IniFileService ini;
-    LinuxShell shell;
-    QtMessageBoxes messages;
-    LinuxChmLibrary chm;
-    ChmHelpEngine helpEngine(chm, shell);
-    ApplicationHelp help(helpEngine);
-    Platform platform{fonts, printer, screen, settings, ini, shell, messages, help,
-                      scratch.path() + u'/'};
-    TfrmMain frmMain(platform);
+    RealPlatform real(scratch.path() + u'/');
+    GlyApplication::useInstalledInterfaceFamily(real.fonts);
+    TfrmMain frmMain(real.platform);
     frmMain.FormCreate();
     frmMain.show();
     idle(200);
