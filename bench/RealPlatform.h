@@ -2,6 +2,7 @@
 // The real services behind one main window, for benchmarks that run the
 // window itself; files go to appFolder.
 #include "help/ChmHelpEngine.h"
+#include "app/ErrorLog.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/Platform.h"
 #include "platform/linux/IniFileService.h"
@@ -15,7 +16,8 @@
 
 struct RealPlatform {
     explicit RealPlatform(const QString& appFolder)
-        : platform{fonts, printer, screen, settings, ini, shell, messages, help, appFolder}
+        : errors(messages, appFolder + QStringLiteral("glyphary.log"))
+        , platform{fonts, printer, screen, settings, ini, shell, messages, help, errors, appFolder}
     {
     }
 
@@ -29,5 +31,6 @@ struct RealPlatform {
     LinuxChmLibrary chm;
     ChmHelpEngine helpEngine{chm, shell};
     ApplicationHelp help{helpEngine};
+    ErrorLog errors;
     Platform platform;
 };

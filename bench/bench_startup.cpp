@@ -1,5 +1,6 @@
 // Start-up with the machine's fonts: the real services, the main window built
 // and created, shown, and its first family on screen.
+#include "app/ErrorLog.h"
 #include "app/TfrmMain.h"
 #include "RealPlatform.h"
 #include "help/ChmHelpEngine.h"
@@ -71,7 +72,8 @@ void BuildMainWindow(benchmark::State& state)
     ApplicationHelp help(helpEngine);
     for (auto _ : state) {
         QSettingsStore settings;
-        Platform platform{fonts, printer, screen, settings, ini, shell, messages, help,
+        ErrorLog errors(messages, QString());
+        Platform platform{fonts, printer, screen, settings, ini, shell, messages, help, errors,
                           folder.path() + u'/'};
         TfrmMain frmMain(platform);
         benchmark::DoNotOptimize(frmMain.pos());

@@ -1,6 +1,7 @@
 // Start-up as the program does it, once, in a process of its own: splash,
 // real services, the window built, created and shown with its first family,
 // then exit. Timed whole beside floor_list_families.
+#include "app/ErrorLog.h"
 #include "app/GlyApplication.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
@@ -45,7 +46,8 @@ int main(int argc, char** argv)
     LinuxChmLibrary chm;
     ChmHelpEngine helpEngine(chm, shell);
     ApplicationHelp help(helpEngine);
-    Platform platform{fonts, printer, screen, settings, ini, shell, messages, help,
+    ErrorLog errors(messages, QString());
+    Platform platform{fonts, printer, screen, settings, ini, shell, messages, help, errors,
                       scratch.path() + u'/'};
     TfrmMain frmMain(platform);
     frmMain.setSplash(frmSplash);

@@ -1,6 +1,7 @@
 #include "app/EditTextPage.h"
 
 #include "app/FormDesign.h"
+#include "platform/ErrorReporter.h"
 #include "platform/Platform.h"
 
 #include <QLabel>
@@ -66,7 +67,8 @@ EditTextPage::EditTextPage(Platform& platform, const FormDesign& design, QString
                                    txt18pt, txt24Pt, txt36pt, txt48Pt, txt60pt, txtSample},
                                   txtPara},
         headingFontName);
-    connect(cmdSaveText, &QPushButton::clicked, this, &EditTextPage::cmdSaveTextClick);
+    connect(cmdSaveText, &QPushButton::clicked, this,
+            reportingErrors(platform.errors, "cmdSaveTextClick", [this] { cmdSaveTextClick(); }));
 }
 
 void EditTextPage::cmdSaveTextClick()

@@ -1,56 +1,9 @@
 #include "app/GlyApplication.h"
 
+#include "platform/ErrorReporter.h"
 #include "platform/FontService.h"
 
-#include "platform/MessageBoxes.h"
-
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTextStream>
-
-#include <cxxabi.h>
-#include <execinfo.h>
-
-#include <cstdlib>
 #include <exception>
-#include <memory>
-
-namespace {
-
-// "module(mangled+0x1f) [0x...]" with the symbol demangled where possible.
-QString demangledFrame(const char* frame)
-{
-    QString text = QString::fromLocal8Bit(frame);
-    const qsizetype open = text.indexOf(u'(');
-    const qsizetype plus = text.indexOf(u'+', open);
-    if (open < 0 || plus <= open + 1)
-        return text;
-    const QByteArray mangled = text.mid(open + 1, plus - open - 1).toLocal8Bit();
-    int status = 0;
-    const std::unique_ptr<char, decltype(&std::free)> name(
-        abi::__cxa_demangle(mangled.constData(), nullptr, nullptr, &status), &std::free);
-    if (status != 0 || !name)
-        return text;
-    return text.left(open + 1) + QString::fromLocal8Bit(name.get()) + text.mid(plus);
-}
-
-QStringList callStack()
-{
-    constexpr int MaxFrames = 64;
-    void* addresses[MaxFrames];
-    const int count = backtrace(addresses, MaxFrames);
-    const std::unique_ptr<char*, decltype(&std::free)> symbols(
-        backtrace_symbols(addresses, count), &std::free);
-    QStringList frames;
-    // Frame 0 is this function and frame 1 the report itself.
-    for (int i = 2; i < count && symbols; ++i)
-        frames.append(demangledFrame(symbols.get()[i]));
-    return frames;
-}
-
-}  // namespace
 
 GlyApplication::GlyApplication(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -60,10 +13,9 @@ GlyApplication::GlyApplication(int& argc, char** argv)
     setApplicationName(QStringLiteral("Glyphary"));
 }
 
-void GlyApplication::setErrorReport(MessageBoxes& messages, const QString& logPath)
+void GlyApplication::setErrorReport(ErrorReporter& errors)
 {
-    messages_ = &messages;
-    logPath_ = logPath;
+    errors_ = &errors;
 }
 
 bool GlyApplication::notify(QObject* receiver, QEvent* event)
@@ -74,43 +26,23 @@ bool GlyApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        reportError(QString::fromLocal8Bit(error.what()),
-                    QStringLiteral("%1 \"%2\", event %3")
-                        .arg(QString::fromLatin1(receiver->metaObject()->className()),
-                             receiver->objectName())
-                        .arg(int(type)));
+        report(QString::fromLocal8Bit(error.what()),
+               QStringLiteral("delivery to %1 \"%2\", event %3")
+                   .arg(QString::fromLatin1(receiver->metaObject()->className()),
+                        receiver->objectName())
+                   .arg(int(type)));
     } catch (...) {
-        reportError(QStringLiteral("Unknown exception"), QString());
+        report(QStringLiteral("Unknown exception"), QString());
     }
     return false;
 }
 
-void GlyApplication::reportError(const QString& message, const QString& where)
+void GlyApplication::report(const QString& message, const QString& where)
 {
-    // The stack is taken where the exception was caught: the frames below
-    // notify show which delivery the failing handler ran in.
-    const QStringList stack = callStack();
-    QString entry;
-    QTextStream out(&entry);
-    out << QDateTime::currentDateTime().toString(Qt::ISODate) << "  " << message << '\n';
-    if (!where.isEmpty())
-        out << "  while delivering to " << where << '\n';
-    for (qsizetype i = 0; i < stack.size(); ++i)
-        out << "  #" << i << ' ' << stack[i] << '\n';
-    out << '\n';
-    out.flush();
-
-    QFile log(logPath_);
-    // A fresh account has no state folder yet.
-    if (logPath_.isEmpty() || !QDir().mkpath(QFileInfo(logPath_).absolutePath())
-        || !log.open(QIODevice::Append | QIODevice::Text))
-        qCritical("%s", qPrintable(entry));
+    if (errors_)
+        errors_->report(message, where);
     else
-        log.write(entry.toUtf8());
-    log.close();
-
-    if (messages_)
-        messages_->error(activeWindow(), message);
+        qCritical("%s", qPrintable(message));
 }
 
 void GlyApplication::useInstalledInterfaceFamily(FontService& fonts)

@@ -3,20 +3,19 @@
 #include <QApplication>
 #include <QString>
 
+class ErrorReporter;
 class FontService;
-class MessageBoxes;
 
-// The application object, named "Glyphary". An exception that escapes an
-// event handler is reported instead of ending the program: its message goes
-// into an error box, and the time, the message and the call stack are
-// appended to a log file.
+// The application object, named "Glyphary". Handlers hand their errors to
+// the error reporter themselves; an exception that escapes one all the same
+// is caught here, as a last net, and reported instead of ending the program.
 class GlyApplication : public QApplication {
     Q_OBJECT
 public:
     GlyApplication(int& argc, char** argv);
 
     // Until this is called, errors go to the standard error stream only.
-    void setErrorReport(MessageBoxes& messages, const QString& logPath);
+    void setErrorReport(ErrorReporter& errors);
 
     bool notify(QObject* receiver, QEvent* event) override;
 
@@ -25,8 +24,7 @@ public:
     static void useInstalledInterfaceFamily(FontService& fonts);
 
 private:
-    void reportError(const QString& message, const QString& where);
+    void report(const QString& message, const QString& where);
 
-    MessageBoxes* messages_ = nullptr;
-    QString logPath_;
+    ErrorReporter* errors_ = nullptr;
 };

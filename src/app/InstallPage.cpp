@@ -7,6 +7,7 @@
 #include "fontfiles/FontInstaller.h"
 #include "fontfiles/PreviewPrintout.h"
 #include "fontfiles/TfrmInstalling.h"
+#include "platform/ErrorReporter.h"
 #include "platform/FontService.h"
 #include "platform/Platform.h"
 #include "printing/TfrmPrinting.h"
@@ -145,20 +146,30 @@ InstallPage::InstallPage(TfrmMain& frame, Platform& platform, const FormDesign& 
                                 QStringLiteral("&Cancel"), 580, 3, 88, 25);
     pnlLoading->hide();
 
-    connect(Tree1, &QTreeView::doubleClicked, this, &InstallPage::Tree1DblClick);
-    connect(cmdPreview, &QPushButton::clicked, this, &InstallPage::cmdPreviewClick);
+    connect(Tree1, &QTreeView::doubleClicked, this,
+            reportingErrors(platform_.errors, "Tree1DblClick", [this] { Tree1DblClick(); }));
+    connect(cmdPreview, &QPushButton::clicked, this,
+            reportingErrors(platform_.errors, "cmdPreviewClick", [this] { cmdPreviewClick(); }));
     connect(cmdPreviewCancel, &QPushButton::clicked, this, &InstallPage::cmdPreviewCancelClick);
     // Selection, not the current row: focus alone makes a row current unselected.
-    connect(lstPreview, &QListWidget::itemSelectionChanged, this, &InstallPage::lstPreviewClick);
-    connect(lstSelected, &QListWidget::itemSelectionChanged, this, &InstallPage::lstSelectedClick);
-    connect(cmdAdd, &QPushButton::clicked, this, &InstallPage::cmdAddClick);
-    connect(cmdAddAll, &QPushButton::clicked, this, &InstallPage::cmdAddAllClick);
-    connect(cmdRemove, &QPushButton::clicked, this, &InstallPage::cmdRemoveClick);
-    connect(cmdRemoveAll, &QPushButton::clicked, this, &InstallPage::cmdRemoveAllClick);
+    connect(lstPreview, &QListWidget::itemSelectionChanged, this,
+            reportingErrors(platform_.errors, "lstPreviewClick", [this] { lstPreviewClick(); }));
+    connect(lstSelected, &QListWidget::itemSelectionChanged, this,
+            reportingErrors(platform_.errors, "lstSelectedClick", [this] { lstSelectedClick(); }));
+    connect(cmdAdd, &QPushButton::clicked, this,
+            reportingErrors(platform_.errors, "cmdAddClick", [this] { cmdAddClick(); }));
+    connect(cmdAddAll, &QPushButton::clicked, this,
+            reportingErrors(platform_.errors, "cmdAddAllClick", [this] { cmdAddAllClick(); }));
+    connect(cmdRemove, &QPushButton::clicked, this,
+            reportingErrors(platform_.errors, "cmdRemoveClick", [this] { cmdRemoveClick(); }));
+    connect(cmdRemoveAll, &QPushButton::clicked, this,
+            reportingErrors(platform_.errors, "cmdRemoveAllClick", [this] { cmdRemoveAllClick(); }));
     connect(spnPreviewSize, &QSpinBox::valueChanged, this, &InstallPage::spnPreviewSizeChange);
     connect(spnPreviewPrintSize, &QSpinBox::valueChanged, this, &InstallPage::spnPreviewSizeChange);
-    connect(cmdInstall, &QPushButton::clicked, this, &InstallPage::cmdInstallClick);
-    connect(cmdPreviewPrint, &QPushButton::clicked, this, &InstallPage::cmdPreviewPrintClick);
+    connect(cmdInstall, &QPushButton::clicked, this,
+            reportingErrors(platform_.errors, "cmdInstallClick", [this] { cmdInstallClick(); }));
+    connect(cmdPreviewPrint, &QPushButton::clicked, this,
+            reportingErrors(platform_.errors, "cmdPreviewPrintClick", [this] { cmdPreviewPrintClick(); }));
 }
 
 InstallPage::~InstallPage() = default;
@@ -376,6 +387,16 @@ void InstallPage::closePage()
 bool InstallPage::running() const
 {
     return preview_.isLoading() || (installer_ && installer_->busy()) || frame_.printState.JobRunning;
+}
+
+void InstallPage::cancelRun()
+{
+    if (preview_.isLoading())
+        cmdPreviewCancelClick();
+    if (installer_ && installer_->busy())
+        frame_.installState.InstallCancelled = true;
+    if (frame_.printState.JobRunning)
+        frame_.printState.PrintCancelled = true;
 }
 
 void InstallPage::setPrintingDialog(TfrmPrinting* dialog)

@@ -62,6 +62,11 @@ public:
     // The window closes: a loading run stops and every file loaded is unloaded.
     void closePage();
 
+    // A loading run, an install run or a printout is pumping events.
+    bool running() const;
+    // Cancels whichever of them runs, as its Cancel button does.
+    void cancelRun();
+
     // The lists, their entries and the files loaded for them.
     FontFolderPreview& preview() { return preview_; }
 
@@ -102,9 +107,6 @@ private:
     void moveOne(Side from);
     void moveAll(Side from);
     void clearLists();
-
-    // A loading run, an install run or a printout is pumping events.
-    bool running() const;
 
     TfrmMain& frame_;
     Platform& platform_;

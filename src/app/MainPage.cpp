@@ -3,6 +3,7 @@
 #include "app/FormDesign.h"
 #include "app/TfrmMain.h"
 #include "catalogue/FontCatalogue.h"
+#include "platform/ErrorReporter.h"
 #include "platform/FontService.h"
 #include "platform/Platform.h"
 #include "platform/PrinterService.h"
@@ -71,7 +72,8 @@ MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue
         const int row = d.px(FontListRowHeight);
         lstFonts->setGeometry(inner.x(), inner.y(), inner.width(), inner.height() / row * row);
     }
-    connect(lstFonts, &QListWidget::itemSelectionChanged, this, &MainPage::lstFontsClick);
+    connect(lstFonts, &QListWidget::itemSelectionChanged, this,
+            reportingErrors(platform_.errors, "lstFontsClick", [this] { lstFontsClick(); }));
     // Not blocked with the list's own signals, so a Select All is seen too.
     const auto forgetDrawn = [this] { drawn_.reset(); };
     connect(lstFonts->selectionModel(), &QItemSelectionModel::selectionChanged, this, forgetDrawn);
@@ -79,7 +81,8 @@ MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue
     connect(lstFonts->model(), &QAbstractItemModel::rowsRemoved, this, forgetDrawn);
     connect(lstFonts->model(), &QAbstractItemModel::modelReset, this, forgetDrawn);
     connect(lstFonts->model(), &QAbstractItemModel::dataChanged, this, forgetDrawn);
-    connect(lstFonts, &QListWidget::currentRowChanged, this, &MainPage::lstFontsClick);
+    connect(lstFonts, &QListWidget::currentRowChanged, this,
+            reportingErrors(platform_.errors, "lstFontsClick", [this] { lstFontsClick(); }));
 
     // Every letter of "Select All" is the access key of a page tab or of a
     // control on this page, so the button takes the desktop's Select All key.
@@ -94,7 +97,8 @@ MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue
     connect(selectAllKey, &QShortcut::activated, this, &MainPage::cmdSelectAllClick);
     cmdHeadingFont = d.button(this, QStringLiteral("cmdHeadingFont"),
                               QStringLiteral("Set Hea&ding Font"), 126, 404, 110, 25);
-    connect(cmdHeadingFont, &QPushButton::clicked, this, &MainPage::cmdHeadingFontClick);
+    connect(cmdHeadingFont, &QPushButton::clicked, this,
+            reportingErrors(platform_.errors, "cmdHeadingFontClick", [this] { cmdHeadingFontClick(); }));
 
     lblSample = d.label(this, QStringLiteral("lblSample"), QStringLiteral("Sample"), 248, 6, 428, 16);
     memDispFont = new QPlainTextEdit(this);
@@ -158,8 +162,10 @@ MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue
     cmdPrintSetup = d.button(this, QStringLiteral("cmdPrintSetup"), QStringLiteral("P&rint Setup"),
                              476, 404, 96, 25);
     cmdPrint = d.button(this, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), 580, 404, 96, 25);
-    connect(cmdPrint, &QPushButton::clicked, this, &MainPage::cmdPrintClick);
-    connect(cmdPrintSetup, &QPushButton::clicked, this, &MainPage::cmdPrintSetupClick);
+    connect(cmdPrint, &QPushButton::clicked, this,
+            reportingErrors(platform_.errors, "cmdPrintClick", [this] { cmdPrintClick(); }));
+    connect(cmdPrintSetup, &QPushButton::clicked, this,
+            reportingErrors(platform_.errors, "cmdPrintSetupClick", [this] { cmdPrintSetupClick(); }));
 }
 
 MainPage::~MainPage() = default;

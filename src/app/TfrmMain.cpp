@@ -12,6 +12,7 @@
 #include "help/TfrmAbout.h"
 #include "help/TfrmHelpProblem.h"
 #include "help/THelpRouter.h"
+#include "platform/ErrorReporter.h"
 #include "platform/FontService.h"
 #include "platform/IniFiles.h"
 #include "platform/MessageBoxes.h"
@@ -36,7 +37,6 @@
 #include <QTabBar>
 
 #include <algorithm>
-#include <exception>
 
 namespace {
 
@@ -96,9 +96,18 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     connect(PageControl1, &PageControl::pageChanging, this, &TfrmMain::PageControl1Changing);
     connect(PageControl1, &PageControl::pageChanged, this, &TfrmMain::PageControl1Change);
     // The saved option states and place come back before FormCreate.
-    new TPFormSettings(*this, MainFormSettings, platform_.settings, platform_.screen);
+    new TPFormSettings(*this, MainFormSettings, platform_.settings, platform_.screen,
+                       platform_.errors);
     // Key preview: the window sees every key before the focused control.
     qApp->installEventFilter(this);
+
+    closeWhenIdle_.setInterval(50);
+    connect(&closeWhenIdle_, &QTimer::timeout, this, [this] {
+        if (!installPage_->running()) {
+            closeWhenIdle_.stop();
+            close();
+        }
+    });
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -178,12 +187,15 @@ void TfrmMain::FormShow()
         if (!sampleTexts.iniFileExists())
             sampleTexts.WriteDefaultTexts();
         sampleTexts.LoadSampleTexts();
-    } catch (const IniWriteError&) {
-        // The window opens all the same, with the default texts; the error
-        // handler reports the failure from the message loop.
+    } catch (const IniWriteError& error) {
+        // The window opens all the same, with the default texts; the failure
+        // is reported from the message loop, once the window is up.
         sampleTexts.ShowDefaultTexts();
         QMetaObject::invokeMethod(
-            this, [error = std::current_exception()] { std::rethrow_exception(error); },
+            this,
+            [this, message = QString::fromLocal8Bit(error.what())] {
+                platform_.errors.report(message, QStringLiteral("FormShow"));
+            },
             Qt::QueuedConnection);
     }
     const QString text = sampleText();
@@ -269,6 +281,15 @@ void TfrmMain::PageControl1Change(QWidget* page)
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    // A close during a run cancels it; the window closes once the run has
+    // returned. Held back here, the close reaches neither the settings store
+    // nor FormClose while the run still uses what they would save and unload.
+    if (watched == this && event->type() == QEvent::Close && installPage_->running()) {
+        installPage_->cancelRun();
+        closeWhenIdle_.start();
+        event->ignore();
+        return true;
+    }
     // A key that the focused control passes on reaches its parents as well;
     // preview it once, on its way to the focused control.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 
 #include <array>
 #include <memory>
@@ -106,6 +107,8 @@ private:
     FontCatalogue catalogue_;
     QPointer<TfrmSplash> splash_;
     bool shown_ = false;
+    // A close asked for during a run: tried again once the run has returned.
+    QTimer closeWhenIdle_;
 
     QMenu* File2 = nullptr;
     QAction* Exit1 = nullptr;

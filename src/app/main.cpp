@@ -1,5 +1,6 @@
 #include "app/AppFolders.h"
 #include "app/CommandLine.h"
+#include "app/ErrorLog.h"
 #include "app/GlyApplication.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
@@ -32,9 +33,8 @@ int main(int argc, char* argv[])
         AppFolders::locate(QCoreApplication::applicationDirPath(), QStringLiteral(GLYPHARY_DATA_FROM_BIN));
     QDir().mkpath(folders.iniFolder);
 
-    // The splash comes first and is drawn now: the printer service asks CUPS,
-    // which can be slow, and the message loop that would paint it starts
-    // only after the slow work below.
+    // The splash comes first and is drawn now: the message loop that would
+    // paint it starts only after the slow work below.
     LinuxFontService fonts;
     GlyApplication::useInstalledInterfaceFamily(fonts);
     QtScreenMetrics screen;
@@ -51,9 +51,11 @@ int main(int argc, char* argv[])
     LinuxChmLibrary chm;
     ChmHelpEngine helpEngine(chm, shell);
     ApplicationHelp help(helpEngine);
-    Platform platform{fonts,    printer, screen, settings, ini, shell, messages, help,
-                      folders.iniFolder, folders.dataFolder};
-    app.setErrorReport(messages, folders.logFile);
+    ErrorLog errors(messages, folders.logFile);
+    Platform platform{fonts,  printer, screen,           settings,          ini,
+                      shell,  messages, help,            errors,            folders.iniFolder,
+                      folders.dataFolder};
+    app.setErrorReport(errors);
 
     TfrmMain frmMain(platform);
     frmMain.setSplash(frmSplash);

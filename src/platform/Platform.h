@@ -10,6 +10,7 @@ class IniFiles;
 class Shell;
 class MessageBoxes;
 class ApplicationHelp;
+class ErrorReporter;
 
 // The services the program reaches the machine through. main() builds the real
 // ones, tests build fakes.
@@ -22,6 +23,8 @@ struct Platform {
     Shell& shell;
     MessageBoxes& messages;
     ApplicationHelp& help;
+    // Where handlers hand the errors that end them.
+    ErrorReporter& errors;
     // Both with a trailing separator: the executable's folder when the program
     // runs from a folder of its own that it can write.
     QString appFolder;               // the INI file's folder

@@ -32,6 +32,9 @@ public:
     virtual QStringList typefaces() = 0;
     // The platform's print setup dialog, modal; returns whether it was accepted.
     virtual bool printSetupDialog(QWidget* parent) = 0;
+    // Why the machine's printers are missing from the list, when a printer
+    // service is there and does not answer; empty otherwise.
+    virtual QString serviceProblem() { return {}; }
 
     // A print run is everything one press of Print produces; the PDF printer
     // writes one file per run.

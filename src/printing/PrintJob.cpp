@@ -126,6 +126,9 @@ void PrintJob::printSetup()
     const auto current = [this] { return printer_.printers().value(printer_.currentIndex()); };
     const QString before = current();
     printer_.printSetupDialog(dialogParent_);
+    // Told when the user asks for the printers, not at start-up.
+    if (const QString problem = printer_.serviceProblem(); !problem.isEmpty())
+        messages_.information(dialogParent_, problem);
     if (current() != before)
         host_.refillFontList();
 }

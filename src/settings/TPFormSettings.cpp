@@ -1,18 +1,16 @@
 #include "settings/TPFormSettings.h"
 
+#include "platform/ErrorReporter.h"
 #include "platform/SettingsStore.h"
 #include "settings/SettingValues.h"
 #include "settings/WindowPosition.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
 
 #include <utility>
 
 namespace {
-
-const QEvent::Type RaiseFailure = QEvent::Type(QEvent::registerEventType());
 
 // Property names are matched without regard to case: "Checked" is "checked".
 QMetaProperty findProperty(const QObject& object, const QString& name)
@@ -34,8 +32,9 @@ bool isBoolean(const QMetaProperty& property)
 }  // namespace
 
 TPFormSettings::TPFormSettings(QWidget& form, std::span<const char* const> boundProperties,
-                               SettingsStore& store, ScreenMetrics& screen)
-    : QObject(&form), form_(form), store_(store), screen_(screen)
+                               SettingsStore& store, ScreenMetrics& screen,
+                               ErrorReporter& errors)
+    : QObject(&form), form_(form), store_(store), screen_(screen), errors_(errors)
 {
     setObjectName(QStringLiteral("PSettings1"));
     // A path that names no control, or no true/false or whole-number
@@ -115,20 +114,6 @@ void TPFormSettings::saveReportingFailure()
 {
     armed_ = false;
     savedMinimised_ = form_.isMinimized();
-    try {
-        save();
-    } catch (const SettingsWriteError&) {
-        // Raised inside an event of its own, the failure reaches the
-        // application's error handler, and the close goes on.
-        failure_ = std::current_exception();
-        QEvent raise(RaiseFailure);
-        QCoreApplication::sendEvent(this, &raise);
-    }
-}
-
-bool TPFormSettings::event(QEvent* event)
-{
-    if (event->type() == RaiseFailure && failure_)
-        std::rethrow_exception(std::exchange(failure_, nullptr));
-    return QObject::event(event);
+    // The close goes on whether or not the settings could be written.
+    reportErrors(errors_, "PSettings1", [this] { save(); });
 }

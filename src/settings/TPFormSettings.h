@@ -4,10 +4,10 @@
 #include <QObject>
 #include <QPointer>
 
-#include <exception>
 #include <span>
 #include <vector>
 
+class ErrorReporter;
 class QWidget;
 class ScreenMetrics;
 class SettingsStore;
@@ -22,16 +22,15 @@ class SettingsStore;
 // handlers as the user's would. It saves once per showing of the window, when
 // the window is closed or hidden, whichever comes first; minimising the
 // window allows one more save. A save that can't be written is reported
-// through the application's error handler and the window closes all the same.
+// through the error reporter and the window closes all the same.
 class TPFormSettings : public QObject {
     Q_OBJECT
 public:
     TPFormSettings(QWidget& form, std::span<const char* const> boundProperties,
-                   SettingsStore& store, ScreenMetrics& screen);
+                   SettingsStore& store, ScreenMetrics& screen, ErrorReporter& errors);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     struct Binding {
@@ -47,8 +46,8 @@ private:
     QWidget& form_;
     SettingsStore& store_;
     ScreenMetrics& screen_;
+    ErrorReporter& errors_;
     std::vector<Binding> bindings_;
     bool armed_ = true;
     bool savedMinimised_ = false;
-    std::exception_ptr failure_;
 };

@@ -56,7 +56,7 @@ void TestInstallPageFonts::ownFace()
     LinuxFontService fonts;
     FakePlatform fake;
     Platform platform{fonts,    fake.printer,  fake.screen, fake.settings,          fake.ini,
-                      fake.shell, fake.messages, fake.help,   fake.platform.appFolder};
+                      fake.shell, fake.messages, fake.help,   fake.errors, fake.platform.appFolder};
     {
         TfrmMain frmMain(platform);
         frmMain.FormCreate();

@@ -1,12 +1,14 @@
 // Install and Print on the Preview/Install page, through the real window over
 // fake services and a temporary folder of font files built byte by byte.
 #include "app/InstallPage.h"
+#include "app/MainPage.h"
 #include "app/TfrmMain.h"
 #include "fakes/FakePlatform.h"
 #include "fontfiles/SfntBuilder.h"
 #include "fontfiles/TfrmInstalling.h"
 #include "printing/TfrmPrinting.h"
 
+#include <QCheckBox>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QListWidget>
@@ -15,6 +17,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include <memory>
@@ -85,6 +88,8 @@ private slots:
     void install();
     void print_data();
     void print();
+    void closeDuringARun_data();
+    void closeDuringARun();
 };
 
 void tst_installruns::install_data()
@@ -271,6 +276,56 @@ void tst_installruns::print()
     w.frmMain->printState.JobRunning = false;
     w.frmMain->close();
     QCOMPARE(w.fake.fonts.removed, w.fake.fonts.added);
+}
+
+void tst_installruns::closeDuringARun_data()
+{
+    QTest::addColumn<QString>("run");
+    QTest::newRow("print") << "print";
+    QTest::newRow("preview printout") << "printout";
+    QTest::newRow("loading a folder's names") << "loading";
+    QTest::newRow("install") << "install";
+}
+
+// Closed while a run pumps events, the window cancels the run as its Cancel
+// button does and closes by the usual path once the run has returned: the
+// settings are saved then, and every file the run loaded is unloaded.
+void tst_installruns::closeDuringARun()
+{
+    QFETCH(QString, run);
+    Window w({"Font A", "Font B", "Font C"});
+    MainPage* main = w.frmMain->mainPage();
+    bool closedInRun = false;
+    QTimer::singleShot(0, w.frmMain.get(), [&] {
+        closedInRun = w.page->running();
+        w.frmMain->close();
+    });
+    if (run == "print") {
+        main->cmdSelectAllClick();
+        main->chkCharChart->setChecked(true);
+        main->cmdPrint->click();
+    } else if (run == "printout") {
+        w.page->cmdPreviewPrint->click();
+    } else if (run == "loading") {
+        w.page->Tree1DblClick();
+        w.page->cmdPreview->click();
+    } else {
+        w.page->cmdInstall->click();
+    }
+    QVERIFY(closedInRun);
+    QVERIFY(w.frmMain->isVisible());
+    QCOMPARE(w.fake.settings.syncs, 0);
+    if (run == "loading")
+        QCOMPARE(w.page->lstPreview->count(), 0);
+    else if (run == "install")
+        QVERIFY(w.frmMain->installState.InstallCancelled);
+    else
+        QVERIFY(w.frmMain->printState.PrintCancelled);
+
+    QTRY_VERIFY(!w.frmMain->isVisible());
+    QCOMPARE(w.fake.settings.syncs, 1);
+    for (auto it = w.fake.fonts.added.cbegin(); it != w.fake.fonts.added.cend(); ++it)
+        QCOMPARE(w.fake.fonts.removed.value(it.key()), it.value());
 }
 
 QTEST_MAIN(tst_installruns)

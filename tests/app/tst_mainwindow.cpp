@@ -2,6 +2,7 @@
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
 #include "fakes/FakePlatform.h"
+#include "printing/TfrmPrinting.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -154,7 +155,8 @@ private slots:
     void paging();
     void accessKeys_data();
     void accessKeys();
-    void errorInAHandlerIsReported();
+    void errorsInHandlersAreReported_data();
+    void errorsInHandlersAreReported();
 };
 
 void TestMainWindow::everyDesignedControlExists()
@@ -546,29 +548,56 @@ void TestMainWindow::accessKeys()
     QCOMPARE(w.text("lblSelected"), selected);
 }
 
-void TestMainWindow::errorInAHandlerIsReported()
+void TestMainWindow::errorsInHandlersAreReported_data()
 {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("message");  // "%1": the INI file
+    QTest::addColumn<QString>("handler");
+
+    QTest::newRow("font list click") << "fonts" << "Unable to read the font list" << "lstFontsClick";
+    QTest::newRow("Print") << "printer" << "Unable to write to /x/y.pdf" << "cmdPrintClick";
+    QTest::newRow("Save") << "ini" << "Unable to write to %1" << "cmdSaveTextClick";
+}
+
+// Reported by the handler itself: what crosses Qt's event delivery would
+// reach only the application's last net, which has no reporter here.
+void TestMainWindow::errorsInHandlersAreReported()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+    QFETCH(QString, handler);
     Window w(standardFonts);
     w.start();
-    // Where an installed program logs: a folder that a fresh account lacks.
-    const QString log = w.fake.platform.appFolder + "state/glyphary/glyphary.log";
-    static_cast<GlyApplication*>(qApp)->setErrorReport(w.fake.messages, log);
-    w.fake.fonts.facesError = "Unable to read the font list";
-
-    w.clickFont(3);
-    QCOMPARE(w.fake.messages.boxes,
-             (QList<FakeMessageBoxes::Box>{{"error", "Unable to read the font list"}}));
-    QFile file(log);
+    const QString ini = w.fake.platform.appFolder + "GLYPHARY.INI";
+    if (message.contains("%1"))
+        message = message.arg(ini);
+    if (fault == "fonts") {
+        w.fake.fonts.facesError = message;
+        w.clickFont(3);
+    } else if (fault == "printer") {
+        w.frmMain->setPrintingDialog(new TfrmPrinting(w.frmMain->printState, w.frmMain.get()));
+        w.fake.printer.endDocError = message;
+        w.find<QAbstractButton>("chkCharChart")->setChecked(true);
+        w.find<QAbstractButton>("cmdPrint")->click();
+    } else {
+        w.fake.ini.readOnly.append(ini);
+        w.find<QAbstractButton>("cmdSaveText")->click();
+    }
+    // A click on the list tells its handler twice: the selection and the current row changed.
+    const qsizetype boxes = w.fake.messages.boxes.size();
+    QVERIFY(boxes == 1 || (fault == "fonts" && boxes == 2));
+    QCOMPARE(w.fake.messages.boxes.first(), (FakeMessageBoxes::Box{"error", message}));
+    QFile file(w.fake.platform.appFolder + "state/glyphary/glyphary.log");
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QString entry = QString::fromUtf8(file.readAll());
-    QVERIFY2(entry.contains("Unable to read the font list"), qPrintable(entry));
-    QVERIFY2(entry.contains("#0 "), qPrintable(entry));
+    QVERIFY2(entry.contains(message) && entry.contains("in " + handler) && entry.contains("#0 "),
+             qPrintable(entry));
 
     // The program goes on.
     w.fake.fonts.facesError.clear();
     w.clickFont(4);
     QCOMPARE(w.text("lblSample"), "Sample: " + w.fonts()->item(4)->text());
-    QCOMPARE(w.fake.messages.boxes.size(), 1);
+    QCOMPARE(w.fake.messages.boxes.size(), boxes);
 }
 
 int main(int argc, char** argv)

@@ -213,7 +213,6 @@ void TestScreenViews::startUp()
     Window w;
     if (!writable)
         w.fake.ini.readOnly.append(w.ini());
-    static_cast<GlyApplication*>(qApp)->setErrorReport(w.fake.messages, w.fake.platform.appFolder + "log");
     QPointer<TfrmSplash> splash = new TfrmSplash(w.fake.fonts, w.fake.screen);
     w.frmMain->setSplash(splash);
     w.start();

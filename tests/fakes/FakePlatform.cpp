@@ -1,6 +1,7 @@
 #include "fakes/FakePlatform.h"
 
 FakePlatform::FakePlatform()
-    : platform{fonts, printer, screen, settings, ini, shell, messages, help, folder.path() + u'/'}
+    : errors(messages, folder.filePath(QStringLiteral("state/glyphary/glyphary.log")))
+    , platform{fonts, printer, screen, settings, ini, shell, messages, help, errors, folder.path() + u'/'}
 {
 }

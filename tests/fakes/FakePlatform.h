@@ -8,6 +8,7 @@
 #include "fakes/FakeScreenMetrics.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeShell.h"
+#include "app/ErrorLog.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/Platform.h"
 
@@ -27,5 +28,8 @@ struct FakePlatform {
     FakeMessageBoxes messages;
     FakeHelpEngine helpEngine;
     ApplicationHelp help{helpEngine};
+    // The program's own reporter over the fake boxes, logging where an
+    // installed program logs: a folder that a fresh account lacks.
+    ErrorLog errors;
     Platform platform;
 };

@@ -46,6 +46,8 @@ void FakePrinterService::endDoc()
 {
     events.append(QStringLiteral("end"));
     open_ = false;
+    if (!endDocError.isEmpty())
+        throw PrinterError(endDocError.toStdString());
 }
 
 void FakePrinterService::abortDoc()

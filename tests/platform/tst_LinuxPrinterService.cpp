@@ -5,8 +5,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <arpa/inet.h>
+#include <csignal>
+#include <netinet/in.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 // Page placement and fonts of the PDF printer are read back from real sheets
 // in the printing tests; here the run, the printer list and text block heights.
@@ -19,6 +27,9 @@ private slots:
     void everyRunWritesItsOwnFile();
     void runOfAbortedDocumentsWritesNothing();
     void unwritableFileIsReported();
+    void runsWriteWholeFilesOnly_data();
+    void runsWriteWholeFilesOnly();
+    void silentPrintServer();
     void typefacesKeptUntilPrinterSetAgain();
     void textBlockHeights_data();
     void textBlockHeights();
@@ -136,6 +147,159 @@ void tst_LinuxPrinterService::unwritableFileIsReported()
     QVERIFY_THROWS_EXCEPTION(PrinterError, printer.endDoc());
     QVERIFY(!printer.docOpen());
     QVERIFY(printer.lastRunFile().isEmpty());
+}
+
+void tst_LinuxPrinterService::runsWriteWholeFilesOnly_data()
+{
+    QTest::addColumn<QString>("chosen");      // in Print Setup; empty: numbered files
+    QTest::addColumn<QStringList>("setup");   // "file <name>", "link <name>", "full disk", "second copy"
+    QTest::addColumn<QStringList>("folder");  // afterwards
+    QTest::addColumn<QString>("error");       // the file a failed run names
+
+    QTest::newRow("full disk: no file, and the run says so")
+        << QString() << QStringList{"full disk"} << QStringList{} << "Glyphary samples.pdf";
+    QTest::newRow("full disk: the chosen file keeps what it held")
+        << "mine.pdf" << QStringList{"file mine.pdf", "full disk"} << QStringList{"mine.pdf"}
+        << "mine.pdf";
+    QTest::newRow("a dangling link named like the file is not followed")
+        << QString() << QStringList{"link Glyphary samples.pdf"}
+        << QStringList{"Glyphary samples (2).pdf", "Glyphary samples.pdf"} << QString();
+    QTest::newRow("two copies printing at once take two names")
+        << QString() << QStringList{"second copy"}
+        << QStringList{"Glyphary samples (2).pdf", "Glyphary samples.pdf"} << QString();
+}
+
+void tst_LinuxPrinterService::runsWriteWholeFilesOnly()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, setup);
+    QFETCH(QStringList, folder);
+    QFETCH(QString, error);
+
+    QDir documents(dir_.filePath(QStringLiteral("home/Documents")));
+    QVERIFY(documents.removeRecursively());
+    QVERIFY(documents.mkpath(QStringLiteral(".")));
+    const QString elsewhere = dir_.filePath(QStringLiteral("elsewhere.pdf"));
+    QFile::remove(elsewhere);
+    for (const QString& step : setup) {
+        const QString name = step.section(u' ', 1);
+        if (step.startsWith(QStringLiteral("file "))) {
+            QFile file(documents.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("earlier");
+        } else if (step.startsWith(QStringLiteral("link "))) {
+            QVERIFY(QFile::link(elsewhere, documents.filePath(name)));
+        }
+    }
+
+    const auto startRun = [&](LinuxPrinterService& printer) {
+        printer.setCurrentIndex(int(printer.printers().indexOf(LinuxPrinterService::pdfPrinterName())));
+        if (!chosen.isEmpty())
+            printer.setPdfFileName(documents.filePath(chosen));
+        printer.beginRun();
+    };
+    // Pages of text with their font: many times the 8 KiB of the full disk.
+    const auto page = [](LinuxPrinterService& printer) {
+        printer.beginDoc();
+        printer.canvas().setFont(QStringLiteral("DejaVu Sans"), 12, false, false);
+        for (int line = 0; line < 60; ++line)
+            printer.canvas().textOut(0, line * 100, QStringLiteral("Line %1: The quick brown fox jumps over the lazy dog 0123456789").arg(line));
+        printer.endDoc();
+    };
+
+    LinuxPrinterService printer(fonts_);
+    std::unique_ptr<LinuxPrinterService> second;
+    QString reported;
+    {
+        // A disk that takes 8 KiB: writes beyond fail as on a full one.
+        rlimit saved{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        const bool full = setup.contains(QStringLiteral("full disk"));
+        const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &saved); });
+        if (full) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit = saved;
+            limit.rlim_cur = 8192;
+            QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        }
+        try {
+            startRun(printer);
+            for (int i = 0; i < 5; ++i)
+                page(printer);
+            if (setup.contains(QStringLiteral("second copy"))) {
+                second = std::make_unique<LinuxPrinterService>(fonts_);
+                startRun(*second);
+                page(*second);
+            }
+            printer.endRun();
+            if (second)
+                second->endRun();
+        } catch (const PrinterError& e) {
+            reported = QString::fromLocal8Bit(e.what());
+            if (printer.docOpen())
+                printer.abortDoc();
+            try {
+                printer.endRun();
+            } catch (const PrinterError&) {
+            }
+        }
+    }
+
+    QCOMPARE(reported, error.isEmpty() ? QString() : "Unable to write to " + documents.filePath(error));
+    QCOMPARE(documents.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), folder);
+    QVERIFY(!QFileInfo::exists(elsewhere));
+    for (const QString& name : folder) {
+        QFile file(documents.filePath(name));
+        if (setup.contains("file " + name)) {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("earlier"));
+        } else if (!QFileInfo(file).isSymLink()) {
+            // Whole: the pages read back.
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY2(file.readAll().trimmed().endsWith("%%EOF"), qPrintable(name));
+        }
+    }
+    QCOMPARE(printer.lastRunFile().isEmpty(), !error.isEmpty());
+}
+
+void tst_LinuxPrinterService::silentPrintServer()
+{
+    // A print server that takes connections and never answers: the system
+    // completes them in its backlog.
+    const int server = ::socket(AF_INET, SOCK_STREAM, 0);
+    QVERIFY(server >= 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    QVERIFY(::bind(server, reinterpret_cast<sockaddr*>(&address), length) == 0);
+    QVERIFY(::listen(server, 16) == 0);
+    QVERIFY(::getsockname(server, reinterpret_cast<sockaddr*>(&address), &length) == 0);
+    qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(ntohs(address.sin_port)));
+    const auto restore = qScopeGuard([server] {
+        qunsetenv("CUPS_SERVER");
+        ::close(server);
+    });
+
+    LinuxPrinterService printer(fonts_);
+    const QStringList pdfOnly{LinuxPrinterService::pdfPrinterName()};
+    QCOMPARE(printer.printers(), pdfOnly);
+    QCOMPARE(printer.currentIndex(), 0);
+    // The PDF printer works meanwhile.
+    printer.setPdfFileName(dir_.filePath(QStringLiteral("silent.pdf")));
+    printer.beginDoc();
+    printer.canvas().setFont(QStringLiteral("DejaVu Sans"), 12, false, false);
+    printer.canvas().textOut(0, 0, QStringLiteral("Page"));
+    printer.endDoc();
+    QCOMPARE(printer.lastRunFile(), dir_.filePath(QStringLiteral("silent.pdf")));
+
+    // Told once the time is up, and the setup dialog, which would wait on
+    // the server for good, is not shown.
+    QTRY_VERIFY_WITH_TIMEOUT(!printer.serviceProblem().isEmpty(), 10000);
+    QCOMPARE(printer.serviceProblem(),
+             "The printer service does not answer, so only the PDF printer can be used.");
+    QVERIFY(!printer.printSetupDialog(nullptr));
+    QCOMPARE(printer.printers(), pdfOnly);
 }
 
 void tst_LinuxPrinterService::typefacesKeptUntilPrinterSetAgain()

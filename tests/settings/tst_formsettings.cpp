@@ -53,6 +53,7 @@ struct Run {
                    fake.shell,
                    fake.messages,
                    fake.help,
+                   fake.errors,
                    fake.platform.appFolder}
     {
         fake.fonts.addFamily("Book Face", {{"Regular", true, false, CharSet::Ansi}});
@@ -208,8 +209,6 @@ void TestFormSettings::unwritableSettingsFileStillCloses()
     blocker.close();
 
     Run run(Settings::Real);
-    static_cast<GlyApplication*>(qApp)->setErrorReport(run.fake.messages,
-                                                       run.fake.platform.appFolder + "log");
     run.start();
     QVERIFY(run.frmMain->close());
     QVERIFY(!run.frmMain->isVisible());

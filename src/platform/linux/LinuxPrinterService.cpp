@@ -3,15 +3,16 @@
 #include "platform/FontService.h"
 #include "platform/linux/PpdFonts.h"
 #include "platform/linux/PrinterCanvas.h"
+#include "platform/linux/WholeFile.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -24,6 +25,28 @@
 namespace {
 
 constexpr int pdfDpi = 600;
+// What a normal print server takes to answer at start-up; a later answer
+// still joins the list.
+constexpr std::chrono::milliseconds StartWait{500};
+
+const QString NoAnswer =
+    QStringLiteral("The printer service does not answer, so only the PDF printer can be used.");
+
+// A laser printer's unprintable border; the sheets are laid out from here.
+QPageLayout defaultPdfLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+}
+
+void setUpPdf(QPdfWriter& writer, const QPageLayout& layout)
+{
+    writer.setResolution(pdfDpi);
+    writer.setPageLayout(layout);
+    // File managers and viewers show these rather than the file name.
+    writer.setTitle(QStringLiteral("Glyphary"));
+    writer.setCreator(QStringLiteral("Glyphary"));
+}
 
 // The resident fonts a PostScript queue's description lists.
 QStringList residentFamilies(const QString& printerName)
@@ -51,42 +74,70 @@ QStringList residentFamilies(const QString& printerName)
 #endif
 }
 
-// The first of "name.pdf", "name (2).pdf", "name (3).pdf", ... that no file has.
-QString freeFileName(const QString& path)
-{
-    if (!QFileInfo::exists(path))
-        return path;
-    const QFileInfo info(path);
-    const QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
-    for (int copy = 2;; ++copy) {
-        const QString candidate = info.dir().filePath(
-            QStringLiteral("%1 (%2)%3").arg(info.completeBaseName()).arg(copy).arg(suffix));
-        if (!QFileInfo::exists(candidate))
-            return candidate;
-    }
-}
-
 }  // namespace
+
+struct LinuxPrinterService::PdfRun {
+    WholeFile file;
+    std::unique_ptr<QPdfWriter> writer;
+    QPainter painter;
+    QString target;
+    bool numbered = false;
+};
 
 LinuxPrinterService::LinuxPrinterService(FontService& fonts)
     : fonts_(fonts)
-    , names_(QPrinterInfo::availablePrinterNames())
+    , names_{pdfPrinterName()}
     , defaultPdf_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                + QStringLiteral("/Glyphary samples.pdf"))
-    , printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , pdfLayout_(defaultPdfLayout())
+    , pdfMeasure_(std::make_unique<QPdfWriter>(QString()))
 {
-    names_.append(pdfPrinterName());
-    const qsizetype system = names_.indexOf(QPrinterInfo::defaultPrinterName());
-    current_ = QPrinterInfo::defaultPrinterName().isEmpty() || system < 0
-        ? int(names_.size() - 1)
-        : int(system);
-    applyCurrentPrinter();
+    setUpPdf(*pdfMeasure_, pdfLayout_);
+    joinQueues(StartWait);
+    if (queuesJoined_) {
+        const QString system = queues_.answer()->defaultName;
+        if (names_.contains(system))
+            current_ = int(names_.indexOf(system));
+    }
 }
 
-LinuxPrinterService::~LinuxPrinterService()
+LinuxPrinterService::~LinuxPrinterService() = default;
+
+void LinuxPrinterService::joinQueues(std::chrono::milliseconds wait)
 {
-    if (pdfPainter_)
-        pdfPainter_->end();
+    if (queuesJoined_)
+        return;
+    const std::optional<CupsQueues::Answer> answer = queues_.answer(wait);
+    if (!answer)
+        return;
+    queuesJoined_ = true;
+    // Kept by name: a queue chosen in Print Setup meanwhile is already there.
+    const QString current = names_.at(current_);
+    for (const QString& name : answer->names) {
+        if (!names_.contains(name))
+            names_.insert(names_.size() - 1, name);
+    }
+    current_ = int(names_.indexOf(current));
+}
+
+QString LinuxPrinterService::serviceProblem()
+{
+    joinQueues();
+    const std::optional<CupsQueues::Answer> answer = queues_.answer();
+    return answer && !answer->answered ? NoAnswer : QString();
+}
+
+QPrinter& LinuxPrinterService::queuePrinter()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!pdfCurrent() && printer_->printerName() != names_.at(current_)) {
+        // Left set, a file would take this printer's jobs.
+        printer_->setOutputFileName(QString());
+        printer_->setOutputFormat(QPrinter::NativeFormat);
+        printer_->setPrinterName(names_.at(current_));
+    }
+    return *printer_;
 }
 
 QString LinuxPrinterService::pdfPrinterName()
@@ -96,11 +147,13 @@ QString LinuxPrinterService::pdfPrinterName()
 
 QStringList LinuxPrinterService::printers()
 {
+    joinQueues();
     return names_;
 }
 
 int LinuxPrinterService::currentIndex()
 {
+    joinQueues();
     return current_;
 }
 
@@ -110,7 +163,6 @@ void LinuxPrinterService::setCurrentIndex(int index)
         return;
     current_ = index;
     typefaces_.reset();
-    applyCurrentPrinter();
 }
 
 QStringList LinuxPrinterService::typefaces()
@@ -126,7 +178,21 @@ QStringList LinuxPrinterService::typefaces()
 
 bool LinuxPrinterService::printSetupDialog(QWidget* parent)
 {
-    QPrintDialog dialog(printer_.get(), parent);
+    // The dialog lists the queues itself, without a time limit: with a
+    // server that does not answer it would never open.
+    joinQueues(std::chrono::duration_cast<std::chrono::milliseconds>(CupsQueues::TimeLimit)
+               + std::chrono::seconds(1));
+    if (!queuesJoined_ || !serviceProblem().isEmpty())
+        return false;
+
+    QPrinter& printer = queuePrinter();
+    if (pdfCurrent()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFileName());
+        printer.setResolution(pdfDpi);
+        printer.setPageLayout(pdfLayout_);
+    }
+    QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     // The dialog chooses a printer and its paper; it prints nothing.
@@ -134,24 +200,30 @@ bool LinuxPrinterService::printSetupDialog(QWidget* parent)
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
             ok->setText(QStringLiteral("OK"));
     }
-    if (dialog.exec() != QDialog::Accepted) {
-        applyCurrentPrinter();
-        return false;
-    }
-
-    if (printer_->outputFormat() == QPrinter::PdfFormat) {
-        const QString file = printer_->outputFileName();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (accepted && printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString file = printer.outputFileName();
         if (!file.isEmpty())
             chosenPdf_ = file == defaultPdf_ ? QString() : file;
+        pdfLayout_ = printer.pageLayout();
+        setUpPdf(*pdfMeasure_, pdfLayout_);
         choosePrinter(pdfPrinterName());
-    } else {
-        choosePrinter(printer_->printerName());
+    } else if (accepted) {
+        choosePrinter(printer.printerName());
     }
-    return true;
+    // The printer object serves the queues: it leaves the dialog as their printer.
+    if (pdfCurrent() || !accepted) {
+        printer.setOutputFileName(QString());
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        if (!pdfCurrent())
+            printer.setPrinterName(names_.at(current_));
+    }
+    return accepted;
 }
 
 void LinuxPrinterService::choosePrinter(const QString& name)
 {
+    joinQueues();
     // Known by name: a printer added before the PDF printer takes the
     // current printer's place in the list.
     const QString before = names_.at(current_);
@@ -160,8 +232,6 @@ void LinuxPrinterService::choosePrinter(const QString& name)
     current_ = int(names_.indexOf(before));
     if (name != before)
         setCurrentIndex(int(names_.indexOf(name)));
-    else
-        applyCurrentPrinter();
 }
 
 void LinuxPrinterService::beginRun()
@@ -174,12 +244,20 @@ void LinuxPrinterService::endRun()
 {
     inRun_ = false;
     recentFonts_.clear();
-    if (pdfPainter_) {
-        const bool written = pdfPainter_->end();
-        pdfPainter_.reset();
-        if (!written)
-            failPdfWrite();
+    if (!pdfRun_)
+        return;
+    const std::unique_ptr<PdfRun> run = std::move(pdfRun_);
+    run->painter.end();
+    QString written;
+    if (run->file.good()) {
+        if (run->numbered)
+            written = run->file.commitNumbered(run->target);
+        else if (run->file.commitReplacing(run->target))
+            written = run->target;
     }
+    if (written.isEmpty())
+        throw PrinterError(QStringLiteral("Unable to write to %1").arg(run->target).toStdString());
+    runFile_ = written;
 }
 
 QString LinuxPrinterService::lastRunFile() const
@@ -187,11 +265,32 @@ QString LinuxPrinterService::lastRunFile() const
     return runFile_;
 }
 
+void LinuxPrinterService::startPdfRun()
+{
+    // Begun at the run's first page, so that a run that prints nothing
+    // writes nothing.
+    auto run = std::make_unique<PdfRun>();
+    run->numbered = chosenPdf_.isEmpty();
+    run->target = pdfFileName();
+    const QString folder = QFileInfo(run->target).absolutePath();
+    QDir().mkpath(folder);
+    pdfRun_ = std::move(run);
+    if (!pdfRun_->file.open(folder))
+        failPdfWrite();
+    pdfRun_->writer = std::make_unique<QPdfWriter>(&pdfRun_->file.device());
+    setUpPdf(*pdfRun_->writer, pdfLayout_);
+    if (!pdfRun_->painter.begin(pdfRun_->writer.get()))
+        failPdfWrite();
+}
+
 void LinuxPrinterService::failPdfWrite()
 {
-    // The run wrote no file to tell of.
-    const QString file = std::exchange(runFile_, QString());
-    throw PrinterError(QStringLiteral("Unable to write to %1").arg(file).toStdString());
+    // What the run wrote is dropped; no file is told of.
+    const std::unique_ptr<PdfRun> run = std::move(pdfRun_);
+    if (run->painter.isActive())
+        run->painter.end();
+    runFile_.clear();
+    throw PrinterError(QStringLiteral("Unable to write to %1").arg(run->target).toStdString());
 }
 
 void LinuxPrinterService::beginDoc()
@@ -201,7 +300,9 @@ void LinuxPrinterService::beginDoc()
     docRun_ = !inRun_;
     if (docRun_)
         beginRun();
-    canvas_ = std::make_unique<PrinterCanvas>(fonts_, *printer_, dpiY(), recentFonts_);
+    const QPaintDevice& device =
+        pdfCurrent() ? static_cast<const QPaintDevice&>(*pdfMeasure_) : queuePrinter();
+    canvas_ = std::make_unique<PrinterCanvas>(fonts_, device, dpiY(), recentFonts_);
 }
 
 void LinuxPrinterService::endDoc()
@@ -212,24 +313,18 @@ void LinuxPrinterService::endDoc()
     const std::unique_ptr<PrinterCanvas> page = std::move(canvas_);
     const bool ownRun = docRun_;
     if (pdfCurrent()) {
-        if (pdfPainter_) {
-            printer_->newPage();
-        } else {
-            // Chosen at the run's first page, so that a run that prints
-            // nothing takes no name.
-            runFile_ = chosenPdf_.isEmpty() ? freeFileName(defaultPdf_) : chosenPdf_;
-            QDir().mkpath(QFileInfo(runFile_).absolutePath());
-            printer_->setOutputFileName(runFile_);
-            pdfPainter_ = std::make_unique<QPainter>();
-            if (!pdfPainter_->begin(printer_.get())) {
-                pdfPainter_.reset();
-                failPdfWrite();
-            }
-        }
-        page->replay(*pdfPainter_);
+        if (pdfRun_)
+            pdfRun_->writer->newPage();
+        else
+            startPdfRun();
+        page->replay(pdfRun_->painter);
+        // A full disk stops the run at the page it struck.
+        if (!pdfRun_->file.good())
+            failPdfWrite();
     } else {
+        QPrinter& printer = queuePrinter();
         QPainter painter;
-        if (!painter.begin(printer_.get()))
+        if (!painter.begin(&printer))
             throw PrinterError(
                 QStringLiteral("Unable to print on %1").arg(names_.at(current_)).toStdString());
         page->replay(painter);
@@ -253,12 +348,12 @@ bool LinuxPrinterService::docOpen() const
 
 int LinuxPrinterService::dpiX()
 {
-    return printer_->resolution();
+    return pdfCurrent() ? pdfDpi : queuePrinter().resolution();
 }
 
 int LinuxPrinterService::dpiY()
 {
-    return printer_->resolution();
+    return dpiX();
 }
 
 Canvas& LinuxPrinterService::canvas()
@@ -275,29 +370,9 @@ QString LinuxPrinterService::pdfFileName() const
 void LinuxPrinterService::setPdfFileName(const QString& path)
 {
     chosenPdf_ = path;
-    applyCurrentPrinter();
 }
 
 bool LinuxPrinterService::pdfCurrent() const
 {
     return current_ == names_.size() - 1;
-}
-
-void LinuxPrinterService::applyCurrentPrinter()
-{
-    if (pdfCurrent()) {
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(pdfFileName());
-        // File managers and viewers show these rather than the file name.
-        printer_->setDocName(QStringLiteral("Glyphary"));
-        printer_->setCreator(QStringLiteral("Glyphary"));
-        printer_->setResolution(pdfDpi);
-        // A laser printer's unprintable border; the sheets are laid out from here.
-        printer_->setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
-    } else {
-        // Left set, the PDF printer's file would take this printer's jobs.
-        printer_->setOutputFileName(QString());
-        printer_->setOutputFormat(QPrinter::NativeFormat);
-        printer_->setPrinterName(names_.at(current_));
-    }
 }

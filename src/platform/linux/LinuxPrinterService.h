@@ -1,21 +1,25 @@
 #pragma once
 
 #include "platform/PrinterService.h"
+#include "platform/linux/CupsQueues.h"
 #include "platform/linux/PrinterCanvas.h"
 
+#include <QPageLayout>
 #include <QStringList>
 
 #include <memory>
 #include <optional>
 
 class FontService;
-class QPainter;
+class QPdfWriter;
 class QPrinter;
 
 // The machine's CUPS printers plus a built-in PDF printer. A CUPS printer
 // gets one print job per document; the PDF printer writes one file per run,
 // each ended document a page of it. Unless a file was chosen in Print Setup,
 // every run writes a new file, numbered as desktop programs number copies.
+// The PDF printer never asks CUPS: the queues are read on a thread of their
+// own and join the list when they arrive.
 class LinuxPrinterService : public PrinterService {
 public:
     explicit LinuxPrinterService(FontService& fonts);
@@ -26,6 +30,7 @@ public:
     void setCurrentIndex(int index) override;
     QStringList typefaces() override;
     bool printSetupDialog(QWidget* parent) override;
+    QString serviceProblem() override;
 
     void beginRun() override;
     void endRun() override;
@@ -49,21 +54,32 @@ public:
     void choosePrinter(const QString& name);
 
 private:
+    struct PdfRun;
+
     bool pdfCurrent() const;
+    // The queues join the list once they have come, waiting up to wait.
+    void joinQueues(std::chrono::milliseconds wait = std::chrono::milliseconds(0));
+    // The printer object of the CUPS queues, made at first use: making one
+    // asks CUPS for its default printer.
+    QPrinter& queuePrinter();
+    void startPdfRun();
     [[noreturn]] void failPdfWrite();
-    void applyCurrentPrinter();
 
     FontService& fonts_;
+    CupsQueues queues_;
+    bool queuesJoined_ = false;
     QStringList names_;
     int current_ = 0;
     QString defaultPdf_;
     QString chosenPdf_;  // empty: numbered files
     QString runFile_;
+    QPageLayout pdfLayout_;
     std::optional<QStringList> typefaces_;
+    std::unique_ptr<QPdfWriter> pdfMeasure_;  // measures text as the PDF file sets it
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<PrinterCanvas> canvas_;
     RecentPrinterFonts recentFonts_;  // for the run
-    std::unique_ptr<QPainter> pdfPainter_;  // open while a PDF run has pages
+    std::unique_ptr<PdfRun> pdfRun_;  // while a PDF run has pages
     bool inRun_ = false;
     bool docRun_ = false;  // the open document started its own run
 };
