@@ -218,6 +218,7 @@ void TfrmMain::FormShow()
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
+    closeWhenIdle_.stop();
     FormClose();
     event->accept();
 }

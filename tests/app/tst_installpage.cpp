@@ -154,11 +154,12 @@ void TestInstallPage::page_data()
         << QStringList{"Font Files: 4 | Available Fonts: 0 | Selected Fonts: 0", "available: ",
                        "selected: ", "buttons: cmdPreview", "Sample", "memo: System B 12pt hidden",
                        "gauge 25, loaded: "};
-    QTest::newRow("closing the window during a run drops it")
+    QTest::newRow("closing the window during a run cancels it; the close waits for the run")
         << four << QStringList{"folder", "at 25: close", "preview"}
-        << QStringList{"Font Files: 4 | Available Fonts: 0 | Selected Fonts: 0", "available: ",
-                       "selected: ", "buttons: ", "Sample", "memo: System B 12pt hidden",
-                       "gauge 25, loaded: "};
+        << QStringList{"Font Files: 4 | Available Fonts: 2 | Selected Fonts: 0",
+                       "available: *Alpha Sans, Delta Sans", "selected: ",
+                       "buttons: cmdAdd cmdAddAll", "Sample: Alpha Sans",
+                       "memo: Alpha Sans 12pt shown", "gauge 25, loaded: f1.ttf"};
     QTest::newRow("a run that finds nothing")
         << QStringList{"x"} << QStringList{"folder", "preview"}
         << QStringList{"Font Files: 1 | Available Fonts: 0 | Selected Fonts: 0", "available: ",
