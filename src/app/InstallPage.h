@@ -62,6 +62,10 @@ public:
     // The window closes: a loading run stops and every file loaded is unloaded.
     void closePage();
 
+    // The file of the current item of the list the user last worked in;
+    // empty when that list has none.
+    QString currentFontFile() const;
+
     // The lists, their entries and the files loaded for them.
     FontFolderPreview& preview() { return preview_; }
 
@@ -89,6 +93,11 @@ public:
     QSpinBox* spnPreviewPrintSize = nullptr;
     QPushButton* cmdInstall = nullptr;
     QPushButton* cmdPreviewPrint = nullptr;
+    QPushButton* cmdFontDetails = nullptr;
+
+signals:
+    void currentFontFileChanged();
+    void fontDetailsRequested();
 
 private:
     using Side = FontFolderPreview::Side;
@@ -102,6 +111,7 @@ private:
     void moveOne(Side from);
     void moveAll(Side from);
     void clearLists();
+    void workedIn(Side side);
 
     // A loading run, an install run or a printout is pumping events.
     bool running() const;
@@ -109,6 +119,7 @@ private:
     TfrmMain& frame_;
     Platform& platform_;
     FontFolderPreview preview_;
+    Side activeSide_ = Side::Available;
     std::unique_ptr<FontInstaller> installer_;
     std::unique_ptr<PreviewPrintout> printout_;
 };

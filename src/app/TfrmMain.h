@@ -27,6 +27,7 @@ class THelpRouter;
 class TfrmInstalling;
 class TfrmPrinting;
 class TfrmSplash;
+class TfrmFontDetails;
 
 // The main window: the frame of the six pages and the menu. It holds the
 // window-wide values, runs the start-up and close order and the page changes,
@@ -48,6 +49,8 @@ public:
     void UsingGlyphary1Click();
     void HowtoFixProblemAccessingHelp1Click();
     void About1Click();
+    // Opens the details of the current family, or of the current previewed file.
+    void FontDetails1Click();
 
     // Window-wide values.
     QString AppFolder;
@@ -100,6 +103,8 @@ private:
     void PageControl1Changing(QWidget* left);
     void PageControl1Change(QWidget* page);
     void buildMenu();
+    // An open details dialog shows what is current now.
+    void followFontDetails();
 
     Platform& platform_;
     std::unique_ptr<FormDesign> design_;
@@ -108,6 +113,7 @@ private:
     bool shown_ = false;
 
     QMenu* File2 = nullptr;
+    QAction* FontDetails1 = nullptr;
     QAction* Exit1 = nullptr;
     QMenu* Help1 = nullptr;
     QAction* UsingGlyphary1 = nullptr;
@@ -122,4 +128,5 @@ private:
     ShowAllPage* showAllPage_ = nullptr;
     EditTextPage* editTextPage_ = nullptr;
     InstallPage* installPage_ = nullptr;
+    QPointer<TfrmFontDetails> fontDetails_;
 };

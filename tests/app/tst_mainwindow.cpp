@@ -1,4 +1,5 @@
 #include "app/GlyApplication.h"
+#include "app/TfrmFontDetails.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
 #include "fakes/FakePlatform.h"
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -105,6 +107,7 @@ QStringList designNames()
         "lstPreview2", "cmdAdd", "cmdAddAll", "cmdRemove", "cmdRemoveAll", "lblPAvailable",
         "lblPSelected", "memDispPreview", "lblPreviewSample", "spnPreviewSize",
         "spnPreviewPrintSize", "cmdInstall", "cmdPreviewPrint",
+        "FontDetails1", "cmdFontDetails",
     };
 }
 
@@ -155,6 +158,7 @@ private slots:
     void accessKeys_data();
     void accessKeys();
     void errorInAHandlerIsReported();
+    void fontDetailsFollowTheCurrentFont();
 };
 
 void TestMainWindow::everyDesignedControlExists()
@@ -569,6 +573,55 @@ void TestMainWindow::errorInAHandlerIsReported()
     w.clickFont(4);
     QCOMPARE(w.text("lblSample"), "Sample: " + w.fonts()->item(4)->text());
     QCOMPARE(w.fake.messages.boxes.size(), 1);
+}
+
+// Ctrl+I and the pages' buttons open one modeless dialog, which shows the
+// family or previewed file that is current while it stays open.
+void TestMainWindow::fontDetailsFollowTheCurrentFont()
+{
+    Window w([](FakePlatform& fake) {
+        standardFonts(fake);
+        const auto file = [](const QString& path, const QString& style) {
+            FontFileFace face;
+            face.path = path;
+            face.styleName = style;
+            return face;
+        };
+        for (const QString& style : {"Regular", "Bold", "Italic", "Bold Italic"})
+            fake.fonts.filesByFamily["Book Face"] << file("/fonts/Book " + style, style);
+        fake.fonts.filesByFamily["Dingbats"] << file("/fonts/Dingbats", "Regular");
+    });
+    w.start();
+    QVERIFY(!w.frmMain->findChild<TfrmFontDetails*>());
+    QTest::keyClick(w.fonts(), Qt::Key_I, Qt::ControlModifier);
+    auto* dialog = w.frmMain->findChild<TfrmFontDetails*>();
+    QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+    const auto shown = [dialog] {
+        QStringList tabs;
+        for (int i = 0; i < dialog->tabFaces->count(); ++i)
+            tabs << dialog->tabFaces->tabText(i);
+        return dialog->lblSubject->text() + u'|' + tabs.join(u',');
+    };
+    QCOMPARE(shown(), "Family: Book Face|Regular,Bold,Italic,Bold Italic");
+    w.clickFont(2);
+    QCOMPARE(shown(), "Family: Dingbats|Regular");
+    w.clickFont(4);
+    QCOMPARE(shown(), "Family: Printer Gothic\nNo font file on this computer holds this family: "
+                      "it is the printer's own font.|");
+    w.choosePage("tabInstall");
+    QCOMPARE(shown(), "No font is chosen.|");
+    w.choosePage("tabMain");
+    QCOMPARE(shown(), "Family: Printer Gothic\nNo font file on this computer holds this family: "
+                      "it is the printer's own font.|");
+
+    dialog->close();
+    w.clickFont(2);
+    QCOMPARE(shown(), "Family: Printer Gothic\nNo font file on this computer holds this family: "
+                      "it is the printer's own font.|");
+    QTest::mouseClick(w.find<QWidget>("tabMain")->findChild<QPushButton*>("cmdFontDetails"),
+                      Qt::LeftButton);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(shown(), "Family: Dingbats|Regular");
 }
 
 int main(int argc, char** argv)
