@@ -91,6 +91,7 @@ TfrmFontDetails::TfrmFontDetails(FontService& fonts, Shell& shell, const QString
     tabFaces->setObjectName(QStringLiteral("tabFaces"));
     tabFaces->setUsesScrollButtons(true);
     layout->addWidget(tabFaces, 1);
+    connect(tabFaces, &QTabWidget::currentChanged, this, &TfrmFontDetails::fillTab);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addWidget(buttons);
@@ -128,26 +129,40 @@ void TfrmFontDetails::showFaces(const QString& subject, const QList<FaceDetails>
     lblSubject->setText(subject.isEmpty() ? noFaces : subject);
     // The same tab stays open from one family to the next.
     const int tab = tabFaces->currentIndex();
-    while (tabFaces->count() > 0) {
-        QWidget* page = tabFaces->widget(0);
-        tabFaces->removeTab(0);
-        delete page;
-    }
-    for (const FaceDetails& face : faces) {
-        const QString title = face.styleName.isEmpty() ? face.names[2] : face.styleName;
-        tabFaces->addTab(facePage(face), title.isEmpty() ? NotStated : title);
+    faces_ = faces;
+    {
+        // A tab's fields are made when it is first shown: a family of twenty
+        // faces would otherwise wait for hundreds of labels.
+        const QSignalBlocker blocker(tabFaces);
+        while (tabFaces->count() > 0) {
+            QWidget* page = tabFaces->widget(0);
+            tabFaces->removeTab(0);
+            delete page;
+        }
+        for (const FaceDetails& face : faces) {
+            auto* scroll = new QScrollArea;
+            scroll->setWidgetResizable(true);
+            scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            scroll->setFrameShape(QFrame::NoFrame);
+            const QString title = face.styleName.isEmpty() ? face.names[2] : face.styleName;
+            tabFaces->addTab(scroll, title.isEmpty() ? NotStated : title);
+        }
+        tabFaces->setCurrentIndex(std::min(std::max(tab, 0), int(tabFaces->count()) - 1));
     }
     if (faces.isEmpty() && !subject.isEmpty())
         lblSubject->setText(subject + u'\n' + noFaces);
-    tabFaces->setCurrentIndex(std::min(std::max(tab, 0), tabFaces->count() - 1));
+    fillTab(tabFaces->currentIndex());
+}
+
+void TfrmFontDetails::fillTab(int index)
+{
+    auto* scroll = qobject_cast<QScrollArea*>(tabFaces->widget(index));
+    if (scroll && !scroll->widget() && index < faces_.size())
+        scroll->setWidget(facePage(faces_[index]));
 }
 
 QWidget* TfrmFontDetails::facePage(const FaceDetails& face)
 {
-    auto* scroll = new QScrollArea;
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setFrameShape(QFrame::NoFrame);
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     form->setRowWrapPolicy(QFormLayout::DontWrapRows);
@@ -178,15 +193,6 @@ QWidget* TfrmFontDetails::facePage(const FaceDetails& face)
     text(QStringLiteral("Format:"), face.format, "format");
     text(QStringLiteral("Version:"), n[5], "version");
     text(QStringLiteral("Unique ID:"), n[3], "uniqueId");
-    text(QStringLiteral("Designer:"), n[9], "designer");
-    link(QStringLiteral("Designer URL:"), n[12], "designerUrl");
-    text(QStringLiteral("Manufacturer:"), n[8], "manufacturer");
-    link(QStringLiteral("Vendor URL:"), n[11], "vendorUrl");
-    text(QStringLiteral("Copyright:"), n[0], "copyright");
-    text(QStringLiteral("Trademark:"), n[7], "trademark");
-    text(QStringLiteral("License:"), n[13], "license");
-    link(QStringLiteral("License URL:"), n[14], "licenseUrl");
-    text(QStringLiteral("Description:"), n[10], "description");
     text(QStringLiteral("Glyphs:"), face.glyphCount < 0 ? QString() : QString::number(face.glyphCount),
          "glyphs");
     text(QStringLiteral("Characters:"), QString::number(face.characterCount), "characters");
@@ -197,6 +203,14 @@ QWidget* TfrmFontDetails::facePage(const FaceDetails& face)
     page->findChild<QLabel*>(QStringLiteral("blocks"))->setToolTip(allBlocks.join(u'\n'));
     text(QStringLiteral("Languages:"), face.languages.join(QStringLiteral(", ")), "languages");
     text(QStringLiteral("Installed:"), installedText(face.installed), "installed");
-    scroll->setWidget(page);
-    return scroll;
+    text(QStringLiteral("Designer:"), n[9], "designer");
+    link(QStringLiteral("Designer URL:"), n[12], "designerUrl");
+    text(QStringLiteral("Manufacturer:"), n[8], "manufacturer");
+    link(QStringLiteral("Vendor URL:"), n[11], "vendorUrl");
+    text(QStringLiteral("Copyright:"), n[0], "copyright");
+    text(QStringLiteral("Trademark:"), n[7], "trademark");
+    text(QStringLiteral("License:"), n[13], "license");
+    link(QStringLiteral("License URL:"), n[14], "licenseUrl");
+    text(QStringLiteral("Description:"), n[10], "description");
+    return page;
 }

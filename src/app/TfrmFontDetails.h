@@ -30,9 +30,11 @@ private:
     void showFaces(const QString& subject, const QList<FaceDetails>& faces,
                    const QString& noFaces);
     QWidget* facePage(const FaceDetails& face);
+    void fillTab(int index);
 
     FontService& fonts_;
     Shell& shell_;
     QString userFontsFolder_;
     QString shown_;
+    QList<FaceDetails> faces_;
 };
