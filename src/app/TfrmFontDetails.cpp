@@ -22,6 +22,15 @@ constexpr int kBlocksShown = 6;
 
 const QString NotStated = QStringLiteral("not stated");
 
+// A word too long for a line is cut off at the edge rather than widening the
+// page past the window; the rest wraps.
+QSizePolicy wrappingPolicy()
+{
+    QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    return policy;
+}
+
 QLabel* valueLabel(const QString& text, const QString& name, QWidget* parent)
 {
     auto* label = new QLabel(text.isEmpty() ? NotStated : text, parent);
@@ -30,6 +39,7 @@ QLabel* valueLabel(const QString& text, const QString& name, QWidget* parent)
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setEnabled(!text.isEmpty());
+    label->setSizePolicy(wrappingPolicy());
     return label;
 }
 
@@ -45,6 +55,7 @@ QWidget* linkLabel(Shell& shell, const QString& text, const QString& name, QWidg
     auto* label = new URLLabel(shell, text, url, parent);
     label->setObjectName(name);
     label->setWordWrap(true);
+    label->setSizePolicy(wrappingPolicy());
     return label;
 }
 
