@@ -28,6 +28,24 @@ inline QString checkName(const QString& name, qsizetype minSize)
     return {};
 }
 
+// What the naming-table strings must satisfy: cut to their length with an
+// ellipsis at most, no control characters but line breaks, no blank ends.
+inline QString checkStrings(const FontNameStrings& strings)
+{
+    for (int id = 0; id < FontNameStrings::kCount; ++id) {
+        const QString& text = strings[id];
+        if (text.size() > FontNameStrings::maxLength(id) + 1)
+            return QStringLiteral("name %1: length %2").arg(id).arg(text.size());
+        if (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()))
+            return QStringLiteral("name %1: untrimmed").arg(id);
+        for (QChar c : text) {
+            if ((c.unicode() < 32 && c != u'\n') || c.unicode() == 0x7f)
+                return QStringLiteral("name %1: control character").arg(id);
+        }
+    }
+    return {};
+}
+
 // Reads the names of one in-memory file; returns what is wrong with them,
 // empty when nothing is.
 inline QString readAndCheck(const uint8_t* data, size_t size)
@@ -42,6 +60,12 @@ inline QString readAndCheck(const uint8_t* data, size_t size)
 
     if (pairs.size() > 100)
         return QStringLiteral("%1 pairs").arg(pairs.size());
+    // The first two faces: a collection's second one is found through its header.
+    for (int face = 0; face < 2; ++face) {
+        const QString fault = checkStrings(ReadFontNameStrings(buffer, face));
+        if (!fault.isEmpty())
+            return fault;
+    }
     for (const auto& [full, entry] : pairs) {
         QString fault = checkName(full, 2);
         if (fault.isEmpty())

@@ -116,6 +116,9 @@ InstallPage::InstallPage(TfrmMain& frame, Platform& platform, const FormDesign& 
                                204, 96, 25);
     cmdInstall->setEnabled(false);
     cmdPreviewPrint->setEnabled(false);
+    cmdFontDetails = d.button(this, QStringLiteral("cmdFontDetails"),
+                              QStringLiteral("Font Details..."), 576, 2, 100, 25);
+    connect(cmdFontDetails, &QPushButton::clicked, this, &InstallPage::fontDetailsRequested);
 
     lblPreviewSample = d.label(this, QStringLiteral("lblPreviewSample"), QStringLiteral("Sample"),
                                216, 236, 460, 16);
@@ -190,6 +193,21 @@ void InstallPage::clearLists()
         const QSignalBlocker blocker(list);
         list->clear();
     }
+    workedIn(Side::Available);
+}
+
+void InstallPage::workedIn(Side side)
+{
+    activeSide_ = side;
+    emit currentFontFileChanged();
+}
+
+QString InstallPage::currentFontFile() const
+{
+    const FontFileList& list = preview_.list(activeSide_);
+    if (list.current < 0 || list.current >= list.count())
+        return {};
+    return preview_.PreviewFolder() + list.items[list.current].second.FileName;
 }
 
 void InstallPage::showSampleText(bool visible)
@@ -246,6 +264,7 @@ void InstallPage::cmdPreviewClick()
         lstPreview->setFocus();
         ShowPreviewSample(Side::Available);
     }
+    workedIn(Side::Available);
     cmdAdd->setEnabled(found);
     cmdAddAll->setEnabled(found);
     cmdPreview->setEnabled(!found);
@@ -272,12 +291,14 @@ void InstallPage::lstPreviewClick()
 {
     preview_.setCurrent(Side::Available, selectedRow(lstPreview));
     ShowPreviewSample(Side::Available);
+    workedIn(Side::Available);
 }
 
 void InstallPage::lstSelectedClick()
 {
     preview_.setCurrent(Side::Selected, selectedRow(lstSelected));
     ShowPreviewSample(Side::Selected);
+    workedIn(Side::Selected);
 }
 
 void InstallPage::ShowPreviewSample(Side side)
@@ -308,6 +329,7 @@ void InstallPage::moveOne(Side from)
     source->setFocus();
     source->setCurrentRow(preview_.list(from).current);
     UpdateMoveButtons();
+    workedIn(from);
 }
 
 void InstallPage::moveAll(Side from)
@@ -320,6 +342,7 @@ void InstallPage::moveAll(Side from)
     UpdateMoveButtons();
     const QSignalBlocker blocker(listOf(to));
     listOf(to)->setFocus();
+    workedIn(to);
 }
 
 void InstallPage::cmdAddClick()
@@ -423,6 +446,7 @@ void InstallPage::cmdInstallClick()
         preview_.clearSelected();
         showList(Side::Selected);
         UpdateMoveButtons();
+        workedIn(activeSide_);
         frame_.mainPage()->markFirstFont();
     };
     installer_->install(preview_.selected().items, preview_.PreviewFolder(), frame_.FontsFolder,

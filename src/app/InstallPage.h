@@ -66,6 +66,9 @@ public:
     bool running() const;
     // Cancels whichever of them runs, as its Cancel button does.
     void cancelRun();
+    // The file of the current item of the list the user last worked in;
+    // empty when that list has none.
+    QString currentFontFile() const;
 
     // The lists, their entries and the files loaded for them.
     FontFolderPreview& preview() { return preview_; }
@@ -94,6 +97,11 @@ public:
     QSpinBox* spnPreviewPrintSize = nullptr;
     QPushButton* cmdInstall = nullptr;
     QPushButton* cmdPreviewPrint = nullptr;
+    QPushButton* cmdFontDetails = nullptr;
+
+signals:
+    void currentFontFileChanged();
+    void fontDetailsRequested();
 
 private:
     using Side = FontFolderPreview::Side;
@@ -107,10 +115,12 @@ private:
     void moveOne(Side from);
     void moveAll(Side from);
     void clearLists();
+    void workedIn(Side side);
 
     TfrmMain& frame_;
     Platform& platform_;
     FontFolderPreview preview_;
+    Side activeSide_ = Side::Available;
     std::unique_ptr<FontInstaller> installer_;
     std::unique_ptr<PreviewPrintout> printout_;
 };

@@ -99,6 +99,9 @@ MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue
                               QStringLiteral("Set Hea&ding Font"), 126, 404, 110, 25);
     connect(cmdHeadingFont, &QPushButton::clicked, this,
             reportingErrors(platform_.errors, "cmdHeadingFontClick", [this] { cmdHeadingFontClick(); }));
+    cmdFontDetails = d.button(this, QStringLiteral("cmdFontDetails"),
+                              QStringLiteral("Font Details..."), 248, 404, 110, 25);
+    connect(cmdFontDetails, &QPushButton::clicked, this, &MainPage::fontDetailsRequested);
 
     lblSample = d.label(this, QStringLiteral("lblSample"), QStringLiteral("Sample"), 248, 6, 428, 16);
     memDispFont = new QPlainTextEdit(this);

@@ -76,6 +76,10 @@ public:
     QPushButton* cmdSelectAll = nullptr;
     QPushButton* cmdPrintSetup = nullptr;
     QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdFontDetails = nullptr;
+
+signals:
+    void fontDetailsRequested();
 
 private:
     class PrintHostAdapter;

@@ -8,6 +8,7 @@
 #include "app/MainPage.h"
 #include "app/PageControl.h"
 #include "app/ShowAllPage.h"
+#include "app/TfrmFontDetails.h"
 #include "app/TfrmSplash.h"
 #include "help/TfrmAbout.h"
 #include "help/TfrmHelpProblem.h"
@@ -95,6 +96,11 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
 
     connect(PageControl1, &PageControl::pageChanging, this, &TfrmMain::PageControl1Changing);
     connect(PageControl1, &PageControl::pageChanged, this, &TfrmMain::PageControl1Change);
+    connect(PageControl1, &PageControl::pageChanged, this, &TfrmMain::followFontDetails);
+    connect(mainPage_, &MainPage::fontDetailsRequested, this, &TfrmMain::FontDetails1Click);
+    connect(installPage_, &InstallPage::fontDetailsRequested, this, &TfrmMain::FontDetails1Click);
+    connect(installPage_, &InstallPage::currentFontFileChanged, this,
+            &TfrmMain::followFontDetails);
     // The saved option states and place come back before FormCreate.
     new TPFormSettings(*this, MainFormSettings, platform_.settings, platform_.screen,
                        platform_.errors);
@@ -118,6 +124,11 @@ void TfrmMain::buildMenu()
 {
     File2 = menuBar()->addMenu(QStringLiteral("&File"));
     File2->setObjectName(QStringLiteral("File2"));
+    FontDetails1 = File2->addAction(QStringLiteral("Font &Details..."), this,
+                                    &TfrmMain::FontDetails1Click);
+    FontDetails1->setObjectName(QStringLiteral("FontDetails1"));
+    FontDetails1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    File2->addSeparator();
     Exit1 = File2->addAction(QStringLiteral("E&xit"), this, &TfrmMain::Exit1Click);
     Exit1->setObjectName(QStringLiteral("Exit1"));
 
@@ -239,6 +250,34 @@ void TfrmMain::UsingGlyphary1Click() { platform_.help.HelpCommand(HELP_CONTENTS,
 void TfrmMain::HowtoFixProblemAccessingHelp1Click()
 {
     (new TfrmHelpProblem(platform_.shell, platform_.messages, this))->show();
+}
+
+void TfrmMain::FontDetails1Click()
+{
+    if (!fontDetails_)
+        fontDetails_ = new TfrmFontDetails(platform_.fonts, platform_.shell,
+                                           platform_.shell.userFontsFolder(), this);
+    fontDetails_->show();
+    fontDetails_->raise();
+    fontDetails_->activateWindow();
+    followFontDetails();
+}
+
+void TfrmMain::followFontDetails()
+{
+    if (!fontDetails_ || !fontDetails_->isVisible())
+        return;
+    if (PageControl1->currentWidget() == installPage_) {
+        const QString path = installPage_->currentFontFile();
+        if (path.isEmpty())
+            fontDetails_->showNothing();
+        else
+            fontDetails_->showFile(path);
+    } else if (catalogue_.CurrentFontName().isEmpty()) {
+        fontDetails_->showNothing();
+    } else {
+        fontDetails_->showFamily(catalogue_.CurrentFontName());
+    }
 }
 
 void TfrmMain::About1Click() { (new TfrmAbout(platform_.shell, this))->show(); }
@@ -364,6 +403,7 @@ void TfrmMain::changeHeadingFont(const QString& face)
 
 void TfrmMain::currentFamilyShown()
 {
+    followFontDetails();
     if (!catalogue_.NoScreenFont() && catalogue_.currCharPointSize() > 0)
         fontMapPage_->setCurrCharPointSize(catalogue_.currCharPointSize());
 }

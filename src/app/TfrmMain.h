@@ -28,6 +28,7 @@ class THelpRouter;
 class TfrmInstalling;
 class TfrmPrinting;
 class TfrmSplash;
+class TfrmFontDetails;
 
 // The main window: the frame of the six pages and the menu. It holds the
 // window-wide values, runs the start-up and close order and the page changes,
@@ -49,6 +50,8 @@ public:
     void UsingGlyphary1Click();
     void HowtoFixProblemAccessingHelp1Click();
     void About1Click();
+    // Opens the details of the current family, or of the current previewed file.
+    void FontDetails1Click();
 
     // Window-wide values.
     QString AppFolder;
@@ -101,6 +104,8 @@ private:
     void PageControl1Changing(QWidget* left);
     void PageControl1Change(QWidget* page);
     void buildMenu();
+    // An open details dialog shows what is current now.
+    void followFontDetails();
 
     Platform& platform_;
     std::unique_ptr<FormDesign> design_;
@@ -111,6 +116,7 @@ private:
     QTimer closeWhenIdle_;
 
     QMenu* File2 = nullptr;
+    QAction* FontDetails1 = nullptr;
     QAction* Exit1 = nullptr;
     QMenu* Help1 = nullptr;
     QAction* UsingGlyphary1 = nullptr;
@@ -125,4 +131,5 @@ private:
     ShowAllPage* showAllPage_ = nullptr;
     EditTextPage* editTextPage_ = nullptr;
     InstallPage* installPage_ = nullptr;
+    QPointer<TfrmFontDetails> fontDetails_;
 };

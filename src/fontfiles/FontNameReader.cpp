@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+
+#include <unicode/ucnv.h>
 
 #include <algorithm>
 #include <cstring>
@@ -159,7 +162,159 @@ void readNames(QIODevice& font, const QString& fileName,
     }
 }
 
+constexpr quint32 kCollectionTag = 0x74746366; // "ttcf"
+
+// Lower is better; -1 for a name this reader cannot decode.
+int nameRank(quint16 platform, quint16 encoding, quint16 language)
+{
+    if (platform == 3) {
+        if (encoding != 0 && encoding != 1 && encoding != 10)
+            return -1;
+        if (language == 0x0409)
+            return 0;
+        return (language & 0x3ff) == 0x09 ? 2 : 4;
+    }
+    if (platform == 1)
+        return encoding != 0 ? -1 : language == 0 ? 1 : 5;
+    return platform == 0 ? 3 : -1;
+}
+
+QString macRoman(const QByteArray& bytes)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    UConverter* converter = ucnv_open("macintosh", &status);
+    if (U_FAILURE(status))
+        return {};
+    QString text(bytes.size() * 2 + 1, Qt::Uninitialized);
+    const int32_t length =
+        ucnv_toUChars(converter, reinterpret_cast<UChar*>(text.data()), int32_t(text.size()),
+                      bytes.constData(), int32_t(bytes.size()), &status);
+    ucnv_close(converter);
+    if (U_FAILURE(status))
+        return {};
+    text.truncate(length);
+    return text;
+}
+
+QString decodeName(quint16 platform, QByteArray bytes)
+{
+    if (platform == 1)
+        return macRoman(bytes);
+    bytes.truncate(bytes.size() & ~qsizetype(1));
+    QStringDecoder utf16(QStringConverter::Utf16BE, QStringConverter::Flag::Stateless);
+    return utf16.decode(bytes);
+}
+
+// Line breaks stay, as licenses are paragraphs; other control characters go.
+QString displayText(QString text, int maxLength, bool cutShort)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    text.removeIf([](QChar c) { return (c.unicode() < 32 && c != u'\n') || c.unicode() == 0x7f; });
+    text = text.trimmed();
+    if (text.size() > maxLength || (cutShort && !text.isEmpty())) {
+        text.truncate(maxLength);
+        if (!text.isEmpty() && text.back().isHighSurrogate())
+            text.chop(1);
+        text = text.trimmed() + u'\u2026';
+    }
+    return text;
+}
+
+FontNameStrings readNameStrings(QIODevice& font, int faceIndex, qint64 blockSize)
+{
+    FontNameStrings out;
+    if (font.isSequential() || faceIndex < 0)
+        return out;
+    FontBytes bytes(font, blockSize);
+    uchar buffer[kTableRecordSize];
+    if (!bytes.read(0, buffer, kOffsetTableSize))
+        return out;
+    const int face = faceIndex & 0xffff;
+    qint64 fontStart = 0;
+    if (be32(buffer) == kCollectionTag) {
+        if (quint32(face) >= be32(buffer + 8) || !bytes.read(12 + 4 * qint64(face), buffer, 4))
+            return out;
+        fontStart = be32(buffer);
+        if (!bytes.read(fontStart, buffer, kOffsetTableSize))
+            return out;
+    } else if (face != 0) {
+        return out;
+    }
+    const int numTables = be16(buffer + 4);
+    qint64 tableStart = -1;
+    for (int i = 0; i < numTables && tableStart < 0; ++i) {
+        if (!bytes.read(fontStart + kOffsetTableSize + qint64(i) * kTableRecordSize, buffer,
+                        kTableRecordSize))
+            return out;
+        if (std::memcmp(buffer, "name", 4) == 0)
+            tableStart = be32(buffer + 8); // from the file's start, in collections too
+    }
+    if (tableStart < 0 || !bytes.read(tableStart, buffer, kNameHeaderSize))
+        return out;
+    const int recordCount = be16(buffer + 2);
+    const qint64 storageStart = tableStart + be16(buffer + 4);
+
+    struct Pick {
+        int rank = -1;
+        quint16 platform = 0;
+        quint16 length = 0;
+        quint16 offset = 0;
+    };
+    Pick picks[FontNameStrings::kCount];
+    for (int i = 0; i < recordCount; ++i) {
+        if (!bytes.read(tableStart + kNameHeaderSize + qint64(i) * kNameRecordSize, buffer,
+                        kNameRecordSize))
+            break;
+        const quint16 nameId = be16(buffer + 6);
+        if (nameId >= FontNameStrings::kCount)
+            continue;
+        const int rank = nameRank(be16(buffer), be16(buffer + 2), be16(buffer + 4));
+        Pick& pick = picks[nameId];
+        if (rank < 0 || (pick.rank >= 0 && rank >= pick.rank))
+            continue;
+        pick = {rank, be16(buffer), be16(buffer + 8), be16(buffer + 10)};
+    }
+    for (int nameId = 0; nameId < FontNameStrings::kCount; ++nameId) {
+        const Pick& pick = picks[nameId];
+        if (pick.rank < 0)
+            continue;
+        // One character more than is shown tells that the text goes on.
+        const int maxLength = FontNameStrings::maxLength(nameId);
+        const int readLength =
+            std::min<int>(pick.length, pick.platform == 1 ? maxLength + 1 : 2 * maxLength + 2);
+        QByteArray string(readLength, Qt::Uninitialized);
+        if (!bytes.read(storageStart + pick.offset, reinterpret_cast<uchar*>(string.data()),
+                        readLength))
+            continue;
+        out.text[nameId] =
+            displayText(decodeName(pick.platform, string), maxLength, readLength < pick.length);
+    }
+    return out;
+}
+
 } // namespace
+
+int FontNameStrings::maxLength(int nameId)
+{
+    return nameId == 0 || nameId == 7 || nameId == 10 || nameId == 13 ? kMaxProseLength
+                                                                      : kMaxNameLength;
+}
+
+FontNameStrings ReadFontNameStrings(QIODevice& font, int faceIndex)
+{
+    return readNameStrings(font, faceIndex, 0);
+}
+
+FontNameStrings ReadFontFileNameStrings(const QString& path, int faceIndex)
+{
+    if (!QFileInfo(path).isFile())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return {};
+    return readNameStrings(file, faceIndex, kFileBlockSize);
+}
 
 void ReadFontNames(QIODevice& font, const QString& fileName,
                    QList<QPair<QString, FontFileEntry>>& list)

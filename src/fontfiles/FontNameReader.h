@@ -21,3 +21,26 @@ void ReadFontFileNames(const QString& folder, const QString& fileName,
 // The same on an open random-access device holding the file's bytes.
 void ReadFontNames(QIODevice& font, const QString& fileName,
                    QList<QPair<QString, FontFileEntry>>& list);
+
+// The strings a face's naming table states about the font, by name ID (0 to
+// 14): copyright, family, style, unique ID, full name, version, ... license
+// URL. Of each ID the English one is taken where there is one (Windows US
+// English, Macintosh English, other Windows English, Unicode platform, any
+// Windows language, any Macintosh Roman language, in that order); names in
+// other encodings are not read. An ID missing or damaged is an empty string.
+// Reads are bounded: a long text is cut, shown cut by a closing ellipsis.
+struct FontNameStrings {
+    static constexpr int kCount = 15;
+    // Prose (copyright, trademark, description, license) keeps more than names.
+    static constexpr int kMaxNameLength = 200;
+    static constexpr int kMaxProseLength = 8000;
+    static int maxLength(int nameId);
+
+    QString text[kCount];
+    const QString& operator[](int nameId) const { return text[nameId]; }
+};
+
+// The naming table of one face of a font file or collection; faceIndex's
+// upper 16 bits (a variable font's named instance) are ignored.
+FontNameStrings ReadFontNameStrings(QIODevice& font, int faceIndex);
+FontNameStrings ReadFontFileNameStrings(const QString& path, int faceIndex);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // One face of a family as the catalogue sees it: the style name and the
 // three facts the type text and the font map rely on.
 struct FontFace {
@@ -16,6 +18,30 @@ struct FontFace {
     CharSet charSet = CharSet::Ansi;
 
     bool operator==(const FontFace&) const = default;
+};
+
+// What fontconfig and FreeType know of one face of a font file.
+struct FontFileFace {
+    // 256 code points from page << 8, one bit each, lowest first.
+    struct CoveragePage {
+        char32_t page = 0;
+        std::array<quint32, 8> bits{};
+
+        bool operator==(const CoveragePage&) const = default;
+    };
+
+    QString path;
+    int index = 0;            // in the file; a named instance's in the upper 16 bits
+    int facesInFile = 1;      // more than one in a collection
+    QString styleName;
+    QString format;           // fontconfig's: "TrueType", "CFF", "Type 1", ...
+    int glyphCount = -1;      // -1 when the face cannot be opened
+    int characterCount = 0;
+    QList<CoveragePage> coverage;  // ascending pages
+    QStringList languages;    // the languages fontconfig finds covered
+    bool installed = false;   // in the machine's font folders, not loaded by this program
+
+    bool operator==(const FontFileFace&) const = default;
 };
 
 // The machine's fonts. Families are named as a program sees them when it asks
@@ -40,6 +66,10 @@ public:
     // Specimens show the family's own glyphs only: a missing one is the font's
     // own missing-glyph shape, never another family's glyph.
     virtual QFont makeFont(const QString& faceName, bool bold, bool italic) = 0;
+    // The face files behind faces(family), in the same order.
+    virtual QList<FontFileFace> familyFiles(const QString& family) = 0;
+    // The faces of a font file, installed or not; empty when none can be read.
+    virtual QList<FontFileFace> fileFaces(const QString& path) = 0;
     // Whether the family's regular face has a glyph for every character of text.
     virtual bool drawsText(const QString& family, const QString& text) = 0;
 

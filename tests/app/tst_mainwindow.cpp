@@ -1,4 +1,5 @@
 #include "app/GlyApplication.h"
+#include "app/TfrmFontDetails.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
 #include "fakes/FakePlatform.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -106,6 +108,7 @@ QStringList designNames()
         "lstPreview2", "cmdAdd", "cmdAddAll", "cmdRemove", "cmdRemoveAll", "lblPAvailable",
         "lblPSelected", "memDispPreview", "lblPreviewSample", "spnPreviewSize",
         "spnPreviewPrintSize", "cmdInstall", "cmdPreviewPrint",
+        "FontDetails1", "cmdFontDetails",
     };
 }
 
@@ -157,6 +160,7 @@ private slots:
     void accessKeys();
     void errorsInHandlersAreReported_data();
     void errorsInHandlersAreReported();
+    void fontDetailsFollowTheCurrentFont();
 };
 
 void TestMainWindow::everyDesignedControlExists()
@@ -598,6 +602,54 @@ void TestMainWindow::errorsInHandlersAreReported()
     w.clickFont(4);
     QCOMPARE(w.text("lblSample"), "Sample: " + w.fonts()->item(4)->text());
     QCOMPARE(w.fake.messages.boxes.size(), boxes);
+}
+
+// Ctrl+I and the pages' buttons open one modeless dialog, which shows the
+// family or previewed file that is current while it stays open.
+void TestMainWindow::fontDetailsFollowTheCurrentFont()
+{
+    Window w([](FakePlatform& fake) {
+        standardFonts(fake);
+        const auto file = [](const QString& path, const QString& style) {
+            FontFileFace face;
+            face.path = path;
+            face.styleName = style;
+            return face;
+        };
+        for (const char* style : {"Regular", "Bold", "Italic", "Bold Italic"})
+            fake.fonts.filesByFamily["Book Face"] << file(QStringLiteral("/fonts/Book ") + style, style);
+        fake.fonts.filesByFamily["Dingbats"] << file("/fonts/Dingbats", "Regular");
+    });
+    w.start();
+    QVERIFY(!w.frmMain->findChild<TfrmFontDetails*>());
+    QTest::keyClick(w.fonts(), Qt::Key_I, Qt::ControlModifier);
+    auto* dialog = w.frmMain->findChild<TfrmFontDetails*>();
+    QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+    const auto shown = [dialog] {
+        QStringList tabs;
+        for (int i = 0; i < dialog->tabFaces->count(); ++i)
+            tabs << dialog->tabFaces->tabText(i);
+        return dialog->lblSubject->text() + u'|' + tabs.join(u',');
+    };
+    QCOMPARE(shown(), "Family: Book Face|Regular,Bold,Italic,Bold Italic");
+    w.clickFont(2);
+    QCOMPARE(shown(), "Family: Dingbats|Regular");
+    w.clickFont(4);
+    QCOMPARE(shown(), "Family: Printer Gothic\nNo font file on this computer holds this family: "
+                      "it is the printer's own font.|");
+    w.choosePage("tabInstall");
+    QCOMPARE(shown(), "No font is chosen.|");
+    // Leaving the Preview/Install page refills the list and shows its first family.
+    w.choosePage("tabMain");
+    QCOMPARE(shown(), "Family: Book Face|Regular,Bold,Italic,Bold Italic");
+
+    dialog->close();
+    w.clickFont(2);
+    QCOMPARE(shown(), "Family: Book Face|Regular,Bold,Italic,Bold Italic");
+    QTest::mouseClick(w.find<QWidget>("tabMain")->findChild<QPushButton*>("cmdFontDetails"),
+                      Qt::LeftButton);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(shown(), "Family: Dingbats|Regular");
 }
 
 int main(int argc, char** argv)

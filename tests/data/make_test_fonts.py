@@ -200,6 +200,30 @@ EXTRA = {
 }
 
 
+# Every name the font details show, in the folder "details".
+DETAILS = face("Test Details", "Regular", copyright="© 2024 Glyphary Testers",
+               trademark="Test Details is a mark of nobody", manufacturer="Glyphary Foundry",
+               designer="Zoë Ångström", description="A face that states every name.\nTwo lines.",
+               vendorURL="https://foundry.example.org/", designerURL="designer.example.org",
+               licenseDescription="Free to use, embed and change.",
+               licenseInfoURL="https://foundry.example.org/license")
+
+
+def build_collection(path, folder):
+    from fontTools.ttLib.ttCollection import TTCollection
+    parts = []
+    for name, spec in (("PairOne.ttf", face("Test Pair", "Regular")),
+                       ("PairTwo.ttf", face("Test Pair", "Bold", 700, designer="Pair Designer"))):
+        part = os.path.join(folder, name)
+        build(part, spec)
+        parts.append(part)
+    collection = TTCollection()
+    collection.fonts = [TTFont(p) for p in parts]
+    collection.save(path)
+    for part in parts:
+        os.remove(part)
+
+
 def main():
     out = sys.argv[1]
     for folder, fonts in (("fonts", FONTS), ("extra", EXTRA)):
@@ -207,6 +231,10 @@ def main():
         for name, spec in fonts.items():
             build(os.path.join(out, folder, name), spec)
     build_variable(os.path.join(out, "fonts", "TestVary.ttf"))
+    details = os.path.join(out, "details")
+    os.makedirs(details, exist_ok=True)
+    build(os.path.join(details, "TestDetails.ttf"), DETAILS)
+    build_collection(os.path.join(details, "TestPair.ttc"), details)
     with open(os.path.join(out, "fonts", "TestPixel.bdf"), "w", encoding="ascii") as f:
         f.write(BDF)
 

@@ -22,6 +22,11 @@ public:
     QList<FontFace> faces(const QString& family) override;
     QFont makeFont(const QString& faceName, bool bold, bool italic) override;
     bool drawsText(const QString& family, const QString&) override { return !faces(family).isEmpty(); }
+    QList<FontFileFace> familyFiles(const QString& family) override
+    {
+        return filesByFamily.value(family);
+    }
+    QList<FontFileFace> fileFaces(const QString& path) override { return facesByPath.value(path); }
     bool addFontFile(const QString& path) override;
     bool removeFontFile(const QString& path) override;
     bool isFontInstalled(const QString& fullName) override;
@@ -32,6 +37,8 @@ public:
     QStringList screen;
     QStringList scalable;
     QMap<QString, QList<FontFace>> facesByFamily;
+    QMap<QString, QList<FontFileFace>> filesByFamily;
+    QMap<QString, QList<FontFileFace>> facesByPath;
     // How often each path was added and removed.
     QHash<QString, int> added;
     QHash<QString, int> removed;

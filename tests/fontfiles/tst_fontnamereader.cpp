@@ -51,6 +51,45 @@ QByteArray withStringOffset(QByteArray font, int index, quint16 offset)
     return font;
 }
 
+// "ID:text" for each name the strings reader states.
+QStringList describe(const FontNameStrings& strings)
+{
+    QStringList out;
+    for (int id = 0; id < FontNameStrings::kCount; ++id) {
+        if (!strings[id].isEmpty())
+            out << QString::number(id) + u':' + strings[id];
+    }
+    return out;
+}
+
+quint16 readBe16(const QByteArray& data, qsizetype pos)
+{
+    return quint16(quint8(data[pos]) << 8 | quint8(data[pos + 1]));
+}
+
+// A collection of the fonts given, whose table offsets then count from the
+// collection's start.
+QByteArray collection(const QList<QByteArray>& fonts)
+{
+    QByteArray data = "ttcf" + QByteArray::fromHex("00010000") + QByteArray(4, '\0');
+    sfnt::putBe32(data, 8, quint32(fonts.size()));
+    qsizetype offset = data.size() + 4 * fonts.size();
+    QByteArray body;
+    for (QByteArray font : fonts) {
+        QByteArray start(4, '\0');
+        sfnt::putBe32(start, 0, quint32(offset));
+        data += start;
+        for (int table = 0; table < readBe16(font, 4); ++table) {
+            const qsizetype field = sfnt::kDirectoryStart + table * sfnt::kTableRecordSize + 8;
+            sfnt::putBe32(font, field,
+                          quint32(readBe16(font, field) << 16 | readBe16(font, field + 2)) + quint32(offset));
+        }
+        body += font;
+        offset += font.size();
+    }
+    return data + body;
+}
+
 // A QBuffer that notes every byte range read from it.
 class RecordingBuffer : public QBuffer {
 public:
@@ -206,12 +245,83 @@ private slots:
 
     void names() { compareNames(); }
 
+    // The strings shown in the font details: the English one of each ID,
+    // decoded from its platform's encoding, bounded, and "not stated" (empty)
+    // when missing.
+    void nameStrings_data()
+    {
+        QTest::addColumn<QByteArray>("font");
+        QTest::addColumn<int>("face");
+        QTest::addColumn<QStringList>("expected");
+
+        const auto lang = [](Name name, quint16 language) {
+            name.languageId = language;
+            return name;
+        };
+        const QByteArray first = sfnt::font({win(4, "First Full"), win(13, "First License")});
+        const QByteArray second = sfnt::font({mac(4, "Second Full"), win(14, "https://example.org/l")});
+
+        QTest::newRow("English first, whatever the order")
+            << sfnt::font({lang(win(4, "Deutsch"), 0x407), mac(4, "Mac English"),
+                           lang(win(4, "British"), 0x809), win(4, "American"),
+                           lang(mac(9, "Designer"), 2), lang(win(9, "Gestalter"), 0x407)})
+            << 0 << QStringList{"4:American", "9:Gestalter"};
+        QTest::newRow("Macintosh Roman and Unicode platform decoded")
+            << sfnt::font({mac(8, "Caf\x8e \xa5"), Name{0, 3, 0, 9, QByteArray::fromHex("03a90020d83cdf39")},
+                           win(0, u"© Łódź"_s)})
+            << 0 << QStringList{u"0:© Łódź"_s, u"8:Café •"_s, u"9:Ω 🌹"_s};
+        QTest::newRow("every ID up to 14, none beyond")
+            << sfnt::font({win(0, "c"), win(3, "u"), win(5, "v"), win(7, "t"), win(8, "m"),
+                           win(9, "d"), win(10, "e"), win(11, "w"), win(12, "x"), win(13, "l"),
+                           win(14, "y"), win(15, "z"), win(16, "n")})
+            << 0 << QStringList{"0:c", "3:u", "5:v", "7:t", "8:m", "9:d", "10:e", "11:w", "12:x",
+                                "13:l", "14:y"};
+        QTest::newRow("undecodable encodings skipped")
+            << sfnt::font({Name{3, 2, 0x411, 4, "\x82\xa0"}, Name{1, 1, 11, 4, "\x82\xa0"},
+                           Name{2, 0, 0, 4, "ISO"}})
+            << 0 << QStringList{};
+        QTest::newRow("line breaks kept, other control characters dropped")
+            << sfnt::font({win(13, u" Line one\r\nLine\u0001 two\t\n "_s)}) << 0
+            << QStringList{"13:Line one\nLine two"};
+        QTest::newRow("names cut at 200 characters, prose at 8,000")
+            << sfnt::font({win(4, QString(10000, u'n')), win(13, QString(10000, u'l')),
+                           mac(10, QByteArray(8000, 'd'))})
+            << 0
+            << QStringList{u"4:"_s + QString(200, u'n') + u'…', u"10:"_s + QString(8000, u'd'),
+                           u"13:"_s + QString(8000, u'l') + u'…'};
+        QTest::newRow("collection, first face") << collection({first, second}) << 0
+                                                << QStringList{"4:First Full", "13:First License"};
+        QTest::newRow("collection, second face")
+            << collection({first, second}) << 1
+            << QStringList{"4:Second Full", "14:https://example.org/l"};
+        QTest::newRow("collection, a named instance of its second face")
+            << collection({first, second}) << (3 << 16 | 1)
+            << QStringList{"4:Second Full", "14:https://example.org/l"};
+        QTest::newRow("collection, face past its count") << collection({first, second}) << 2
+                                                         << QStringList{};
+        QTest::newRow("second face of a single font") << first << 1 << QStringList{};
+    }
+
+    void nameStrings()
+    {
+        QFETCH(QByteArray, font);
+        QFETCH(int, face);
+        QFETCH(QStringList, expected);
+        QBuffer buffer(&font);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        QCOMPARE(describe(ReadFontNameStrings(buffer, face)), expected);
+        writeFile(font);
+        QCOMPARE(describe(ReadFontFileNameStrings(m_dir.filePath(kFileName), face)), expected);
+    }
+
     // Files that point past their end or count more than they hold; files
     // cut short are everyPrefix's.
     void damaged_data()
     {
         QTest::addColumn<QByteArray>("font");
         QTest::addColumn<QStringList>("expected");
+        // What the font details read: "ID:text" of each name stated.
+        QTest::addColumn<QStringList>("stated");
 
         const QByteArray good = sfnt::font({win(1, "Fam"), win(4, "Full")});
         const auto withNameOffset = [&](quint32 offset) {
@@ -226,19 +336,41 @@ private slots:
         const QByteArray countPastEnd =
             withNameCount(sfnt::font({{"name", sfnt::nameTable({win(1, "Family")})}}), 0xFFFF);
 
-        QTest::newRow("table count far beyond the file") << manyTables << QStringList{};
-        QTest::newRow("naming table past the end") << withNameOffset(0xFFFFFFF0) << QStringList{};
+        QByteArray lengthPastEnd = good;
+        sfnt::putBe16(lengthPastEnd, sfnt::nameTableStart(good) + 6 + 12 + 8, 0xFFFF);
+        const QByteArray collectionPastEnd =
+            "ttcf" + QByteArray::fromHex("000100000000000100ffff00");
+        QByteArray collectionCount = collection({good});
+        sfnt::putBe32(collectionCount, 8, 0xFFFFFFFF);
+
+        QTest::newRow("table count far beyond the file")
+            << manyTables << QStringList{} << QStringList{};
+        QTest::newRow("naming table past the end")
+            << withNameOffset(0xFFFFFFF0) << QStringList{} << QStringList{};
         QTest::newRow("full name string past the end")
-            << withStringOffset(good, 1, 0xFFFF) << QStringList{};
+            << withStringOffset(good, 1, 0xFFFF) << QStringList{} << QStringList{"1:Fam"};
+        QTest::newRow("full name longer than the file")
+            << lengthPastEnd << QStringList{} << QStringList{"1:Fam"};
         QTest::newRow("record count past the end, names found first")
-            << withNameCount(good, 0xFFFF) << QStringList{"Full|Fam"};
-        QTest::newRow("record count past the end") << countPastEnd << QStringList{};
+            << withNameCount(good, 0xFFFF) << QStringList{"Full|Fam"}
+            << QStringList{"1:Fam", "4:Full"};
+        QTest::newRow("record count past the end")
+            << countPastEnd << QStringList{} << QStringList{"1:Family"};
         QTest::newRow("family string past the end after a full name")
             << withStringOffset(sfnt::font({win(4, "Early Full"), win(1, "Family")}), 1, 0xFFFF)
-            << QStringList{"Early Full|Early Full"};
+            << QStringList{"Early Full|Early Full"} << QStringList{"4:Early Full"};
+        QTest::newRow("collection offset past the end")
+            << collectionPastEnd << QStringList{} << QStringList{};
+        QTest::newRow("collection counting more fonts than it holds")
+            << collectionCount << QStringList{} << QStringList{"1:Fam", "4:Full"};
     }
 
-    void damaged() { compareNames(); }
+    void damaged()
+    {
+        compareNames();
+        QFETCH(QStringList, stated);
+        QCOMPARE(describe(ReadFontFileNameStrings(m_dir.filePath(kFileName), 0)), stated);
+    }
 
     // However a file is cut, before it is opened or while it is read, it
     // yields its names or nothing.

@@ -12,6 +12,8 @@
 #include <tuple>
 
 #include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 
 // A face's legacy family is its name ID 1, the name programs use when they ask
 // for a family plus bold and italic; its style is name ID 2. fontconfig lists
@@ -35,6 +37,9 @@ struct Face {
     int weight = kRegularWeight;  // OpenType scale
     bool italic = false;
     bool outline = false;
+    // The configuration's own pattern, kept alive by the catalogue.
+    FcPattern* pattern = nullptr;
+    bool application = false;  // loaded by this program
 };
 
 struct Family {
@@ -130,9 +135,84 @@ QString substituteFamily(const QString& name)
     return family;
 }
 
+// The face as fontconfig and FreeType see it; ft may be null.
+FontFileFace fileFace(FcPattern* pattern, FT_Library ft)
+{
+    FontFileFace out;
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(pattern, FC_FILE, 0, &file) == FcResultMatch)
+        out.path = QFile::decodeName(reinterpret_cast<const char*>(file));
+    out.index = patternInt(pattern, FC_INDEX, 0);
+    out.format = patternStrings(pattern, FC_FONTFORMAT).value(0);
+    const QStringList styles = inLanguage(patternStrings(pattern, FC_STYLE),
+                                          patternStrings(pattern, FC_STYLELANG),
+                                          QStringLiteral("en"));
+    out.styleName = styles.value(0);
+    FcCharSet* charSet = nullptr;
+    if (FcPatternGetCharSet(pattern, FC_CHARSET, 0, &charSet) == FcResultMatch) {
+        out.characterCount = int(FcCharSetCount(charSet));
+        FcChar32 map[FC_CHARSET_MAP_SIZE];
+        FcChar32 next = 0;
+        for (FcChar32 base = FcCharSetFirstPage(charSet, map, &next); base != FC_CHARSET_DONE;
+             base = FcCharSetNextPage(charSet, map, &next)) {
+            FontFileFace::CoveragePage page;
+            page.page = base >> 8;
+            std::copy(std::begin(map), std::end(map), page.bits.begin());
+            out.coverage << page;
+        }
+    }
+    FcLangSet* langs = nullptr;
+    if (FcPatternGetLangSet(pattern, FC_LANG, 0, &langs) == FcResultMatch) {
+        if (FcStrSet* set = FcLangSetGetLangs(langs)) {
+            if (FcStrList* list = FcStrListCreate(set)) {
+                while (FcChar8* lang = FcStrListNext(list))
+                    out.languages << QString::fromUtf8(reinterpret_cast<const char*>(lang));
+                FcStrListDone(list);
+            }
+            FcStrSetDestroy(set);
+        }
+        out.languages.sort();
+    }
+    FT_Face face = nullptr;
+    if (ft && file && FT_New_Face(ft, reinterpret_cast<const char*>(file), out.index, &face) == 0) {
+        out.glyphCount = int(face->num_glyphs);
+        out.facesInFile = int(face->num_faces);
+        FT_Done_Face(face);
+    }
+    return out;
+}
+
+// One FreeType library for a few faces opened one after another.
+class FreeType {
+public:
+    FreeType()
+    {
+        if (FT_Init_FreeType(&library_) != 0)
+            library_ = nullptr;
+    }
+    ~FreeType()
+    {
+        if (library_)
+            FT_Done_FreeType(library_);
+    }
+    FreeType(const FreeType&) = delete;
+    FreeType& operator=(const FreeType&) = delete;
+    FT_Library get() const { return library_; }
+
+private:
+    FT_Library library_ = nullptr;
+};
+
 }  // namespace
 
 struct LinuxFontService::Catalogue {
+    Catalogue() = default;
+    Catalogue(const Catalogue&) = delete;
+    Catalogue& operator=(const Catalogue&) = delete;
+    ~Catalogue();
+
+    // Held so that its fonts outlive a reload of the configuration.
+    FcConfig* config = nullptr;
     QList<Face> faces;
     QList<Family> families;
     QHash<QString, qsizetype> familyIndex;  // folded name -> families
@@ -144,7 +224,7 @@ struct LinuxFontService::Catalogue {
     mutable QHash<QString, QString> substitutes;
 
     void build(LegacyNameCache& names);
-    void addPattern(FcPattern* pattern, LegacyNameCache& names);
+    void addPattern(FcPattern* pattern, bool application, LegacyNameCache& names);
     void add(Face face);
     static LegacyName legacyName(FcPattern* pattern, LegacyNameCache& names);
     const Family* family(const QString& name) const;
@@ -177,14 +257,25 @@ LegacyName LinuxFontService::Catalogue::legacyName(FcPattern* pattern, LegacyNam
     return {families.last(), styles.value(styles.size() - 1)};
 }
 
+LinuxFontService::Catalogue::~Catalogue()
+{
+    for (const Face& face : faces) {
+        if (face.application)
+            FcPatternDestroy(face.pattern);
+    }
+    if (config)
+        FcConfigDestroy(config);
+}
+
 void LinuxFontService::Catalogue::build(LegacyNameCache& names)
 {
+    config = FcConfigReference(nullptr);
     // The configuration's own sets, read in place: a listing would copy and
     // compare every pattern first, the larger part of the cost among thousands.
     for (const FcSetName which : {FcSetSystem, FcSetApplication}) {
-        FcFontSet* set = FcConfigGetFonts(nullptr, which);
+        FcFontSet* set = FcConfigGetFonts(config, which);
         for (int i = 0; set && i < set->nfont; ++i)
-            addPattern(set->fonts[i], names);
+            addPattern(set->fonts[i], which == FcSetApplication, names);
     }
 
     for (Family& family : families) {
@@ -204,7 +295,8 @@ void LinuxFontService::Catalogue::build(LegacyNameCache& names)
     // Unsorted: every caller orders the names its own way.
 }
 
-void LinuxFontService::Catalogue::addPattern(FcPattern* pattern, LegacyNameCache& names)
+void LinuxFontService::Catalogue::addPattern(FcPattern* pattern, bool application,
+                                             LegacyNameCache& names)
 {
     // The whole-axes pattern of a variable font; its instances come separately.
     if (patternBool(pattern, FC_VARIABLE))
@@ -231,6 +323,8 @@ void LinuxFontService::Catalogue::addPattern(FcPattern* pattern, LegacyNameCache
     FcPatternGetDouble(pattern, FC_WEIGHT, 0, &weight);
     face.weight = qBound(1, qRound(FcWeightToOpenTypeDouble(weight)), 1000);
     face.italic = patternInt(pattern, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN;
+    face.pattern = pattern;
+    face.application = application;
     add(std::move(face));
 }
 
@@ -251,6 +345,10 @@ void LinuxFontService::Catalogue::add(Face face)
             && fold(known.info.styleName) == fold(face.info.styleName))
             return;
     }
+    // The system set lives as long as the configuration; the program's own
+    // files may be dropped from theirs before the catalogue is.
+    if (face.application)
+        FcPatternReference(face.pattern);
     const qsizetype index = faces.size();
     for (const QString& name : face.fullNames)
         fullNames.insert(fold(name), index);  // a name two faces share goes to the later
@@ -348,6 +446,52 @@ QFont LinuxFontService::makeFont(const QString& faceName, bool bold, bool italic
     font.setItalic(italic || face.italic);
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
+}
+
+QList<FontFileFace> LinuxFontService::familyFiles(const QString& family)
+{
+    const Catalogue& c = catalogue();
+    QList<FontFileFace> out;
+    if (const Family* f = c.family(family)) {
+        const FreeType ft;
+        for (qsizetype index : f->faces) {
+            const Face& face = c.faces[index];
+            FontFileFace file = fileFace(face.pattern, ft.get());
+            file.styleName = face.info.styleName;
+            file.installed = !face.application;
+            out << file;
+        }
+    }
+    return out;
+}
+
+QList<FontFileFace> LinuxFontService::fileFaces(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    FcFontSet* set = FcFontSetCreate();
+    FcFreeTypeQueryAll(reinterpret_cast<const FcChar8*>(name.constData()), -1, nullptr, nullptr,
+                       set);
+    QList<FontFileFace> out;
+    const FreeType ft;
+    for (int i = 0; i < set->nfont; ++i) {
+        // The whole-axes face of a variable font; its named instances follow.
+        if (!patternBool(set->fonts[i], FC_VARIABLE))
+            out << fileFace(set->fonts[i], ft.get());
+    }
+    FcFontSetDestroy(set);
+    if (out.isEmpty())
+        return out;
+    // Installed when the configuration's own fonts have the file.
+    bool installed = false;
+    if (FcFontSet* system = FcConfigGetFonts(nullptr, FcSetSystem)) {
+        FcChar8* file = nullptr;
+        for (int i = 0; i < system->nfont && !installed; ++i)
+            installed = FcPatternGetString(system->fonts[i], FC_FILE, 0, &file) == FcResultMatch
+                        && name == reinterpret_cast<const char*>(file);
+    }
+    for (FontFileFace& face : out)
+        face.installed = installed;
+    return out;
 }
 
 bool LinuxFontService::drawsText(const QString& family, const QString& text)

@@ -23,6 +23,8 @@ public:
     QList<FontFace> faces(const QString& family) override;
     QFont makeFont(const QString& faceName, bool bold, bool italic) override;
     bool drawsText(const QString& family, const QString& text) override;
+    QList<FontFileFace> familyFiles(const QString& family) override;
+    QList<FontFileFace> fileFaces(const QString& path) override;
 
     bool addFontFile(const QString& path) override;
     bool removeFontFile(const QString& path) override;

@@ -1,0 +1,69 @@
+// Opening the font details of one family: its files' names, counts,
+// coverage and languages, and the dialog's tabs. The family is
+// GLYPHARY_BENCH_FAMILY ("Bench Twenty" from bench/scale/make_twenty_faces.py
+// unless given).
+#include "app/TfrmFontDetails.h"
+#include "fontfiles/FontDetails.h"
+#include "platform/linux/LinuxFontService.h"
+#include "platform/linux/LinuxShell.h"
+
+#include <QApplication>
+#include <QTabWidget>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString benchFamily()
+{
+    const QString family = qEnvironmentVariable("GLYPHARY_BENCH_FAMILY");
+    return family.isEmpty() ? QStringLiteral("Bench Twenty") : family;
+}
+
+void setCounters(benchmark::State& state, LinuxFontService& fonts, qsizetype faces)
+{
+    state.counters["families"] = static_cast<double>(fonts.screenFamilies().size());
+    state.counters["faces"] = static_cast<double>(faces);
+}
+
+// The data alone, with the font list already read.
+void BM_FamilyDetails(benchmark::State& state)
+{
+    LinuxFontService fonts;
+    fonts.screenFamilies();
+    qsizetype faces = 0;
+    for (auto _ : state)
+        faces = familyDetails(fonts, benchFamily(), QString()).size();
+    setCounters(state, fonts, faces);
+}
+BENCHMARK(BM_FamilyDetails)->Unit(benchmark::kMillisecond);
+
+// What a user waits for: the dialog filled with a tab per face.
+void BM_DialogShowsFamily(benchmark::State& state)
+{
+    LinuxFontService fonts;
+    LinuxShell shell;
+    fonts.screenFamilies();
+    TfrmFontDetails dialog(fonts, shell, shell.userFontsFolder(), nullptr);
+    dialog.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        dialog.showNothing();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        dialog.showFamily(benchFamily());
+        QApplication::processEvents();
+    }
+    setCounters(state, fonts, dialog.tabFaces->count());
+}
+BENCHMARK(BM_DialogShowsFamily)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "fontfiles/FontDetails.h"
+
+#include <QDialog>
+
+class FontService;
+class QLabel;
+class QTabWidget;
+class Shell;
+
+// What the files of a family or a previewed font file say about themselves,
+// one tab per face. Modeless: the frame points it at whatever becomes current.
+class TfrmFontDetails : public QDialog {
+    Q_OBJECT
+public:
+    TfrmFontDetails(FontService& fonts, Shell& shell, const QString& userFontsFolder,
+                    QWidget* owner);
+
+    // Nothing is read again while the same family or file stays shown.
+    void showFamily(const QString& family);
+    void showFile(const QString& path);
+    // No family or file is current.
+    void showNothing();
+
+    QLabel* lblSubject = nullptr;
+    QTabWidget* tabFaces = nullptr;
+
+private:
+    void showFaces(const QString& subject, const QList<FaceDetails>& faces,
+                   const QString& noFaces);
+    QWidget* facePage(const FaceDetails& face);
+    void fillTab(int index);
+
+    FontService& fonts_;
+    Shell& shell_;
+    QString userFontsFolder_;
+    QString shown_;
+    QList<FaceDetails> faces_;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "fontfiles/FontNameReader.h"
+#include "platform/FontService.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+
+// What one face's file says about itself, gathered for showing: the naming
+// table's strings, and the facts fontconfig and FreeType give.
+struct FaceDetails {
+    enum class Installed { ForThisUser, ForAllUsers, No };
+
+    struct Block {
+        QString name;
+        int characters = 0;
+
+        bool operator==(const Block&) const = default;
+    };
+
+    QString styleName;
+    QString path;
+    FontNameStrings names;
+    QString format;           // "TrueType", "OpenType CFF", "Type 1", ..., empty when unknown
+    int glyphCount = -1;      // -1 when unknown
+    int characterCount = 0;
+    QList<Block> blocks;      // Unicode blocks with characters, in code point order
+    QStringList languages;
+    Installed installed = Installed::No;
+};
+
+// The faces of an installed family, in the catalogue's order; empty for a
+// family without files (a printer's own font). userFontsFolder tells the
+// user's own installs from everyone's.
+QList<FaceDetails> familyDetails(FontService& fonts, const QString& family,
+                                 const QString& userFontsFolder);
+// The faces of one font file, installed or not.
+QList<FaceDetails> fileDetails(FontService& fonts, const QString& path,
+                               const QString& userFontsFolder);
+
+// "OpenType CFF, collection index 2" from fontconfig's format name.
+QString formatText(const QString& fontconfigFormat, int index, int facesInFile);
+// The Unicode blocks a coverage map touches, each with its characters.
+QList<FaceDetails::Block> unicodeBlocks(const QList<FontFileFace::CoveragePage>& coverage);

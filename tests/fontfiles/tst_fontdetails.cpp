@@ -1,0 +1,183 @@
+// The font details of real files through real fontconfig and FreeType,
+// field by field against an independent reader (fontTools and fc-query), and
+// the details dialog over them.
+
+#include "app/TfrmFontDetails.h"
+#include "fakes/FakeShell.h"
+#include "fakes/GeneratedFonts.h"
+#include "platform/linux/LinuxFontService.h"
+
+#include "SfntBuilder.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <numeric>
+
+using Installed = FaceDetails::Installed;
+Q_DECLARE_METATYPE(FaceDetails::Installed)
+
+namespace {
+
+const QString kDejaVuSans = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+
+QJsonObject independentFacts(const QString& path, int face)
+{
+    QProcess facts;
+    facts.start(QStringLiteral("/usr/bin/python3"),
+                {QStringLiteral(GLYPHARY_TEST_DATA_DIR "/font_facts.py"), path,
+                 QString::number(face)});
+    if (!facts.waitForFinished(60000) || facts.exitCode() != 0)
+        qFatal("font_facts.py failed: %s", facts.readAllStandardError().constData());
+    return QJsonDocument::fromJson(facts.readAllStandardOutput()).object();
+}
+
+// The file with every naming record's string moved past the end of the file.
+QByteArray withNamesPastEnd(QByteArray font)
+{
+    const qsizetype table = sfnt::nameTableStart(font);
+    const int count = quint8(font[table + 2]) << 8 | quint8(font[table + 3]);
+    for (int record = 0; record < count; ++record)
+        sfnt::putBe16(font, table + 6 + 12 * record + 10, 0xFFF0);
+    return font;
+}
+
+}  // namespace
+
+class TestFontDetails : public QObject {
+    Q_OBJECT
+public:
+    explicit TestFontDetails(const QString& root) : root_(root) {}
+
+private:
+    QString root_;
+    LinuxFontService fonts_;
+    FakeShell shell_;
+
+private slots:
+    void initTestCase()
+    {
+        if (!QFile::exists(kDejaVuSans))
+            QSKIP("DejaVu Sans (fonts-dejavu-core) is not installed");
+    }
+
+    // Every field equals what fontTools and fc-query read, for files of
+    // every kind and every state of installation.
+    void fields_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("face");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<Installed>("installed");
+
+        QTest::newRow("generated, every name") << root_ + "/details/TestDetails.ttf" << 0
+                                               << "TrueType" << Installed::No;
+        QTest::newRow("generated collection, second face")
+            << root_ + "/details/TestPair.ttc" << 1 << "TrueType, collection index 1"
+            << Installed::No;
+        QTest::newRow("generated CFF, in the user's folder")
+            << root_ + "/fonts/TestBook-Bold.otf" << 0 << "OpenType CFF" << Installed::ForThisUser;
+        QTest::newRow("DejaVu Sans") << kDejaVuSans << 0 << "TrueType" << Installed::ForAllUsers;
+    }
+
+    void fields()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, face);
+        QFETCH(QString, format);
+        QFETCH(Installed, installed);
+        const QList<FaceDetails> all = fileDetails(fonts_, path, root_ + "/fonts");
+        QVERIFY(face < all.size());
+        const FaceDetails& details = all[face];
+        const QJsonObject facts = independentFacts(path, face);
+
+        const QJsonObject names = facts["names"].toObject();
+        for (int id = 0; id < FontNameStrings::kCount; ++id)
+            QCOMPARE(details.names[id], names[QString::number(id)].toString());
+        QCOMPARE(details.glyphCount, facts["glyphs"].toInt());
+        QCOMPARE(details.characterCount, facts["characters"].toInt());
+        QCOMPARE(details.format, format);
+        QCOMPARE(facts["format"].toString(), format.section(u',', 0, 0).remove("OpenType "));
+        QCOMPARE(details.languages, facts["languages"].toVariant().toStringList());
+        QCOMPARE(details.installed, installed);
+        // Every character in one block, the first of them Basic Latin.
+        QVERIFY(!details.blocks.isEmpty());
+        QCOMPARE(details.blocks.first(), (FaceDetails::Block{"Basic Latin", facts["basicLatin"].toInt()}));
+        QCOMPARE(std::accumulate(details.blocks.begin(), details.blocks.end(), 0,
+                                 [](int sum, const FaceDetails::Block& b) { return sum + b.characters; }),
+                 details.characterCount);
+    }
+
+    // The dialog: one tab per face, links and the folder opened by the
+    // desktop, and a file whose names all point past its end shown with
+    // every name "not stated".
+    void dialog()
+    {
+        TfrmFontDetails dialog(fonts_, shell_, root_ + "/fonts", nullptr);
+        dialog.show();
+        dialog.showFamily("Test Sans");
+        QCOMPARE(dialog.tabFaces->count(), 4);
+        QCOMPARE(dialog.tabFaces->tabText(3), "Bold Italic");
+        QCOMPARE(dialog.tabFaces->widget(0)->findChild<QLabel*>("installed")->text(),
+                 "For this user");
+
+        const QString details = root_ + "/details/TestDetails.ttf";
+        dialog.showFile(details);
+        QWidget* page = dialog.tabFaces->widget(0);
+        QCOMPARE(page->findChild<QLabel*>("designer")->text(), u"Zoë Ångström");
+        QCOMPARE(page->findChild<QLabel*>("installed")->text(), "Not installed");
+        QTest::mouseClick(page->findChild<QLabel*>("licenseUrl"), Qt::LeftButton);
+        QTest::mouseClick(page->findChild<QLabel*>("designerUrl"), Qt::LeftButton);
+        QTest::mouseClick(page->findChild<QPushButton*>("cmdShowInFolder"), Qt::LeftButton);
+        QCOMPARE(shell_.urls, (QList<QUrl>{QUrl("https://foundry.example.org/license"),
+                                          QUrl("http://designer.example.org"),
+                                          QUrl::fromLocalFile(root_ + "/details")}));
+
+        QFile source(details);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QString hostile = root_ + "/details/Hostile.ttf";
+        QFile file(hostile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(withNamesPastEnd(source.readAll()));
+        file.close();
+        dialog.showFile(hostile);
+        QCOMPARE(dialog.tabFaces->count(), 1);
+        page = dialog.tabFaces->widget(0);
+        for (const char* name : {"fullName", "style", "version", "uniqueId", "designer",
+                                 "designerUrl", "manufacturer", "vendorUrl", "copyright",
+                                 "trademark", "license", "licenseUrl", "description"})
+            QCOMPARE(page->findChild<QLabel*>(name)->text(), "not stated");
+        QCOMPARE(page->findChild<QLabel*>("glyphs")->text(), "3");
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir root;
+    if (!root.isValid() || !writeTestFonts(root.path()))
+        return 1;
+    // The generated fonts stand in for the user's own, DejaVu Sans for everyone's.
+    QFile conf(root.filePath("details.conf"));
+    if (!conf.open(QIODevice::WriteOnly))
+        return 1;
+    conf.write(QStringLiteral("<?xml version=\"1.0\"?>\n<fontconfig>\n  <dir>%1/fonts</dir>\n"
+                              "  <dir>/usr/share/fonts/truetype/dejavu</dir>\n"
+                              "  <cachedir>%1/cache</cachedir>\n</fontconfig>\n")
+                   .arg(root.path().toHtmlEscaped())
+                   .toUtf8());
+    conf.close();
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(conf.fileName()));
+    QApplication app(argc, argv);
+    TestFontDetails test(root.path());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_fontdetails.moc"
