@@ -238,13 +238,33 @@ void InstallPage::chooseFolder(const QString& path)
     UpdatePreviewCounts();
 }
 
+void InstallPage::revealFolder(const QString& path)
+{
+    const QModelIndex index = folderModel->index(path);
+    Tree1->setCurrentIndex(index);
+    Tree1->scrollTo(index);
+    // The tree reads folders in the background: the parents can open only
+    // once they have been read.
+    auto* reveal = new QObject(this);
+    const auto revealed = [this, path, reveal](const QString& loaded) {
+        const QModelIndex index = folderModel->index(path);
+        if (Tree1->currentIndex() != index) {
+            reveal->deleteLater();
+            return;
+        }
+        if (loaded == path || path.startsWith(loaded + u'/') || loaded == QDir::rootPath())
+            Tree1->scrollTo(index);
+        if (loaded == path)
+            reveal->deleteLater();
+    };
+    connect(folderModel, &QFileSystemModel::directoryLoaded, reveal, revealed);
+}
+
 void InstallPage::openFiles(const NamedFontFiles& named)
 {
     if (named.folder.isEmpty())
         return;
-    const QModelIndex index = folderModel->index(named.folder);
-    Tree1->setCurrentIndex(index);
-    Tree1->scrollTo(index);
+    revealFolder(named.folder);
     chooseFolder(named.folder);
     if (!named.preview() || !cmdPreview->isEnabled())
         return;

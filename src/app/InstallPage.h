@@ -123,6 +123,8 @@ private:
     void moveAll(Side from);
     void clearLists();
     void workedIn(Side side);
+    // The tree opens down to the folder and shows it current.
+    void revealFolder(const QString& path);
 
     TfrmMain& frame_;
     Platform& platform_;
