@@ -32,8 +32,6 @@ public:
     QStringList scalableFamilies() override { return {}; }
     QList<FontFace> faces(const QString&) override { return {}; }
     QFont makeFont(const QString&, bool, bool) override { return {}; }
-    QList<FontFileFace> familyFiles(const QString&) override { return {}; }
-    QList<FontFileFace> fileFaces(const QString&) override { return {}; }
     bool drawsText(const QString&, const QString&) override { return false; }
     bool addFontFile(const QString&) override { return false; }
     bool removeFontFile(const QString&) override { return false; }
