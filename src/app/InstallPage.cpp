@@ -472,10 +472,6 @@ void InstallPage::cmdPreviewPrintClick()
         preview_.LoadFontFile(preview_.PrintLoadFolder + item.second.FileName);
         preview_.PrintLoadedFonts.append(item);
     };
-    hooks.styleOf = [this](const FontFileItem& item) {
-        preview_.findStyle(item);
-        return PreviewPrintout::Style{preview_.StyleIsBold, preview_.StyleIsItalic};
-    };
     frame_.ChartLines[2] = frame_.sampleText();
     const PreviewPrintout::Page page{frame_.HeadingFontName, frame_.sampleTitle(),
                                      {frame_.ChartLines.begin(), frame_.ChartLines.end()},
