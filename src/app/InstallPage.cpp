@@ -124,6 +124,7 @@ InstallPage::InstallPage(TfrmMain& frame, Platform& platform, const FormDesign& 
                                216, 236, 460, 16);
     memDispPreview = new QPlainTextEdit(this);
     memDispPreview->setObjectName(QStringLiteral("memDispPreview"));
+    memDispPreview->setTabChangesFocus(true);
     QFont previewFont = systemFont();
     previewFont.setBold(true);
     memDispPreview->setFont(previewFont);
