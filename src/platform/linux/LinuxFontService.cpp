@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QList>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
@@ -240,6 +241,7 @@ struct LinuxFontService::Catalogue {
     struct LoadedFile {
         Face first;
         QList<qsizetype> added;
+        bool shadows = false;  // a face of it is one the lists had already
     };
     QHash<QString, LoadedFile> loadedFiles;  // clean absolute path
     // Requested name -> fontconfig's substitute, asked once: a heading font
@@ -378,6 +380,7 @@ QList<qsizetype> LinuxFontService::Catalogue::addFile(const QString& path, Legac
             loaded.first = *face;
         found = true;
         const qsizetype index = add(std::move(*face));
+        loaded.shadows |= index < 0;
         if (index < 0)
             continue;
         loaded.added << index;
@@ -521,13 +524,15 @@ LinuxFontService::LinuxFontService(QObject* parent)
 {
 }
 
-LinuxFontService::~LinuxFontService() = default;
+LinuxFontService::~LinuxFontService() { releaseRetired(); }
 
 const LinuxFontService::Catalogue& LinuxFontService::catalogue()
 {
     if (!m_catalogue) {
         m_catalogue = std::make_unique<Catalogue>();
         m_catalogue->build(m_names);
+        for (auto it = m_retired.cbegin(); it != m_retired.cend(); ++it)
+            m_catalogue->removeFile(it.key());
         m_names.save();
     }
     return *m_catalogue;
@@ -653,6 +658,13 @@ bool LinuxFontService::drawsText(const QString& family, const QString& text)
     return draws;
 }
 
+namespace {
+
+// How many unloaded files Qt may go on holding while others are loaded.
+constexpr qsizetype kRetiredLimit = 256;
+
+}  // namespace
+
 bool LinuxFontService::addFontFile(const QString& path)
 {
     const QString key = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
@@ -660,10 +672,16 @@ bool LinuxFontService::addFontFile(const QString& path)
         ++it->count;
         return true;
     }
-    // Qt hands the file to fontconfig as an application font as well.
-    const int id = QFontDatabase::addApplicationFont(key);
-    if (id < 0)
-        return false;
+    int id = -1;
+    if (const auto retired = m_retired.constFind(key); retired != m_retired.cend()) {
+        id = *retired;
+        m_retired.erase(retired);
+    } else {
+        // Qt hands the file to fontconfig as an application font as well.
+        id = QFontDatabase::addApplicationFont(key);
+        if (id < 0)
+            return false;
+    }
     m_loaded.insert(key, {id, 1});
     // The file's faces join the lists as they are: the machine's fonts are
     // not read again for a file that only this program sees.
@@ -685,15 +703,37 @@ bool LinuxFontService::removeFontFile(const QString& path)
         return false;
     if (--it->count > 0)
         return true;
-    QFontDatabase::removeApplicationFont(it->qtId);
+    m_retired.insert(key, it->qtId);
     m_loaded.erase(it);
+    // While Qt holds a file with a face the machine has too, Qt draws that
+    // face from the file: such a file goes at once.
+    const bool shadows = !m_catalogue || m_catalogue->loadedFiles.value(key).shadows;
+    if (m_catalogue)
+        m_catalogue->removeFile(key);
+    if (shadows || m_retired.size() > kRetiredLimit) {
+        releaseRetired();
+    } else if (m_loaded.isEmpty()) {
+        // Unloading the last file ends a preview, unless the next file follows
+        // at once, as a sample that replaces the one before does.
+        QTimer::singleShot(0, this, [this] {
+            if (m_loaded.isEmpty())
+                releaseRetired();
+        });
+    }
+    emit fontsChanged();
+    return true;
+}
+
+void LinuxFontService::releaseRetired()
+{
+    if (m_retired.isEmpty())
+        return;
+    for (const int id : std::as_const(m_retired))
+        QFontDatabase::removeApplicationFont(id);
+    m_retired.clear();
     // Qt empties fontconfig's application fonts and gives the others back
     // only when it reads its font list again.
     QFontDatabase::families();
-    if (m_catalogue)
-        m_catalogue->removeFile(key);
-    emit fontsChanged();
-    return true;
 }
 
 QSet<QString>& LinuxFontService::installedNames()
@@ -741,6 +781,7 @@ void LinuxFontService::refreshFontsFolder(const QString& folder)
 
 void LinuxFontService::broadcastFontChange()
 {
+    releaseRetired();
     m_installedNames.reset();
     // A fresh configuration rescans changed folders and rewrites their caches,
     // which is how other programs get to see an installed font. It starts
