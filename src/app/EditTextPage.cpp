@@ -41,6 +41,7 @@ EditTextPage::EditTextPage(Platform& platform, const FormDesign& design, QString
             24, 195, 16);
     txtPara = new QPlainTextEdit(this);
     txtPara->setObjectName(QStringLiteral("txtPara"));
+    txtPara->setTabChangesFocus(true);
     d.place(txtPara, 484, 42, 195, 257);
     cmdSaveText =
         d.button(this, QStringLiteral("cmdSaveText"), QStringLiteral("&Save"), 544, 310, 75, 25);

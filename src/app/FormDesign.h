@@ -19,6 +19,7 @@ public:
 
     explicit FormDesign(int logicalDpi) : scale_(double(logicalDpi) / DesignDpi) {}
 
+    double scale() const { return scale_; }
     int px(double designPixels) const;
     void place(QWidget* widget, int left, int top, int width, int height) const;
 

@@ -124,6 +124,7 @@ InstallPage::InstallPage(TfrmMain& frame, Platform& platform, const FormDesign& 
                                216, 236, 460, 16);
     memDispPreview = new QPlainTextEdit(this);
     memDispPreview->setObjectName(QStringLiteral("memDispPreview"));
+    memDispPreview->setTabChangesFocus(true);
     QFont previewFont = systemFont();
     previewFont.setBold(true);
     memDispPreview->setFont(previewFont);
@@ -521,10 +522,6 @@ void InstallPage::cmdPreviewPrintClick()
     hooks.loadFontFile = [this](const FontFileItem& item) {
         preview_.LoadFontFile(preview_.PrintLoadFolder + item.second.FileName);
         preview_.PrintLoadedFonts.append(item);
-    };
-    hooks.styleOf = [this](const FontFileItem& item) {
-        preview_.findStyle(item);
-        return PreviewPrintout::Style{preview_.StyleIsBold, preview_.StyleIsItalic};
     };
     frame_.ChartLines[2] = frame_.sampleText();
     const PreviewPrintout::Page page{frame_.HeadingFontName, frame_.sampleTitle(),

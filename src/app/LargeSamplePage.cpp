@@ -30,6 +30,7 @@ LargeSamplePage::LargeSamplePage(FontService& fonts, const FormDesign& design,
     QFrame* panel = d.sunkenPanel(this, QStringLiteral("Panel2"), 2, 36, 680, 398, true);
     memLargeSample = new QPlainTextEdit(panel);
     memLargeSample->setObjectName(QStringLiteral("memLargeSample"));
+    memLargeSample->setTabChangesFocus(true);
     memLargeSample->setFrameShape(QFrame::NoFrame);
     memLargeSample->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     d.place(memLargeSample, 2, 2, 676, 394);

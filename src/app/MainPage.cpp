@@ -72,6 +72,8 @@ MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue
         const int row = d.px(FontListRowHeight);
         lstFonts->setGeometry(inner.x(), inner.y(), inner.width(), inner.height() / row * row);
     }
+    // A click or key that moves the current row changes the selection as well;
+    // the selection alone tells, so the family is shown once.
     connect(lstFonts, &QListWidget::itemSelectionChanged, this,
             reportingErrors(platform_.errors, "lstFontsClick", [this] { lstFontsClick(); }));
     // Not blocked with the list's own signals, so a Select All is seen too.
@@ -81,8 +83,6 @@ MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue
     connect(lstFonts->model(), &QAbstractItemModel::rowsRemoved, this, forgetDrawn);
     connect(lstFonts->model(), &QAbstractItemModel::modelReset, this, forgetDrawn);
     connect(lstFonts->model(), &QAbstractItemModel::dataChanged, this, forgetDrawn);
-    connect(lstFonts, &QListWidget::currentRowChanged, this,
-            reportingErrors(platform_.errors, "lstFontsClick", [this] { lstFontsClick(); }));
 
     // Every letter of "Select All" is the access key of a page tab or of a
     // control on this page, so the button takes the desktop's Select All key.
@@ -106,6 +106,8 @@ MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue
     lblSample = d.label(this, QStringLiteral("lblSample"), QStringLiteral("Sample"), 248, 6, 428, 16);
     memDispFont = new QPlainTextEdit(this);
     memDispFont->setObjectName(QStringLiteral("memDispFont"));
+    // Tab goes on to the next control, as in every memo of the window.
+    memDispFont->setTabChangesFocus(true);
     memDispFont->setFont(systemFont());
     d.place(memDispFont, 248, 24, 383, 77);
     lblFontType = d.label(this, QStringLiteral("lblFontType"), QString(), 248, 106, 428, 16);

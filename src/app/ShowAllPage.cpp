@@ -98,6 +98,17 @@ void ShowAllPage::warmNext()
         warm_.removeFirst();
 }
 
+void ShowAllPage::showEvent(QShowEvent* event)
+{
+    // Sized before it is painted: a resize inside a paint would paint again.
+    const int size = spnSelected->value();
+    if (inRange(size, spnSelected))
+        setShowAllHeight(SelectedFontsPainter::height(platform_.screen.logicalDpiY(), size,
+                                                      frame_.selectedFontsPage().families.size())
+                         + 1);
+    QWidget::showEvent(event);
+}
+
 void ShowAllPage::hideEvent(QHideEvent* event)
 {
     warmTimer_.stop();
@@ -121,7 +132,7 @@ void ShowAllPage::pbxSelectedPaint(QPainter& painter)
         return;
     const QRect area =
         painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : pbxSelected->rect();
-    setShowAllHeight(PaintSelectedFonts(painter, area, size) + 1);
+    PaintSelectedFonts(painter, area, size);
 }
 
 void ShowAllPage::spnSelectedChange(int value)

@@ -32,6 +32,7 @@ public:
     PaintBox* pbxSelected = nullptr;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

@@ -27,6 +27,7 @@
 #include "settings/TPFormSettings.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -125,6 +126,8 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
 TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::setSplash(TfrmSplash* splash) { splash_ = splash; }
+
+double TfrmMain::designScale() const { return design_->scale(); }
 
 void TfrmMain::buildMenu()
 {
@@ -257,11 +260,21 @@ void TfrmMain::FormClose()
 
 void TfrmMain::Exit1Click() { close(); }
 
-void TfrmMain::UsingGlyphary1Click() { platform_.help.HelpCommand(HELP_CONTENTS, 0u); }
+void TfrmMain::UsingGlyphary1Click()
+{
+    if (platform_.help.HelpCommand(HELP_CONTENTS, 0u))
+        return;
+    // Help that cannot open says why rather than nothing at all.
+    const QString missing = TfrmHelpProblem::missing(platform_.help);
+    platform_.messages.error(this, missing.isEmpty()
+                                       ? QStringLiteral("The help file %1 cannot be read.")
+                                             .arg(QDir::toNativeSeparators(platform_.help.HelpFile))
+                                       : missing);
+}
 
 void TfrmMain::HowtoFixProblemAccessingHelp1Click()
 {
-    (new TfrmHelpProblem(platform_.shell, platform_.messages, this))->show();
+    (new TfrmHelpProblem(platform_.help, platform_.shell, platform_.messages, this))->show();
 }
 
 void TfrmMain::FontDetails1Click()

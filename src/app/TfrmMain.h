@@ -44,6 +44,8 @@ public:
 
     // The splash window is destroyed when this window is first shown.
     void setSplash(TfrmSplash* splash);
+    // Screen pixels per design pixel, for the dialogs laid out as the pages are.
+    double designScale() const;
 
     void FormCreate();
     void Exit1Click();

@@ -62,8 +62,10 @@ int main(int argc, char* argv[])
     frmMain.setSplash(frmSplash);
     frmMain.FormCreate();
     // The progress dialogs exist from here on, hidden until a run shows them.
-    frmMain.setPrintingDialog(new TfrmPrinting(frmMain.printState, &frmMain));
-    frmMain.setInstallingDialog(new TfrmInstalling(frmMain.installState, &frmMain));
+    frmMain.setPrintingDialog(
+        new TfrmPrinting(frmMain.printState, &frmMain, frmMain.designScale()));
+    frmMain.setInstallingDialog(
+        new TfrmInstalling(frmMain.installState, &frmMain, frmMain.designScale()));
 
     frmMain.show();
     // Once the window is up, so that the loading run has a window to show in.

@@ -50,6 +50,7 @@ void FontCatalogue::showCurrent(const QString& name, bool exists, int selectedCo
     // the family shown before it.
     currentFontType_.clear();
     stylesLabel_ = StylesPrefix;
+    listedStyles_.clear();
     for (const FontFace& face : fonts_.faces(name))
         StyleEnumProc(face);
     // Drop the comma of the last ", " so the text ends in one blank; a label
@@ -63,8 +64,12 @@ void FontCatalogue::setSelectedCount(int count) { selectedCount_ = count; }
 
 void FontCatalogue::StyleEnumProc(const FontFace& face)
 {
-    if (isListableStyleName(face.styleName) && !face.styleName.isEmpty())
+    // A family may hold the same face in two formats (Type 1 and OpenType).
+    if (isListableStyleName(face.styleName) && !face.styleName.isEmpty()
+        && !listedStyles_.contains(face.styleName, Qt::CaseInsensitive)) {
         stylesLabel_ += face.styleName + QStringLiteral(", ");
+        listedStyles_.append(face.styleName);
+    }
     const QString type = typeOf(face);
     if (!type.isEmpty())
         currentFontType_ = type;

@@ -63,5 +63,6 @@ private:
     QString currentFontType_;
     bool noScreenFont_ = false;
     QString stylesLabel_;
+    QStringList listedStyles_;
     int currCharPointSize_ = 0;
 };

@@ -52,8 +52,11 @@ std::pair<qsizetype, qsizetype> SelectedFontsPainter::entriesFor(const QRect& ar
     const int entry = headingStep(page.dpi) + lineStep(page.dpi, page.pointSize);
     if (page.families.isEmpty() || area.isEmpty())
         return {0, -1};
-    return {std::max<qsizetype>(0, (area.top() - Margin) / entry - 1),
-            std::min<qsizetype>(page.families.size() - 1, (area.bottom() - Margin) / entry + 1)};
+    // An area below the last entry, as when a smaller size shortens the page
+    // under the view, gives first = count: one past the end, never further.
+    const qsizetype count = page.families.size();
+    return {std::clamp<qsizetype>((area.top() - Margin) / entry - 1, 0, count),
+            std::min<qsizetype>(count - 1, (area.bottom() - Margin) / entry + 1)};
 }
 
 QFont SelectedFontsPainter::sampleFont(const Page& page, const QString& family) const

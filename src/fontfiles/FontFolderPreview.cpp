@@ -9,10 +9,6 @@
 
 namespace {
 
-// The longest face name a font request can carry.
-constexpr int kMaxFaceName = 31;
-constexpr int kMaxStyleName = 32;
-
 // By text without regard to case, then by case, then by file: equal texts
 // from two files keep one order however they were moved around.
 bool itemLess(const FontFileItem& a, const FontFileItem& b)
@@ -174,48 +170,16 @@ std::optional<FontFolderPreview::Sample> FontFolderPreview::ShowPreviewSample(Si
     LoadFontFile(path);
     sampleFontFile_ = path;
 
-    Sample sample;
-    sample.name = item.first;
-    if (sample.name.size() > kMaxFaceName) {
-        // Too long to request as a face: the family, in the style of its face.
-        findStyle(item);
-        sample.font = fonts_.makeFont(item.second.FamilyName, StyleIsBold, StyleIsItalic);
-    } else {
-        sample.font = fonts_.makeFont(sample.name, false, false);
-    }
-    return sample;
+    // The file's own face, whatever its name says: a full name need not
+    // tell the face, nor be unique among the machine's fonts.
+    return Sample{item.first, fonts_.makeFont(path, false, false)};
 }
 
-void FontFolderPreview::findStyle(const FontFileItem& item)
-{
-    StyleIsBold = false;
-    StyleIsItalic = false;
-    for (const FontFace& face : fonts_.faces(item.second.FamilyName)) {
-        if (!StyleFlagsProc(face, item.first))
-            break;
-    }
-}
+// No broadcast: other programs never see the program's own fonts, and the
+// program's lists take the file in at once.
+void FontFolderPreview::LoadFontFile(const QString& path) { fonts_.addFontFile(path); }
 
-bool FontFolderPreview::StyleFlagsProc(const FontFace& face, const QString& fullName)
-{
-    const QString style = face.styleName.left(kMaxStyleName).toUpper();
-    StyleIsBold = style.contains(QLatin1String("BOLD"));
-    StyleIsItalic = style.contains(QLatin1String("ITALIC"));
-    const bool named = fullName.endsWith(u' ' + face.styleName, Qt::CaseInsensitive);
-    return !named;
-}
-
-void FontFolderPreview::LoadFontFile(const QString& path)
-{
-    fonts_.addFontFile(path);
-    fonts_.broadcastFontChange();
-}
-
-void FontFolderPreview::UnloadFontFile(const QString& path)
-{
-    fonts_.removeFontFile(path);
-    fonts_.broadcastFontChange();
-}
+void FontFolderPreview::UnloadFontFile(const QString& path) { fonts_.removeFontFile(path); }
 
 void FontFolderPreview::UnloadSampleFont()
 {

@@ -12,7 +12,6 @@
 #include <optional>
 
 class FontService;
-struct FontFace;
 
 
 // A list sorted by display text with at most one current item.
@@ -83,19 +82,12 @@ public:
     void moveAll(Side from);
 
     // The face to show one list's current item in, after loading its file
-    // instead of the file shown before. Empty when the list is empty.
+    // instead of the file shown before: the file's own. Empty when the list is empty.
     struct Sample {
         QString name;
         QFont font;
     };
     std::optional<Sample> ShowPreviewSample(Side side);
-    // Called for each face of a family. Returns whether to look at more faces:
-    // it stops at the face that fullName names, so the flags describe it.
-    bool StyleFlagsProc(const FontFace& face, const QString& fullName);
-    // Sets the two flags for the face of the item's family that its full name names.
-    void findStyle(const FontFileItem& item);
-    bool StyleIsBold = false;
-    bool StyleIsItalic = false;
 
     // Temporary loading: the file is known to the program's fonts until unloaded.
     void LoadFontFile(const QString& path);

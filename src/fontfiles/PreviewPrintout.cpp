@@ -7,6 +7,7 @@
 #include "printing/PrintState.h"
 #include "printing/SampleSheets.h"
 
+#include <QDir>
 #include <QScopeGuard>
 
 PreviewPrintout::PreviewPrintout(PrinterService& printer, PrintProgress& progress,
@@ -57,9 +58,11 @@ void PreviewPrintout::printBlocks(const QList<FontFileItem>& items, const QStrin
         hooks.loadFontFile(item);
         ++counter;
         progress_.setPrintedCaption(QStringLiteral("Samples Printed: %1").arg(counter));
-        const Style style = hooks.styleOf(item);
-        PrintSampleBlock(printer_, layout, heading, x, y, item.first, item.second.FamilyName,
-                         style.bold, style.italic, page.chartLines, metrics);
+        // The loaded file's path names its face: a name read from the file
+        // may belong to another face or another installed font as well.
+        PrintSampleBlock(printer_, layout, heading, x, y, item.first,
+                         QDir(folder).filePath(item.second.FileName), false, false,
+                         page.chartLines, metrics);
         // Counted before the cancel test: a cancel during the last block lets it print.
         if (counter == items.size())
             break;

@@ -19,20 +19,15 @@ class PreviewPrintout {
 public:
     PreviewPrintout(PrinterService& printer, PrintProgress& progress, PrintState& state);
 
-    struct Style {
-        bool bold = false;
-        bool italic = false;
-    };
     struct Hooks {
         // Lets pending window events run, once before each file; Cancel arrives here.
         std::function<void()> processEvents;
         // Once the first heading is drawn: the files of the previous printout
         // are unloaded, and those loaded from here on come from folder.
         std::function<void(const QString& folder)> startLoading;
-        // Loads the item's file and keeps it as one this printout loaded.
+        // Loads the item's file and keeps it as one this printout loaded; its
+        // specimen lines are drawn in that file's own face.
         std::function<void(const FontFileItem& item)> loadFontFile;
-        // The style of the face that the item's full name names, once loaded.
-        std::function<Style(const FontFileItem& item)> styleOf;
     };
     // What every page shows besides the blocks.
     struct Page {

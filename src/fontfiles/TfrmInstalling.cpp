@@ -7,24 +7,26 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
-                  int width)
+// A centred caption line, at least as high as its font's line.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& design,
+                  double scale)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(left, top, width, 16);
+    label->setGeometry(qRound(design.x() * scale), qRound(design.y() * scale),
+                       qRound(design.width() * scale),
+                       std::max(qRound(design.height() * scale), label->fontMetrics().height()));
     label->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(15);
-    label->setFont(font);
     return label;
 }
 
 }  // namespace
 
-TfrmInstalling::TfrmInstalling(InstallState& state, QWidget* parent)
+TfrmInstalling::TfrmInstalling(InstallState& state, QWidget* parent, double scale)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::WindowMinMaxButtonsHint)
     , state_(state)
@@ -32,19 +34,23 @@ TfrmInstalling::TfrmInstalling(InstallState& state, QWidget* parent)
     setObjectName(QStringLiteral("frmInstalling"));
     setWindowTitle(QStringLiteral("Installing Fonts"));
     setModal(false);
-    // The designed 292 x 146 outer size, less a sizeable frame and its caption.
-    resize(284, 119);
+    if (parent)
+        setFont(parent->font());
+    const auto px = [scale](int designPixels) { return qRound(designPixels * scale); };
 
-    lblSelected =
-        makeLabel(this, QStringLiteral("lblSelected"), QStringLiteral("Fonts Selected:"), 6, 13, 277);
-    lblInstalled =
-        makeLabel(this, QStringLiteral("lblInstalled"), QStringLiteral("Installed:"), 0, 36, 283);
+    lblSelected = makeLabel(this, QStringLiteral("lblSelected"), QStringLiteral("Fonts Selected:"),
+                            QRect(6, 13, 277, 16), scale);
+    lblInstalled = makeLabel(this, QStringLiteral("lblInstalled"), QStringLiteral("Installed:"),
+                             QRect(0, 36, 283, 16), scale);
 
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setGeometry(106, 72, 73, 26);
+    cmdCancel->setGeometry(px(106), std::max(px(72), lblInstalled->geometry().bottom() + px(8)),
+                           px(73), px(26));
     cmdCancel->setAutoDefault(false);
     connect(cmdCancel, &QPushButton::clicked, this, &TfrmInstalling::cmdCancelClick);
+    // The designed 292 x 146 outer size, less a sizeable frame and its caption.
+    resize(px(284), cmdCancel->geometry().bottom() + 1 + px(21));
 }
 
 void TfrmInstalling::setSelectedCaption(const QString& text) { lblSelected->setText(text); }

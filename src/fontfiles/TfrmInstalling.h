@@ -13,7 +13,9 @@ struct InstallState;
 class TfrmInstalling : public QDialog, public InstallProgress {
     Q_OBJECT
 public:
-    TfrmInstalling(InstallState& state, QWidget* parent = nullptr);
+    // Laid out at scale times the design's pixels, in the parent's font (the
+    // main window's), as the main window lays out its pages.
+    TfrmInstalling(InstallState& state, QWidget* parent = nullptr, double scale = 1);
 
     void setSelectedCaption(const QString& text) override;
     void setInstalledCaption(const QString& text) override;

@@ -1,11 +1,16 @@
 #include "help/TfrmHelpProblem.h"
 
+#include "platform/ApplicationHelp.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
+
+#include <algorithm>
 
 const QUrl TfrmHelpProblem::HelpFixPage(QStringLiteral("https://www.example.com/glyphary/helpfix.html"));
 
@@ -15,7 +20,23 @@ constexpr double DesignDpi = 96.0;
 
 }  // namespace
 
-TfrmHelpProblem::TfrmHelpProblem(Shell& shell, MessageBoxes& messages, QWidget* owner)
+QString TfrmHelpProblem::missing(ApplicationHelp& help)
+{
+    QStringList problems;
+    if (!help.engine.loadHtmlHelp())
+        problems << QStringLiteral(
+            "The Glyphary help needs the CHM library chmlib, which is not installed: on Debian or "
+            "Ubuntu install the package libchm1, elsewhere the package that provides "
+            "libchm.so.1.");
+    if (!QFileInfo(help.HelpFile).isFile())
+        problems << QStringLiteral("The help file %1 is missing: install Glyphary again to get it "
+                                   "back.")
+                        .arg(QDir::toNativeSeparators(help.HelpFile));
+    return problems.join(u' ');
+}
+
+TfrmHelpProblem::TfrmHelpProblem(ApplicationHelp& help, Shell& shell, MessageBoxes& messages,
+                                 QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       shell_(shell), messages_(messages)
@@ -26,29 +47,36 @@ TfrmHelpProblem::TfrmHelpProblem(Shell& shell, MessageBoxes& messages, QWidget* 
     setWindowTitle(QStringLiteral("How to Fix Problem Accessing Help"));
     const double scale = logicalDpiX() / DesignDpi;
     auto px = [scale](int designPixels) { return qRound(designPixels * scale); };
-    setFixedSize(px(334), px(202));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
+    const QString problem = missing(help);
     Label1 = new QLabel(
-        QStringLiteral(
-            "The Glyphary help needs the CHM library chmlib. If nothing opens when you choose "
-            "Using Glyphary from the Help menu, it is not installed: on Debian or Ubuntu install "
-            "the package libchm1, elsewhere the package that provides libchm.so.1. If your "
-            "Internet connection is active, the Get Update button opens a page that tells where "
-            "to get it."),
+        (problem.isEmpty()
+             ? QStringLiteral("The Glyphary help needs the CHM library chmlib and the help file %1. "
+                              "If nothing opens when you choose Using Glyphary from the Help "
+                              "menu, one of them is missing or damaged.")
+                   .arg(QDir::toNativeSeparators(help.HelpFile))
+             : problem)
+            + QStringLiteral(" If your Internet connection is active, the Get Update button opens "
+                             "a page that tells where to get the library."),
         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(px(12), px(12), px(308), px(117));
+    // The interface font decides the height the text needs; the dialog grows
+    // by what the design's label lacks.
+    const int needed = Label1->heightForWidth(px(308));
+    const int grow = std::max(0, needed - px(117));
+    Label1->setGeometry(px(12), px(12), px(308), px(117) + grow);
+    setFixedSize(px(334), px(202) + grow);
 
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(px(181), px(156), px(80), px(31));
+    cmdClose->setGeometry(px(181), px(156) + grow, px(80), px(31));
     cmdGetFix = new QPushButton(QStringLiteral("&Get Update"), this);
     cmdGetFix->setObjectName(QStringLiteral("cmdGetFix"));
-    cmdGetFix->setGeometry(px(91), px(156), px(80), px(31));
+    cmdGetFix->setGeometry(px(91), px(156) + grow, px(80), px(31));
     setTabOrder(cmdClose, cmdGetFix);
     cmdClose->setDefault(true);
     cmdClose->setFocus();

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class ApplicationHelp;
 class MessageBoxes;
 class QLabel;
 class QPushButton;
@@ -12,9 +13,12 @@ class Shell;
 class TfrmHelpProblem : public QDialog {
     Q_OBJECT
 public:
-    TfrmHelpProblem(Shell& shell, MessageBoxes& messages, QWidget* owner);
+    TfrmHelpProblem(ApplicationHelp& help, Shell& shell, MessageBoxes& messages, QWidget* owner);
 
     static const QUrl HelpFixPage;
+    // What keeps the help from opening: the library, the help file (named
+    // with its path), or both; empty when both are there.
+    static QString missing(ApplicationHelp& help);
 
     QLabel* Label1;
     QPushButton* cmdGetFix;

@@ -62,7 +62,8 @@ public:
     virtual QList<FontFace> faces(const QString& family) = 0;
     // A font for a face name (a family name or a face's full name) with the
     // given style; its size is left to the caller. An unknown name falls back
-    // to the platform's matching, as any program's request would.
+    // to the platform's matching, as any program's request would. The absolute
+    // path of a file loaded with addFontFile names that file's own face.
     // Specimens show the family's own glyphs only: a missing one is the font's
     // own missing-glyph shape, never another family's glyph.
     virtual QFont makeFont(const QString& faceName, bool bold, bool italic) = 0;
@@ -82,7 +83,8 @@ public:
     }
 
     // Temporary loading of a font file for this program only; counted per path.
-    // Both report whether the file was (un)loaded.
+    // Both report whether the file was (un)loaded. The lists take in or drop
+    // the file's faces at once, without reading the machine's fonts again.
     virtual bool addFontFile(const QString& path) = 0;
     virtual bool removeFontFile(const QString& path) = 0;
 

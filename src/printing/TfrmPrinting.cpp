@@ -9,23 +9,26 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int top)
+// A centred caption line, at least as high as its font's line.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& design,
+                  double scale)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(7, top, 212, 16);
+    label->setGeometry(qRound(design.x() * scale), qRound(design.y() * scale),
+                       qRound(design.width() * scale),
+                       std::max(qRound(design.height() * scale), label->fontMetrics().height()));
     label->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(15);
-    label->setFont(font);
     return label;
 }
 
 }  // namespace
 
-TfrmPrinting::TfrmPrinting(PrintState& state, QWidget* parent)
+TfrmPrinting::TfrmPrinting(PrintState& state, QWidget* parent, double scale)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
     , state_(state)
@@ -33,16 +36,22 @@ TfrmPrinting::TfrmPrinting(PrintState& state, QWidget* parent)
     setObjectName(QStringLiteral("frmPrinting"));
     setWindowTitle(QStringLiteral("Printing"));
     setModal(false);
-    setFixedSize(231, 111);
+    if (parent)
+        setFont(parent->font());
+    const auto px = [scale](int designPixels) { return qRound(designPixels * scale); };
 
-    lblSelected = makeLabel(this, QStringLiteral("lblSelected"), QStringLiteral("Fonts Selected:"), 13);
-    lblPrinted = makeLabel(this, QStringLiteral("lblPrinted"), QStringLiteral("Printed:"), 36);
+    lblSelected = makeLabel(this, QStringLiteral("lblSelected"), QStringLiteral("Fonts Selected:"),
+                            QRect(7, 13, 212, 16), scale);
+    lblPrinted = makeLabel(this, QStringLiteral("lblPrinted"), QStringLiteral("Printed:"),
+                           QRect(7, 36, 212, 16), scale);
 
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setGeometry(79, 72, 73, 26);
+    cmdCancel->setGeometry(px(79), std::max(px(72), lblPrinted->geometry().bottom() + px(8)),
+                           px(73), px(26));
     cmdCancel->setAutoDefault(false);
     connect(cmdCancel, &QPushButton::clicked, this, &TfrmPrinting::cmdCancelClick);
+    setFixedSize(px(231), cmdCancel->geometry().bottom() + 1 + px(13));
 }
 
 void TfrmPrinting::setSelectedCaption(const QString& text)

@@ -14,7 +14,9 @@ struct PrintState;
 class TfrmPrinting : public QDialog, public PrintProgress {
     Q_OBJECT
 public:
-    TfrmPrinting(PrintState& state, QWidget* parent = nullptr);
+    // Laid out at scale times the design's pixels, in the parent's font (the
+    // main window's), as the main window lays out its pages.
+    TfrmPrinting(PrintState& state, QWidget* parent = nullptr, double scale = 1);
 
     void setSelectedCaption(const QString& text) override;
     void setPrintedCaption(const QString& text) override;

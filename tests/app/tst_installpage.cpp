@@ -18,6 +18,7 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QFileInfo>
 #include <QTest>
 #include <QTreeView>
 
@@ -83,7 +84,10 @@ struct Window {
                 "buttons: " + enabled.join(' '),
                 page->lblPreviewSample->text(),
                 QStringLiteral("memo: %1%2%3 %4pt %5")
-                    .arg(memo.family(), memo.bold() ? " B" : "", memo.italic() ? " I" : "")
+                    // A previewed file's face is named by its path.
+                    .arg(QFileInfo(memo.family()).isAbsolute() ? QFileInfo(memo.family()).fileName()
+                                                               : memo.family(),
+                         memo.bold() ? " B" : "", memo.italic() ? " I" : "")
                     .arg(memo.pointSize())
                     .arg(visible ? "shown" : "hidden"),
                 QStringLiteral("gauge %1, loaded: %2").arg(page->gaugeLoading->value()).arg(loaded.join(' '))};
@@ -131,13 +135,13 @@ void TestInstallPage::page_data()
         << QStringList{"Font Files: 4 | Available Fonts: 4 | Selected Fonts: 0",
                        "available: *Alpha Sans, Beta Sans, Delta Sans, Gamma Sans", "selected: ",
                        "buttons: cmdAdd cmdAddAll", "Sample: Alpha Sans",
-                       "memo: Alpha Sans 12pt shown", "gauge 75, loaded: f1.ttf"};
+                       "memo: f1.ttf 12pt shown", "gauge 75, loaded: f1.ttf"};
     QTest::newRow("cancel after the second file")
         << four << QStringList{"folder", "at 25: cancel", "preview"}
         << QStringList{"Font Files: 4 | Available Fonts: 2 | Selected Fonts: 0",
                        "available: *Alpha Sans, Delta Sans", "selected: ",
                        "buttons: cmdAdd cmdAddAll", "Sample: Alpha Sans",
-                       "memo: Alpha Sans 12pt shown", "gauge 25, loaded: f1.ttf"};
+                       "memo: f1.ttf 12pt shown", "gauge 25, loaded: f1.ttf"};
     QTest::newRow("folder choice during a run drops it")
         << four << QStringList{"folder", "at 25: folder", "preview"}
         << QStringList{"Font Files: 4 | Available Fonts: 0 | Selected Fonts: 0", "available: ",
@@ -148,7 +152,7 @@ void TestInstallPage::page_data()
         << QStringList{"Font Files: 4 | Available Fonts: 4 | Selected Fonts: 0",
                        "available: *Alpha Sans, Beta Sans, Delta Sans, Gamma Sans", "selected: ",
                        "buttons: cmdAdd cmdAddAll", "Sample: Alpha Sans",
-                       "memo: Alpha Sans 12pt shown", "gauge 75, loaded: f1.ttf"};
+                       "memo: f1.ttf 12pt shown", "gauge 75, loaded: f1.ttf"};
     QTest::newRow("page change during a run drops it")
         << four << QStringList{"folder", "at 25: leave", "preview", "back"}
         << QStringList{"Font Files: 4 | Available Fonts: 0 | Selected Fonts: 0", "available: ",
@@ -159,53 +163,53 @@ void TestInstallPage::page_data()
         << QStringList{"Font Files: 4 | Available Fonts: 2 | Selected Fonts: 0",
                        "available: *Alpha Sans, Delta Sans", "selected: ",
                        "buttons: cmdAdd cmdAddAll", "Sample: Alpha Sans",
-                       "memo: Alpha Sans 12pt shown", "gauge 25, loaded: f1.ttf"};
+                       "memo: f1.ttf 12pt shown", "gauge 25, loaded: f1.ttf"};
     QTest::newRow("a run that finds nothing")
         << QStringList{"x"} << QStringList{"folder", "preview"}
         << QStringList{"Font Files: 1 | Available Fonts: 0 | Selected Fonts: 0", "available: ",
                        "selected: ", "buttons: cmdPreview", "Sample", "memo: System B 12pt hidden",
                        "gauge 0, loaded: "};
-    QTest::newRow("31 characters: the full name")
+    QTest::newRow("31 characters: the file's own face")
         << QStringList{n31} << QStringList{"folder", "preview"}
         << QStringList{"Font Files: 1 | Available Fonts: 1 | Selected Fonts: 0", "available: *" + n31,
                        "selected: ", "buttons: cmdAdd cmdAddAll", "Sample: " + n31,
-                       "memo: " + n31 + " 12pt shown", "gauge 0, loaded: f0.ttf"};
-    QTest::newRow("32 characters: family and style")
+                       "memo: f0.ttf 12pt shown", "gauge 0, loaded: f0.ttf"};
+    QTest::newRow("32 characters: the file's own face too")
         << QStringList{n32} << QStringList{"folder", "preview"}
         << QStringList{"Font Files: 1 | Available Fonts: 1 | Selected Fonts: 0", "available: *" + n32,
                        "selected: ", "buttons: cmdAdd cmdAddAll", "Sample: " + n32,
-                       "memo: Fam B 12pt shown", "gauge 0, loaded: f0.ttf"};
+                       "memo: f0.ttf 12pt shown", "gauge 0, loaded: f0.ttf"};
     QTest::newRow("click shows, > moves and shows the next")
         << four << QStringList{"folder", "preview", "A2", ">"}
         << QStringList{"Font Files: 4 | Available Fonts: 3 | Selected Fonts: 1",
                        "available: Alpha Sans, Beta Sans, *Gamma Sans", "selected: Delta Sans",
                        "buttons: cmdAdd cmdAddAll cmdRemove cmdRemoveAll cmdInstall cmdPreviewPrint",
-                       "Sample: Gamma Sans", "memo: Gamma Sans 12pt shown",
+                       "Sample: Gamma Sans", "memo: f3.ttf 12pt shown",
                        "gauge 75, loaded: f3.ttf"};
     QTest::newRow("< keeps the sample; last one out leaves no current item")
         << four << QStringList{"folder", "preview", ">", "S0", "<"}
         << QStringList{"Font Files: 4 | Available Fonts: 4 | Selected Fonts: 0",
                        "available: Alpha Sans, *Beta Sans, Delta Sans, Gamma Sans", "selected: ",
                        "buttons: cmdAdd cmdAddAll", "Sample: Alpha Sans",
-                       "memo: Alpha Sans 12pt shown", "gauge 75, loaded: f1.ttf"};
+                       "memo: f1.ttf 12pt shown", "gauge 75, loaded: f1.ttf"};
     QTest::newRow(">> moves all, the sample stays")
         << four << QStringList{"folder", "preview", ">>"}
         << QStringList{"Font Files: 4 | Available Fonts: 0 | Selected Fonts: 4", "available: ",
                        "selected: Alpha Sans, Beta Sans, Delta Sans, Gamma Sans",
                        "buttons: cmdRemove cmdRemoveAll cmdInstall cmdPreviewPrint",
-                       "Sample: Alpha Sans", "memo: Alpha Sans 12pt shown",
+                       "Sample: Alpha Sans", "memo: f1.ttf 12pt shown",
                        "gauge 75, loaded: f1.ttf"};
     QTest::newRow("sample size; the print size leaves it")
         << four << QStringList{"folder", "preview", "size 16", "print size 9"}
         << QStringList{"Font Files: 4 | Available Fonts: 4 | Selected Fonts: 0",
                        "available: *Alpha Sans, Beta Sans, Delta Sans, Gamma Sans", "selected: ",
                        "buttons: cmdAdd cmdAddAll", "Sample: Alpha Sans",
-                       "memo: Alpha Sans 16pt shown", "gauge 75, loaded: f1.ttf"};
+                       "memo: f1.ttf 16pt shown", "gauge 75, loaded: f1.ttf"};
     QTest::newRow("leaving the page and coming back")
         << four << QStringList{"folder", "preview", "A1", ">", "leave", "back"}
         << QStringList{"Font Files: 4 | Available Fonts: 0 | Selected Fonts: 0", "available: ",
                        "selected: ", "buttons: cmdPreview", "Sample",
-                       "memo: Delta Sans 12pt hidden", "gauge 75, loaded: "};
+                       "memo: f0.ttf 12pt hidden", "gauge 75, loaded: "};
 }
 
 void TestInstallPage::page()

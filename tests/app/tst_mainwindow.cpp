@@ -2,6 +2,7 @@
 #include "app/TfrmFontDetails.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
+#include "catalogue/SelectedFontsPainter.h"
 #include "fakes/FakePlatform.h"
 #include "printing/TfrmPrinting.h"
 
@@ -150,10 +151,13 @@ private slots:
     void clickShowsTheFamily_data();
     void clickShowsTheFamily();
     void selectionCounting();
+    void tabLeavesTheMemos_data();
+    void tabLeavesTheMemos();
     void selectAll();
     void pageChangeRules_data();
     void pageChangeRules();
     void showAllStartsAtTheTop();
+    void showAllShrinksUnderTheView();
     void paging_data();
     void paging();
     void accessKeys_data();
@@ -386,6 +390,53 @@ void TestMainWindow::selectionCounting()
     QTest::keyClick(w.fonts(), Qt::Key_Up);
     QCOMPARE(w.text("lblSelected"), "Selected: 1");
     QCOMPARE(w.text("lblSample"), "Sample: " + w.fonts()->item(3)->text());
+
+    // Each click or key shows the family once.
+    w.fake.fonts.fontRequests.clear();
+    w.clickFont(1);
+    QTest::keyClick(w.fonts(), Qt::Key_Down);
+    QCOMPARE(w.fake.fonts.fontRequests,
+             (QStringList{w.fonts()->item(1)->text(), w.fonts()->item(2)->text()}));
+}
+
+void TestMainWindow::tabLeavesTheMemos_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");  // empty: any control but from
+    QTest::addColumn<QStringList>("through");
+    QTest::newRow("Main page, list to Print")
+        << "tabMain" << "lstFonts" << "cmdPrint"
+        << QStringList{"memDispFont", "spnPointSize", "chkSampleItalic", "chkSample",
+                       "spnSampleSize", "chkPara14", "cmdPrintSetup"};
+    QTest::newRow("large sample") << "tabLargeSample" << "memLargeSample" << "" << QStringList{};
+    QTest::newRow("paragraph text") << "tabEdit" << "txtPara" << "cmdSaveText" << QStringList{};
+    QTest::newRow("preview memo") << "tabInstall" << "memDispPreview" << "" << QStringList{};
+}
+
+void TestMainWindow::tabLeavesTheMemos()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QStringList, through);
+    Window w(standardFonts);
+    w.start();
+    w.frmMain->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.frmMain.get()));
+    w.choosePage(page);
+    w.find<QWidget>(from)->setFocus();
+    QStringList walked{from};
+    do {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walked << QApplication::focusWidget()->objectName();
+    } while (!to.isEmpty() && walked.last() != to && walked.size() < 80);
+    QVERIFY2(to.isEmpty() ? walked.last() != from : walked.last() == to,
+             qPrintable(walked.join(u' ')));
+    for (const QString& name : std::as_const(through))
+        QVERIFY2(walked.contains(name), qPrintable(name));
+    for (QPlainTextEdit* memo : w.frmMain->findChildren<QPlainTextEdit*>())
+        QVERIFY2(!memo->toPlainText().contains(u'\t'), qPrintable(memo->objectName()));
 }
 
 void TestMainWindow::selectAll()
@@ -459,6 +510,38 @@ void TestMainWindow::showAllStartsAtTheTop()
     w.choosePage("tabEdit");
     w.choosePage("tabShowAll");
     QCOMPARE(bar->value(), 0);
+}
+
+void TestMainWindow::showAllShrinksUnderTheView()
+{
+    Window w([](FakePlatform& fake) {
+        QStringList names;
+        for (int i = 0; i < 100; ++i) {
+            names.append(QStringLiteral("Family %1").arg(i));
+            fake.fonts.addTrueTypeFamily(names.last());
+        }
+        fake.printer.setTypefaces(names);
+    });
+    w.start();
+    w.find<QAbstractButton>("cmdSelectAll")->click();
+    auto* size = w.find<QSpinBox>("spnSelected");
+    size->setValue(60);
+    w.choosePage("tabShowAll");
+    // Sized on entering the page, before any paint.
+    QWidget* box = w.find<QWidget>("pbxSelected");
+    QCOMPARE(box->height(), SelectedFontsPainter::height(96, 60, 100) + 1);
+    QCoreApplication::processEvents();
+    QScrollBar* bar = w.find<QScrollArea>("ScrollBox1")->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    QCoreApplication::processEvents();
+
+    // The page is now far shorter than the view's position: the fonts kept
+    // warm are those of the last screens, and painting leaves the size alone.
+    size->setValue(4);
+    const int height = box->height();
+    QTest::qWait(50);
+    box->grab();
+    QCOMPARE(box->height(), height);
 }
 
 void TestMainWindow::paging_data()

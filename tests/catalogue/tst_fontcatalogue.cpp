@@ -77,6 +77,11 @@ void TestFontCatalogue::showCurrent_data()
         << "Styles: Regular, Bold " << "TrueType" << 30;
     QTest::newRow("no style decides: no type")
         << QList<FontFace>{face("Regular", false)} << "Styles: Regular " << "" << 30;
+    // The same faces as Type 1 and as OpenType files.
+    QTest::newRow("a style in two formats once")
+        << QList<FontFace>{face("Roman", false, true), face("Roman"), face("Bold"),
+                           face("Italic", false, true), face("italic"), face("Bold Italic")}
+        << "Styles: Roman, Bold, Italic, Bold Italic " << "TrueType" << 30;
 }
 
 void TestFontCatalogue::showCurrent()

@@ -34,6 +34,7 @@ QList<FontFace> FakeFontService::faces(const QString& family)
 
 QFont FakeFontService::makeFont(const QString& faceName, bool bold, bool italic)
 {
+    fontRequests.append(faceName);
     QFont font(faceName);
     font.setBold(bold);
     font.setItalic(italic);

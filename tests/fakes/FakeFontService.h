@@ -45,6 +45,8 @@ public:
     // Called as each file is added.
     std::function<void(const QString& path)> onAdd;
     int broadcasts = 0;
+    // The face names makeFont was asked for, in order.
+    QStringList fontRequests;
     // Full names of installed faces; files by name that no font can be read from.
     QStringList installedNames;
     QStringList unreadableFiles;

@@ -1,6 +1,7 @@
 // The preview printout through the PDF printer, with a font configuration that
 // knows only the heading font: the previewed files are known only once loaded.
 #include "fakes/PdfReadBack.h"
+#include "fontfiles/FontFolderPreview.h"
 #include "fontfiles/PreviewPrintout.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,6 +42,7 @@ public:
 
 private slots:
     void filesPrintInTheirOwnFaces();
+    void eachFileInItsOwnFace();
 
 private:
     QString m_root;
@@ -68,11 +71,7 @@ void tst_previewprintout_pdf::filesPrintInTheirOwnFaces()
     hooks.startLoading = [](const QString&) {};
     hooks.loadFontFile = [&](const FontFileItem& item) {
         QVERIFY(fonts.addFontFile(folder + item.second.FileName));
-        fonts.broadcastFontChange();
         loaded << item.second.FileName;
-    };
-    hooks.styleOf = [](const FontFileItem& item) {
-        return PreviewPrintout::Style{item.first.endsWith(QLatin1String("Bold")), false};
     };
     const QList<FontFileItem> items{{"DejaVu Sans Mono Bold", {"DejaVu Sans Mono", "DejaVuSansMono-Bold.ttf"}},
                                     {"DejaVu Serif", {"DejaVu Serif", "DejaVuSerif.ttf"}}};
@@ -115,6 +114,67 @@ void tst_previewprintout_pdf::filesPrintInTheirOwnFaces()
     }
     embedded.sort();
     QCOMPARE(embedded, (QStringList{"DejaVuSansMono-Bold", "DejaVuSerif", "LiberationSans"}));
+}
+
+// The faces of one family, read and loaded as the Preview/Install page does,
+// the condensed one with a full name too long to request as a face.
+void tst_previewprintout_pdf::eachFileInItsOwnFace()
+{
+    const QString folder = m_root + "/family/";
+    QVERIFY(QDir().mkpath(folder));
+    const QStringList files{"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSans-Oblique.ttf",
+                            "DejaVuSansCondensed-BoldOblique.ttf"};
+    for (const QString& file : files)
+        QVERIFY(QFile::copy(kDejaVu + file, folder + file));
+
+    LinuxFontService fonts;
+    FontFolderPreview preview(fonts);
+    QCOMPARE(preview.runLoading(folder, FontFolderPreview::fontFileNames(folder), {}),
+             FontFolderPreview::RunResult::Finished);
+    QVERIFY(preview.available().items.contains(FontFileItem{
+        "DejaVu Sans Condensed Bold Oblique",
+        {"DejaVu Sans Condensed", "DejaVuSansCondensed-BoldOblique.ttf"}}));
+    // On screen: each file's own face, as FreeType reads it from the file.
+    for (int row = 0; row < files.size(); ++row) {
+        preview.setCurrent(FontFolderPreview::Side::Available, row);
+        const auto sample = preview.ShowPreviewSample(FontFolderPreview::Side::Available);
+        QVERIFY(sample);
+        const QRawFont shown = QRawFont::fromFont(sample->font);
+        const QRawFont file(preview.SampleFontFile(), 12);
+        QCOMPARE(shown.familyName() + u'/' + shown.styleName(),
+                 file.familyName() + u'/' + file.styleName());
+    }
+    preview.moveAll(FontFolderPreview::Side::Available);
+
+    LinuxPrinterService printer(fonts);
+    printer.setCurrentIndex(int(printer.printers().indexOf(LinuxPrinterService::pdfPrinterName())));
+    const QString pdfPath = m_root + "/family.pdf";
+    printer.setPdfFileName(pdfPath);
+    NoProgress progress;
+    PrintState state;
+    PreviewPrintout printout(printer, progress, state);
+    PreviewPrintout::Hooks hooks;
+    hooks.processEvents = [] {};
+    hooks.startLoading = [&](const QString& from) {
+        preview.UnloadPrintedFonts();
+        preview.PrintLoadFolder = from;
+    };
+    hooks.loadFontFile = [&](const FontFileItem& item) {
+        preview.LoadFontFile(preview.PrintLoadFolder + item.second.FileName);
+        preview.PrintLoadedFonts.append(item);
+    };
+    const PreviewPrintout::Page page{"Liberation Sans", "Family", {"ABC", "abc", "Sample"}, 11};
+    QVERIFY(printout.print(preview.selected().items, preview.PreviewFolder(), page, hooks));
+
+    QStringList embedded;
+    for (const PdfReadBack::Font& font : PdfReadBack(pdfPath).fonts)
+        embedded << font.name.mid(font.name.indexOf(u'+') + 1);
+    embedded.sort();
+    QCOMPARE(embedded, (QStringList{"DejaVuSans", "DejaVuSans-Bold", "DejaVuSans-Oblique",
+                                    "DejaVuSansCondensed-BoldOblique", "LiberationSans"}));
+    preview.UnloadSampleFont();
+    preview.UnloadPrintedFonts();
+    QVERIFY(fonts.faces("DejaVu Sans").isEmpty());
 }
 
 int main(int argc, char** argv)

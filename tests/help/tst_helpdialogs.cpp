@@ -5,6 +5,7 @@
 #include "help/URLLabel.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -30,18 +31,29 @@ private:
 void TestHelpDialogs::contents_data()
 {
     QTest::addColumn<bool>("engineLoads");
+    QTest::addColumn<bool>("fileThere");
     QTest::addColumn<QString>("engine");
-    QTest::newRow("engine present") << true << "html";
+    QTest::addColumn<QString>("missing");  // what the box and the dialog name; "%1": the file
+    QTest::newRow("engine present") << true << true << "html" << "";
     // Nothing of the program's own opens; the classic engine gets the request.
-    QTest::newRow("engine absent") << false << "win";
+    QTest::newRow("engine absent") << false << true << "win" << "libchm1";
+    QTest::newRow("help file missing") << true << false << "html" << "The help file %1 is missing";
+    QTest::newRow("both missing") << false << false << "win" << "libchm1";
 }
 
 void TestHelpDialogs::contents()
 {
     QFETCH(bool, engineLoads);
+    QFETCH(bool, fileThere);
     QFETCH(QString, engine);
+    QFETCH(QString, missing);
     FakePlatform fake;
     fake.helpEngine.loadable = engineLoads;
+    // The real engine fails without its library or its file.
+    fake.helpEngine.succeeds = engineLoads && fileThere;
+    const QString file = fake.platform.appFolder + "GLYPHARY.CHM";
+    if (fileThere)
+        QVERIFY(QFile(file).open(QIODevice::WriteOnly));
     TfrmMain frmMain(fake.platform);
     frmMain.FormCreate();
     QCOMPARE(fake.helpEngine.loads, 1);  // the router loads the engine as the window is built
@@ -51,10 +63,32 @@ void TestHelpDialogs::contents()
     const FakeHelpEngine::Call call = fake.helpEngine.calls.first();
     QCOMPARE(call.engine, engine);
     QCOMPARE(call.command, 3 - 2 * int(engineLoads));  // HH_DISPLAY_TOC or HELP_CONTENTS
-    QCOMPARE(call.file, fake.platform.appFolder + "GLYPHARY.CHM");
+    QCOMPARE(call.file, file);
     if (engineLoads)
         QCOMPARE(call.window, &frmMain);
     QVERIFY(frmMain.findChildren<QDialog*>().isEmpty());
+    // Help that does not open says which part is missing.
+    const QString named = missing.arg(file);
+    QCOMPARE(fake.messages.boxes.size(), qsizetype(!named.isEmpty()));
+    if (!named.isEmpty()) {
+        QCOMPARE(fake.messages.boxes.first().kind, QStringLiteral("error"));
+        QVERIFY2(fake.messages.boxes.first().text.contains(named),
+                 qPrintable(fake.messages.boxes.first().text));
+        QCOMPARE(fake.messages.boxes.first().text.contains(file), !fileThere);
+    }
+
+    // The problem dialog tells the same, and its text fits in the interface font.
+    frmMain.show();
+    trigger(frmMain, "HowtoFixProblemAccessingHelp1");
+    QPointer<TfrmHelpProblem> dialog = frmMain.findChild<TfrmHelpProblem*>();
+    QVERIFY(dialog);
+    QVERIFY(dialog->Label1->text().contains(named.isEmpty() ? file : named));
+    QCOMPARE(dialog->Label1->text().contains(QStringLiteral("libchm1")), !engineLoads);
+    QVERIFY(dialog->Label1->heightForWidth(dialog->Label1->width()) <= dialog->Label1->height());
+    QCOMPARE(dialog->width(), 334);
+    QVERIFY(dialog->height() >= 202);
+    QVERIFY(dialog->cmdClose->geometry().top() >= dialog->Label1->geometry().bottom());
+    QVERIFY(dialog->rect().contains(dialog->cmdClose->geometry()));
 }
 
 void TestHelpDialogs::helpProblem_data()
@@ -80,9 +114,6 @@ void TestHelpDialogs::helpProblem()
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible() && dialog->isModal());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("How to Fix Problem Accessing Help"));
-    QCOMPARE(dialog->size(), QSize(334, 202));
-    QVERIFY(dialog->Label1->text().contains(QStringLiteral("libchm1")));
-    QVERIFY(dialog->Label1->heightForWidth(dialog->Label1->width()) <= dialog->Label1->height());
     QCOMPARE(dialog->cmdGetFix->text(), QStringLiteral("&Get Update"));
     QCOMPARE(dialog->cmdClose->nextInFocusChain(), dialog->cmdGetFix);
 

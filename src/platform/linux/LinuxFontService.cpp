@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QList>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
@@ -64,6 +65,20 @@ QString fold(const QString& name)
 bool namedBold(const Face& face)
 {
     return face.info.styleName.contains(QLatin1String("Bold"), Qt::CaseInsensitive);
+}
+
+// Qt groups faces by their first family name, so "Noto Sans" would also offer
+// "Noto Sans Light"; its family and style name pick one face alone. Weight and
+// slant never less than the face's own: more is synthesised.
+QFont faceFont(const Face& face, bool bold, bool italic)
+{
+    QFont font(face.qtFamily);
+    font.setStyleName(face.qtStyle);
+    font.setWeight(static_cast<QFont::Weight>(bold ? std::max(face.weight, kBoldWeight)
+                                                   : face.weight));
+    font.setItalic(italic || face.italic);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
 }
 
 QStringList patternStrings(FcPattern* pattern, const char* object)
@@ -217,15 +232,34 @@ struct LinuxFontService::Catalogue {
     QList<Family> families;
     QHash<QString, qsizetype> familyIndex;  // folded name -> families
     QHash<QString, qsizetype> fullNames;    // folded full name -> faces
+    // The same for the program's own files, asked first: they came later.
+    QHash<QString, qsizetype> loadedFullNames;
     QStringList screen;
     QStringList scalable;
+    // A file loaded by the program: its first face, and the faces it added
+    // (none where the machine has the same faces).
+    struct LoadedFile {
+        Face first;
+        QList<qsizetype> added;
+        bool shadows = false;  // a face of it is one the lists had already
+    };
+    QHash<QString, LoadedFile> loadedFiles;  // clean absolute path
     // Requested name -> fontconfig's substitute, asked once: a heading font
     // that is not installed is set for every family a sheet prints.
     mutable QHash<QString, QString> substitutes;
 
     void build(LegacyNameCache& names);
+    // The program's own faces of one file, from fontconfig's application set;
+    // returns the families that got faces, to be sorted and listed.
+    QList<qsizetype> addFile(const QString& path, LegacyNameCache& names);
+    void removeFile(const QString& path);
     void addPattern(FcPattern* pattern, bool application, LegacyNameCache& names);
-    void add(Face face);
+    std::optional<Face> makeFace(FcPattern* pattern, bool application, LegacyNameCache& names);
+    // The face's index, or -1 when its family has that face already.
+    qsizetype add(Face face);
+    void sortFaces(Family& family) const;
+    // Enters a family changed after the build into the screen and scalable lists.
+    void list(const Family& family);
     static LegacyName legacyName(FcPattern* pattern, LegacyNameCache& names);
     const Family* family(const QString& name) const;
     qsizetype bestFace(const Family& family, bool bold, bool italic) const;
@@ -272,38 +306,138 @@ void LinuxFontService::Catalogue::build(LegacyNameCache& names)
     config = FcConfigReference(nullptr);
     // The configuration's own sets, read in place: a listing would copy and
     // compare every pattern first, the larger part of the cost among thousands.
-    for (const FcSetName which : {FcSetSystem, FcSetApplication}) {
-        FcFontSet* set = FcConfigGetFonts(config, which);
-        for (int i = 0; set && i < set->nfont; ++i)
-            addPattern(set->fonts[i], which == FcSetApplication, names);
+    if (FcFontSet* set = FcConfigGetFonts(config, FcSetSystem)) {
+        for (int i = 0; i < set->nfont; ++i)
+            addPattern(set->fonts[i], false, names);
     }
+    // The program's own files, in the order they were loaded.
+    QStringList files;
+    if (FcFontSet* set = FcConfigGetFonts(config, FcSetApplication)) {
+        FcChar8* file = nullptr;
+        for (int i = 0; i < set->nfont; ++i) {
+            if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) != FcResultMatch)
+                continue;
+            const QString path = QFile::decodeName(reinterpret_cast<const char*>(file));
+            if (!files.contains(path))
+                files << path;
+        }
+    }
+    for (const QString& file : std::as_const(files))
+        addFile(file, names);
 
     for (Family& family : families) {
-        // Upright before italic, light before bold: Regular, Bold, Italic, Bold Italic.
-        std::sort(family.faces.begin(), family.faces.end(), [this](qsizetype a, qsizetype b) {
-            const Face& x = faces[a];
-            const Face& y = faces[b];
-            return std::tuple(x.italic, x.weight, namedBold(x), x.info.styleName)
-                   < std::tuple(y.italic, y.weight, namedBold(y), y.info.styleName);
-        });
+        sortFaces(family);
         screen << family.name;
-        const bool scalableFamily = std::any_of(family.faces.begin(), family.faces.end(),
-                                                [this](qsizetype f) { return faces[f].outline; });
-        if (scalableFamily)
+        if (std::any_of(family.faces.begin(), family.faces.end(),
+                        [this](qsizetype f) { return faces[f].outline; }))
             scalable << family.name;
     }
     // Unsorted: every caller orders the names its own way.
 }
 
+// Upright before italic, light before bold: Regular, Bold, Italic, Bold Italic.
+void LinuxFontService::Catalogue::sortFaces(Family& family) const
+{
+    std::sort(family.faces.begin(), family.faces.end(), [this](qsizetype a, qsizetype b) {
+        const Face& x = faces[a];
+        const Face& y = faces[b];
+        return std::tuple(x.italic, x.weight, namedBold(x), x.info.styleName)
+               < std::tuple(y.italic, y.weight, namedBold(y), y.info.styleName);
+    });
+}
+
+void LinuxFontService::Catalogue::list(const Family& family)
+{
+    if (!screen.contains(family.name))
+        screen << family.name;
+    const bool scalableFamily = std::any_of(family.faces.begin(), family.faces.end(),
+                                            [this](qsizetype f) { return faces[f].outline; });
+    if (scalableFamily && !scalable.contains(family.name))
+        scalable << family.name;
+    else if (!scalableFamily)
+        scalable.removeOne(family.name);
+}
+
+QList<qsizetype> LinuxFontService::Catalogue::addFile(const QString& path, LegacyNameCache& names)
+{
+    QList<qsizetype> touched;
+    if (loadedFiles.contains(path))
+        return touched;
+    LoadedFile loaded;
+    bool found = false;
+    const QByteArray name = QFile::encodeName(path);
+    FcChar8* file = nullptr;
+    FcFontSet* set = FcConfigGetFonts(config, FcSetApplication);
+    for (int i = 0; set && i < set->nfont; ++i) {
+        FcPattern* pattern = set->fonts[i];
+        if (FcPatternGetString(pattern, FC_FILE, 0, &file) != FcResultMatch
+            || name != reinterpret_cast<const char*>(file))
+            continue;
+        std::optional<Face> face = makeFace(pattern, true, names);
+        if (!face)
+            continue;
+        if (!found)
+            loaded.first = *face;
+        found = true;
+        const qsizetype index = add(std::move(*face));
+        loaded.shadows |= index < 0;
+        if (index < 0)
+            continue;
+        loaded.added << index;
+        const qsizetype family = familyIndex.value(fold(faces[index].family));
+        if (!touched.contains(family))
+            touched << family;
+    }
+    if (found)
+        loadedFiles.insert(path, loaded);
+    return touched;
+}
+
+void LinuxFontService::Catalogue::removeFile(const QString& path)
+{
+    const auto it = loadedFiles.constFind(path);
+    if (it == loadedFiles.cend())
+        return;
+    // The face stays in faces, unreferenced, so that no index moves.
+    for (const qsizetype index : it->added) {
+        const Face& face = faces[index];
+        for (const QString& fullName : face.fullNames) {
+            const auto named = loadedFullNames.constFind(fold(fullName));
+            if (named != loadedFullNames.cend() && *named == index)
+                loadedFullNames.erase(named);
+        }
+        const auto at = familyIndex.constFind(fold(face.family));
+        if (at == familyIndex.cend())
+            continue;
+        Family& family = families[*at];
+        family.faces.removeOne(index);
+        if (family.faces.isEmpty()) {
+            screen.removeOne(family.name);
+            scalable.removeOne(family.name);
+            familyIndex.erase(at);
+        } else {
+            list(family);
+        }
+    }
+    loadedFiles.erase(it);
+}
+
 void LinuxFontService::Catalogue::addPattern(FcPattern* pattern, bool application,
                                              LegacyNameCache& names)
 {
+    if (std::optional<Face> face = makeFace(pattern, application, names))
+        add(std::move(*face));
+}
+
+std::optional<Face> LinuxFontService::Catalogue::makeFace(FcPattern* pattern, bool application,
+                                                          LegacyNameCache& names)
+{
     // The whole-axes pattern of a variable font; its instances come separately.
     if (patternBool(pattern, FC_VARIABLE))
-        return;
+        return std::nullopt;
     const LegacyName legacy = legacyName(pattern, names);
     if (legacy.family.isEmpty())
-        return;
+        return std::nullopt;
     Face face;
     face.family = legacy.family;
     face.info.styleName = legacy.style;
@@ -325,10 +459,10 @@ void LinuxFontService::Catalogue::addPattern(FcPattern* pattern, bool applicatio
     face.italic = patternInt(pattern, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN;
     face.pattern = pattern;
     face.application = application;
-    add(std::move(face));
+    return face;
 }
 
-void LinuxFontService::Catalogue::add(Face face)
+qsizetype LinuxFontService::Catalogue::add(Face face)
 {
     const QString key = fold(face.family);
     auto it = familyIndex.constFind(key);
@@ -343,17 +477,19 @@ void LinuxFontService::Catalogue::add(Face face)
         const Face& known = faces[other];
         if (known.weight == face.weight && known.italic == face.italic
             && fold(known.info.styleName) == fold(face.info.styleName))
-            return;
+            return -1;
     }
     // The system set lives as long as the configuration; the program's own
     // files may be dropped from theirs before the catalogue is.
     if (face.application)
         FcPatternReference(face.pattern);
     const qsizetype index = faces.size();
+    QHash<QString, qsizetype>& names = face.application ? loadedFullNames : fullNames;
     for (const QString& name : face.fullNames)
-        fullNames.insert(fold(name), index);  // a name two faces share goes to the later
+        names.insert(fold(name), index);  // a name two faces share goes to the later
     family.faces.append(index);
     faces.append(std::move(face));
+    return index;
 }
 
 const Family* LinuxFontService::Catalogue::family(const QString& name) const
@@ -388,13 +524,15 @@ LinuxFontService::LinuxFontService(QObject* parent)
 {
 }
 
-LinuxFontService::~LinuxFontService() = default;
+LinuxFontService::~LinuxFontService() { releaseRetired(); }
 
 const LinuxFontService::Catalogue& LinuxFontService::catalogue()
 {
     if (!m_catalogue) {
         m_catalogue = std::make_unique<Catalogue>();
         m_catalogue->build(m_names);
+        for (auto it = m_retired.cbegin(); it != m_retired.cend(); ++it)
+            m_catalogue->removeFile(it.key());
         m_names.save();
     }
     return *m_catalogue;
@@ -418,11 +556,17 @@ QList<FontFace> LinuxFontService::faces(const QString& family)
 QFont LinuxFontService::makeFont(const QString& faceName, bool bold, bool italic)
 {
     const Catalogue& c = catalogue();
+    // No family name is a path: a loaded file's own face.
+    if (QDir::isAbsolutePath(faceName)) {
+        const auto file = c.loadedFiles.constFind(QDir::cleanPath(faceName));
+        if (file != c.loadedFiles.cend())
+            return faceFont(file->first, bold, italic);
+    }
     qsizetype index = -1;
     if (const Family* family = c.family(faceName))
         index = c.bestFace(*family, bold, italic);
     else
-        index = c.fullNames.value(fold(faceName), -1);
+        index = c.loadedFullNames.value(fold(faceName), c.fullNames.value(fold(faceName), -1));
     if (index < 0) {
         // fontconfig's substitute, under its real name: Qt would look for one
         // through every family it knows, at a cost that grows with the list.
@@ -435,17 +579,7 @@ QFont LinuxFontService::makeFont(const QString& faceName, bool bold, bool italic
         font.setStyleStrategy(QFont::NoFontMerging);
         return font;
     }
-    // Qt groups faces by their first family name, so "Noto Sans" would also
-    // offer "Noto Sans Light"; its family and style name pick one face alone.
-    // Weight and slant never less than the face's own: more is synthesised.
-    const Face& face = c.faces[index];
-    QFont font(face.qtFamily);
-    font.setStyleName(face.qtStyle);
-    font.setWeight(static_cast<QFont::Weight>(bold ? std::max(face.weight, kBoldWeight)
-                                                   : face.weight));
-    font.setItalic(italic || face.italic);
-    font.setStyleStrategy(QFont::NoFontMerging);
-    return font;
+    return faceFont(c.faces[index], bold, italic);
 }
 
 QList<FontFileFace> LinuxFontService::familyFiles(const QString& family)
@@ -524,6 +658,13 @@ bool LinuxFontService::drawsText(const QString& family, const QString& text)
     return draws;
 }
 
+namespace {
+
+// How many unloaded files Qt may go on holding while others are loaded.
+constexpr qsizetype kRetiredLimit = 256;
+
+}  // namespace
+
 bool LinuxFontService::addFontFile(const QString& path)
 {
     const QString key = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
@@ -531,29 +672,68 @@ bool LinuxFontService::addFontFile(const QString& path)
         ++it->count;
         return true;
     }
-    // Qt hands the file to fontconfig as an application font as well.
-    const int id = QFontDatabase::addApplicationFont(key);
-    if (id < 0)
-        return false;
+    int id = -1;
+    if (const auto retired = m_retired.constFind(key); retired != m_retired.cend()) {
+        id = *retired;
+        m_retired.erase(retired);
+    } else {
+        // Qt hands the file to fontconfig as an application font as well.
+        id = QFontDatabase::addApplicationFont(key);
+        if (id < 0)
+            return false;
+    }
     m_loaded.insert(key, {id, 1});
-    m_catalogue.reset();
+    // The file's faces join the lists as they are: the machine's fonts are
+    // not read again for a file that only this program sees.
+    if (m_catalogue) {
+        for (const qsizetype family : m_catalogue->addFile(key, m_names)) {
+            m_catalogue->sortFaces(m_catalogue->families[family]);
+            m_catalogue->list(m_catalogue->families[family]);
+        }
+    }
+    emit fontsChanged();
     return true;
 }
 
 bool LinuxFontService::removeFontFile(const QString& path)
 {
-    const auto it = m_loaded.find(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    const QString key = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const auto it = m_loaded.find(key);
     if (it == m_loaded.end())
         return false;
     if (--it->count > 0)
         return true;
-    QFontDatabase::removeApplicationFont(it->qtId);
+    m_retired.insert(key, it->qtId);
     m_loaded.erase(it);
+    // While Qt holds a file with a face the machine has too, Qt draws that
+    // face from the file: such a file goes at once.
+    const bool shadows = !m_catalogue || m_catalogue->loadedFiles.value(key).shadows;
+    if (m_catalogue)
+        m_catalogue->removeFile(key);
+    if (shadows || m_retired.size() > kRetiredLimit) {
+        releaseRetired();
+    } else if (m_loaded.isEmpty()) {
+        // Unloading the last file ends a preview, unless the next file follows
+        // at once, as a sample that replaces the one before does.
+        QTimer::singleShot(0, this, [this] {
+            if (m_loaded.isEmpty())
+                releaseRetired();
+        });
+    }
+    emit fontsChanged();
+    return true;
+}
+
+void LinuxFontService::releaseRetired()
+{
+    if (m_retired.isEmpty())
+        return;
+    for (const int id : std::as_const(m_retired))
+        QFontDatabase::removeApplicationFont(id);
+    m_retired.clear();
     // Qt empties fontconfig's application fonts and gives the others back
     // only when it reads its font list again.
     QFontDatabase::families();
-    m_catalogue.reset();
-    return true;
 }
 
 QSet<QString>& LinuxFontService::installedNames()
@@ -601,6 +781,7 @@ void LinuxFontService::refreshFontsFolder(const QString& folder)
 
 void LinuxFontService::broadcastFontChange()
 {
+    releaseRetired();
     m_installedNames.reset();
     // A fresh configuration rescans changed folders and rewrites their caches,
     // which is how other programs get to see an installed font. It starts

@@ -52,6 +52,11 @@ private:
     LegacyNameCache m_names;
     // Absolute path -> Qt's id and how often the file was added.
     QHash<QString, LoadedFile> m_loaded;
+    // Files unloaded from the program's lists that Qt still holds: Qt drops
+    // one only by reading every font of the machine again, so they go
+    // together once no file is loaded (and come back at once when loaded again).
+    QHash<QString, int> m_retired;
+    void releaseRetired();
     // Folded full names of the installed faces, read once per configuration,
     // plus the files recorded since.
     std::optional<QSet<QString>> m_installedNames;
