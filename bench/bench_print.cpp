@@ -1,6 +1,8 @@
 // Sheets for every family of the machine, printed to a PDF file: pages per
-// second and seconds per family, for the 3-line and 1-line samples and the
-// character charts, and the process's peak memory.
+// second and seconds per family, for every kind of sheet, and the process's
+// peak memory. A run also tells the processor time per family and the peak
+// after its first 1,000 families and over its last 1,000, so that a cost
+// that grows with the families printed shows within one run.
 // The files stay in the temporary folder for a look.
 //   GLYPHARY_BENCH_FAMILIES=N  prints the first N families only, so that a large
 //                              set can be measured on a slice
@@ -22,6 +24,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <ctime>
 
 namespace {
 
@@ -32,6 +35,25 @@ int fromEnvironment(const char* name, int fallback)
     const char* value = std::getenv(name);
     return value && *value ? std::atoi(value) : fallback;
 }
+
+// Processor time rather than wall time: the machine may be shared.
+double cpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+constexpr int slice = 1000;
+
+// Processor time at the start of the run, after its first slice of families
+// and at the start of its last slice; the peak memory after the first slice.
+struct Marks {
+    double start = 0;
+    double firstSlice = -1;
+    double lastSliceStart = -1;
+    double firstSlicePeakMb = 0;
+};
 
 class EveryFamily : public PrintHost {
 public:
@@ -55,13 +77,34 @@ public:
         return {QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
                 QStringLiteral("abcdefghijklmnopqrstuvwxyz1234567890!@#$%^&*()-+=[]{}/:;\",.?"), sampleText()};
     }
-    void processEvents() override { QCoreApplication::processEvents(); }
+    // Called before each family is drawn.
+    void processEvents() override
+    {
+        QCoreApplication::processEvents();
+        const int drawn = pumps_++;
+        if (drawn == 0)
+            marks_.start = cpuSeconds();
+        if (drawn == slice) {
+            marks_.firstSlice = cpuSeconds();
+            marks_.firstSlicePeakMb = memory->peakMb();
+        }
+        if (drawn == fontCount() - slice)
+            marks_.lastSliceStart = cpuSeconds();
+    }
+    void startRun()
+    {
+        pumps_ = 0;
+        marks_ = {};
+    }
+    const Marks& marks() const { return marks_; }
     void refillFontList() override {}
 
     PrintOptions options_;
 
 private:
     QStringList families_;
+    int pumps_ = 0;
+    Marks marks_;
 };
 
 class NoProgress : public PrintProgress {
@@ -106,8 +149,20 @@ void printEveryFamily(benchmark::State& state, const Kind& kind)
     PrintState printState;
     PrintJob job(printer, messages, host, progress, printState);
 
-    for (auto _ : state)
+    double cpu = 0;
+    double firstSlice = 0;
+    double lastSlice = 0;
+    for (auto _ : state) {
+        host.startRun();
         job.print();
+        const double end = cpuSeconds();
+        const Marks& marks = host.marks();
+        cpu += end - marks.start;
+        if (marks.firstSlice >= 0)
+            firstSlice += marks.firstSlice - marks.start;
+        if (marks.lastSliceStart >= 0)
+            lastSlice += end - marks.lastSliceStart;
+    }
 
     const double pages = kind.familiesPerPage == 0 ? double(families.size())
                                                    : double(families.size() / kind.familiesPerPage + 1);
@@ -116,6 +171,13 @@ void printEveryFamily(benchmark::State& state, const Kind& kind)
     state.counters["s/family"] = benchmark::Counter(double(families.size()),
                                                     benchmark::Counter::kIsIterationInvariantRate
                                                         | benchmark::Counter::kInvert);
+    const double runs = double(state.iterations());
+    state.counters["cpu ms/family"] = cpu / runs / double(families.size()) * 1000;
+    if (families.size() >= 2 * slice) {
+        state.counters["cpu ms/family first 1k"] = firstSlice / runs / slice * 1000;
+        state.counters["cpu ms/family last 1k"] = lastSlice / runs / slice * 1000;
+        state.counters["peak MB after 1k"] = host.marks().firstSlicePeakMb;
+    }
     state.counters["peak MB"] = memory->peakMb();
     state.counters["anon MB"] = memory->anonMb();
     state.counters["file MB"] = memory->fileMb();
@@ -136,6 +198,21 @@ void BM_CharacterCharts(benchmark::State& state)
     printEveryFamily(state, {"glyphary-bench-charts.pdf", [](PrintOptions& o) { o.charChart = true; }, 0});
 }
 
+void BM_FullPages(benchmark::State& state)
+{
+    printEveryFamily(state, {"glyphary-bench-full-pages.pdf", [](PrintOptions& o) { o.fullPage = true; }, 0});
+}
+
+void BM_Paragraphs(benchmark::State& state)
+{
+    printEveryFamily(state, {"glyphary-bench-paragraphs.pdf",
+                             [](PrintOptions& o) {
+                                 o.para = true;
+                                 o.paraSizes[0] = o.paraSizes[6] = o.paraSizes[12] = true;
+                             },
+                             0});
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -146,7 +223,9 @@ int main(int argc, char** argv)
     const int runs = fromEnvironment("GLYPHARY_BENCH_RUNS", 3);
     for (const auto& [name, kind] : {std::pair{"BM_ThreeLineSheets", &BM_ThreeLineSheets},
                                      std::pair{"BM_OneLineSheets", &BM_OneLineSheets},
-                                     std::pair{"BM_CharacterCharts", &BM_CharacterCharts}})
+                                     std::pair{"BM_CharacterCharts", &BM_CharacterCharts},
+                                     std::pair{"BM_FullPages", &BM_FullPages},
+                                     std::pair{"BM_Paragraphs", &BM_Paragraphs}})
         benchmark::RegisterBenchmark(name, kind)->Unit(benchmark::kSecond)->Iterations(runs)->UseRealTime();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

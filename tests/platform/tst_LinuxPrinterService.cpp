@@ -1,4 +1,5 @@
 #include "fakes/FakeFontService.h"
+#include "fakes/PdfReadBack.h"
 #include "platform/Canvas.h"
 #include "platform/linux/LinuxPrinterService.h"
 
@@ -6,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,6 +31,8 @@ private slots:
     void unwritableFileIsReported();
     void runsWriteWholeFilesOnly_data();
     void runsWriteWholeFilesOnly();
+    void longRunsJoinTheirParts_data();
+    void longRunsJoinTheirParts();
     void silentPrintServer();
     void typefacesKeptUntilPrinterSetAgain();
     void textBlockHeights_data();
@@ -260,6 +264,101 @@ void tst_LinuxPrinterService::runsWriteWholeFilesOnly()
         }
     }
     QCOMPARE(printer.lastRunFile().isEmpty(), !error.isEmpty());
+}
+
+void tst_LinuxPrinterService::longRunsJoinTheirParts_data()
+{
+    QTest::addColumn<int>("facesPerPart");
+    QTest::addColumn<int>("pages");   // each in a family of its own, the heading in one for all
+    QTest::addColumn<QString>("fault");  // "abort last page", "lost part", "full disk"
+    QTest::addColumn<int>("written");    // pages; -1: no file
+
+    QTest::newRow("one part") << 100 << 4 << QString() << 4;
+    QTest::newRow("a part for each page") << 1 << 5 << QString() << 5;
+    QTest::newRow("parts of three families") << 4 << 7 << QString() << 7;
+    QTest::newRow("cancel in the last part: the pages before are joined")
+        << 3 << 5 << "abort last page" << 4;
+    QTest::newRow("a part lost before the join: no file") << 3 << 5 << "lost part" << -1;
+    QTest::newRow("full disk: no file") << 1 << 5 << "full disk" << -1;
+}
+
+void tst_LinuxPrinterService::longRunsJoinTheirParts()
+{
+    QFETCH(int, facesPerPart);
+    QFETCH(int, pages);
+    QFETCH(QString, fault);
+    QFETCH(int, written);
+
+    // Faces of the machine's, bold in the second round.
+    const QStringList families{"DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono", "Liberation Serif",
+                               "Liberation Mono"};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("run.pdf"));
+    LinuxPrinterService printer(fonts_);
+    printer.setCurrentIndex(int(printer.printers().indexOf(LinuxPrinterService::pdfPrinterName())));
+    printer.setPdfFileName(path);
+    printer.setFacesPerPart(facesPerPart);
+
+    rlimit saved{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &saved); });
+    if (fault == QLatin1String("full disk")) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = 8192;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+    }
+    QString reported;
+    try {
+        printer.beginRun();
+        for (int page = 1; page <= pages; ++page) {
+            printer.beginDoc();
+            printer.canvas().setFont(QStringLiteral("Liberation Sans"), 10, false, false);
+            printer.canvas().textOut(0, 0, QStringLiteral("Heading"));
+            printer.canvas().setFont(families.at((page - 1) % families.size()), 24,
+                                     page > families.size(), false);
+            printer.canvas().textOut(0, 300, QStringLiteral("Page%1").arg(page));
+            if (page == pages && fault == QLatin1String("abort last page"))
+                printer.abortDoc();
+            else
+                printer.endDoc();
+        }
+        if (fault == QLatin1String("lost part")) {
+            const QStringList parts = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+            QVERIFY(parts.size() > 1);
+            QVERIFY(QFile::remove(folder.filePath(parts.first())));
+        }
+        printer.endRun();
+    } catch (const PrinterError& e) {
+        reported = QString::fromLocal8Bit(e.what());
+        if (printer.docOpen())
+            printer.abortDoc();
+        printer.endRun();
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    // Nothing is left behind but the file.
+    const QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    QCOMPARE(left, written < 0 ? QStringList{} : QStringList{QStringLiteral("run.pdf")});
+    QCOMPARE(reported, written < 0 ? "Unable to write to " + path : QString());
+    QCOMPARE(printer.lastRunFile(), written < 0 ? QString() : path);
+    if (written < 0)
+        return;
+
+    const PdfReadBack pdf(path);
+    QCOMPARE(pdf.pages, written);
+    QCOMPARE(pdf.title, QStringLiteral("Glyphary"));
+    for (int page = 1; page <= written; ++page) {
+        QVERIFY2(pdf.find(QStringLiteral("Page%1").arg(page), page - 1), qPrintable(QString::number(page)));
+        QVERIFY(pdf.find(QStringLiteral("Heading"), page - 1));
+    }
+    // Every part embeds the fonts it set.
+    QSet<QString> faces;
+    for (const PdfReadBack::Font& font : pdf.fonts) {
+        QVERIFY2(font.embedded, qPrintable(font.name));
+        faces.insert(font.name);
+    }
+    QCOMPARE(faces.size(), written + 1);
 }
 
 void tst_LinuxPrinterService::silentPrintServer()

@@ -1,6 +1,7 @@
 #include "platform/linux/LinuxPrinterService.h"
 
 #include "platform/FontService.h"
+#include "platform/linux/PdfJoin.h"
 #include "platform/linux/PpdFonts.h"
 #include "platform/linux/PrinterCanvas.h"
 #include "platform/linux/WholeFile.h"
@@ -76,12 +77,21 @@ QStringList residentFamilies(const QString& printerName)
 
 }  // namespace
 
+// Qt's PDF writer holds every font a document has set, tables and all, until
+// the document ends; held fonts can't leave Qt's font cache, which walks all
+// of them whenever a new one comes. A run that sets many fonts therefore ends
+// its document every so often into a part file of its own, and the parts are
+// joined into the run's file at the end.
 struct LinuxPrinterService::PdfRun {
-    WholeFile file;
+    std::vector<std::unique_ptr<WholeFile>> parts;  // the last one is being written
     std::unique_ptr<QPdfWriter> writer;
     QPainter painter;
+    QSet<QString> partFaces;
     QString target;
+    QString folder;
     bool numbered = false;
+
+    WholeFile& file() { return *parts.back(); }
 };
 
 LinuxPrinterService::LinuxPrinterService(FontService& fonts)
@@ -248,11 +258,22 @@ void LinuxPrinterService::endRun()
         return;
     const std::unique_ptr<PdfRun> run = std::move(pdfRun_);
     run->painter.end();
+    // A run of one part is its file; the parts of a longer one are read back.
+    WholeFile* whole = &run->file();
+    WholeFile joined;
+    if (run->parts.size() > 1) {
+        QStringList parts;
+        for (const std::unique_ptr<WholeFile>& part : run->parts)
+            parts.append(part->temporaryPath());
+        const bool done = run->file().flush() && joined.open(run->folder)
+            && joinPdfFiles(parts, joined.device());
+        whole = done ? &joined : nullptr;
+    }
     QString written;
-    if (run->file.good()) {
+    if (whole && whole->good()) {
         if (run->numbered)
-            written = run->file.commitNumbered(run->target);
-        else if (run->file.commitReplacing(run->target))
+            written = whole->commitNumbered(run->target);
+        else if (whole->commitReplacing(run->target))
             written = run->target;
     }
     if (written.isEmpty())
@@ -272,15 +293,28 @@ void LinuxPrinterService::startPdfRun()
     auto run = std::make_unique<PdfRun>();
     run->numbered = chosenPdf_.isEmpty();
     run->target = pdfFileName();
-    const QString folder = QFileInfo(run->target).absolutePath();
-    QDir().mkpath(folder);
+    run->folder = QFileInfo(run->target).absolutePath();
+    QDir().mkpath(run->folder);
     pdfRun_ = std::move(run);
-    if (!pdfRun_->file.open(folder))
+    startPdfPart();
+}
+
+void LinuxPrinterService::startPdfPart()
+{
+    PdfRun& run = *pdfRun_;
+    run.partFaces.clear();
+    run.parts.push_back(std::make_unique<WholeFile>());
+    if (!run.file().open(run.folder))
         failPdfWrite();
-    pdfRun_->writer = std::make_unique<QPdfWriter>(&pdfRun_->file.device());
-    setUpPdf(*pdfRun_->writer, pdfLayout_);
-    if (!pdfRun_->painter.begin(pdfRun_->writer.get()))
+    run.writer = std::make_unique<QPdfWriter>(&run.file().device());
+    setUpPdf(*run.writer, pdfLayout_);
+    if (!run.painter.begin(run.writer.get()))
         failPdfWrite();
+}
+
+void LinuxPrinterService::setFacesPerPart(int faces)
+{
+    facesPerPart_ = faces;
 }
 
 void LinuxPrinterService::failPdfWrite()
@@ -313,13 +347,20 @@ void LinuxPrinterService::endDoc()
     const std::unique_ptr<PrinterCanvas> page = std::move(canvas_);
     const bool ownRun = docRun_;
     if (pdfCurrent()) {
-        if (pdfRun_)
-            pdfRun_->writer->newPage();
-        else
+        if (!pdfRun_) {
             startPdfRun();
+        } else if (pdfRun_->partFaces.size() >= facesPerPart_) {
+            pdfRun_->painter.end();
+            if (!pdfRun_->file().flush())
+                failPdfWrite();
+            startPdfPart();
+        } else {
+            pdfRun_->writer->newPage();
+        }
         page->replay(pdfRun_->painter);
+        page->addFaces(pdfRun_->partFaces);
         // A full disk stops the run at the page it struck.
-        if (!pdfRun_->file.good())
+        if (!pdfRun_->file().good())
             failPdfWrite();
     } else {
         QPrinter& printer = queuePrinter();

@@ -18,6 +18,8 @@ class QPrinter;
 // gets one print job per document; the PDF printer writes one file per run,
 // each ended document a page of it. Unless a file was chosen in Print Setup,
 // every run writes a new file, numbered as desktop programs number copies.
+// A PDF run that sets many fonts writes its file in parts joined at the end:
+// memory stays bounded and every page costs the same.
 // The PDF printer never asks CUPS: the queues are read on a thread of their
 // own and join the list when they arrive.
 class LinuxPrinterService : public PrinterService {
@@ -52,6 +54,9 @@ public:
     // Makes the named printer current as Print Setup does; a printer added
     // since start-up joins the list.
     void choosePrinter(const QString& name);
+    // How many faces a PDF run sets before its document is ended into a part
+    // of the file and a new one begun; the page that passes it ends the part.
+    void setFacesPerPart(int faces);
 
 private:
     struct PdfRun;
@@ -63,6 +68,7 @@ private:
     // asks CUPS for its default printer.
     QPrinter& queuePrinter();
     void startPdfRun();
+    void startPdfPart();
     [[noreturn]] void failPdfWrite();
 
     FontService& fonts_;
@@ -82,4 +88,6 @@ private:
     std::unique_ptr<PdfRun> pdfRun_;  // while a PDF run has pages
     bool inRun_ = false;
     bool docRun_ = false;  // the open document started its own run
+    // Each face held costs about 110 KB until its part ends.
+    int facesPerPart_ = 400;
 };

@@ -127,3 +127,14 @@ void PrinterCanvas::replay(QPainter& painter) const
         }
     }
 }
+
+void PrinterCanvas::addFaces(QSet<QString>& faces) const
+{
+    for (const Op& op : ops_) {
+        if (op.kind != Op::Line)
+            faces.insert(QStringLiteral("%1/%2/%3/%4")
+                             .arg(op.font.family(), op.font.styleName())
+                             .arg(op.font.weight())
+                             .arg(op.font.italic()));
+    }
+}

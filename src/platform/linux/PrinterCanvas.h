@@ -6,6 +6,7 @@
 #include <QLine>
 #include <QPointF>
 #include <QRect>
+#include <QSet>
 #include <QString>
 
 #include <deque>
@@ -46,6 +47,8 @@ public:
     void line(int x1, int y1, int x2, int y2) override;
 
     void replay(QPainter& painter) const;
+    // Adds the faces the page's text is set in, one key for each family and style.
+    void addFaces(QSet<QString>& faces) const;
 
 private:
     struct Op {

@@ -19,6 +19,10 @@ public:
     QIODevice& device() { return file_; }
     // False once any write has failed.
     bool good() const { return file_.error() == QFileDevice::NoError; }
+    // Where the writing goes until it is committed, for reading it back;
+    // whether what was written has all reached it.
+    QString temporaryPath() const { return tempPath_; }
+    bool flush() { return good() && file_.flush(); }
 
     // Ends the writing and renames the file onto target, replacing what has
     // that name (a link is replaced, never followed). Returns whether the
