@@ -35,8 +35,8 @@ int fromEnvironment(const char* name, int fallback)
 
 class EveryFamily : public PrintHost {
 public:
-    explicit EveryFamily(QStringList families)
-        : families_(std::move(families))
+    EveryFamily(QStringList families, FontService& fonts)
+        : families_(std::move(families)), fonts_(fonts)
     {
     }
     int fontCount() override { return int(families_.size()); }
@@ -57,11 +57,16 @@ public:
     }
     void processEvents() override { QCoreApplication::processEvents(); }
     void refillFontList() override {}
+    QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override
+    {
+        return fonts_.characterCoverage(family);
+    }
 
     PrintOptions options_;
 
 private:
     QStringList families_;
+    FontService& fonts_;
 };
 
 class NoProgress : public PrintProgress {
@@ -99,7 +104,7 @@ void printEveryFamily(benchmark::State& state, const Kind& kind)
     if (const int limit = fromEnvironment("GLYPHARY_BENCH_FAMILIES", -1);
         limit >= 0 && limit < families.size())
         families.resize(limit);
-    EveryFamily host(families);
+    EveryFamily host(families, fonts);
     kind.choose(host.options_);
     NoProgress progress;
     NoMessages messages;
