@@ -33,8 +33,6 @@ public:
     QList<FontFace> faces(const QString&) override { return {}; }
     QFont makeFont(const QString&, bool, bool) override { return {}; }
     bool drawsText(const QString&, const QString&) override { return false; }
-    QList<FontFileFace> familyFiles(const QString&) override { return {}; }
-    QList<FontFileFace> fileFaces(const QString&) override { return {}; }
     QList<FontFileFace::CoveragePage> characterCoverage(const QString&) override { return {}; }
     bool addFontFile(const QString&) override { return false; }
     bool removeFontFile(const QString&) override { return false; }
