@@ -4,10 +4,9 @@
 // scroll step of it, and the chart of all characters
 // (GLYPHARY_BENCH_CHART_FAMILY, DejaVu Sans by default) in pages per second.
 #include "RealPlatform.h"
-#include "app/FontMapPage.h"
-#include "app/MainPage.h"
 #include "app/TfrmMain.h"
 #include "catalogue/CharacterCoverage.h"
+#include "catalogue/FontMap.h"
 #include "printing/PrintHost.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintProgress.h"
@@ -39,7 +38,8 @@ struct Window {
     QTemporaryDir dir;
     RealPlatform real{dir.path() + u'/'};
     TfrmMain frmMain{real.platform};
-    FontMapPage* page = nullptr;
+    QComboBox* chooser = nullptr;
+    QTableWidget* grid = nullptr;
     int largest = 0;  // chooser index of the family's largest block
 
     Window()
@@ -54,8 +54,9 @@ struct Window {
             qFatal("no family %s", qPrintable(name));
         list->setCurrentItem(items.first());
         auto* tabs = frmMain.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-        page = frmMain.fontMapPage();
-        tabs->tabBar()->setCurrentIndex(tabs->indexOf(page));
+        tabs->tabBar()->setCurrentIndex(tabs->indexOf(frmMain.findChild<QWidget*>(QStringLiteral("tabFontMap"))));
+        chooser = frmMain.findChild<QComboBox*>(QStringLiteral("cboCharBlock"));
+        grid = frmMain.findChild<QTableWidget*>(QStringLiteral("grdFontMap"));
         const CharacterCoverage coverage(real.fonts.characterCoverage(name));
         const auto& blocks = coverage.blocks();
         largest = 1 + int(std::max_element(blocks.begin(), blocks.end(),
@@ -103,11 +104,11 @@ void BM_ShowLargestBlock(benchmark::State& state)
     Window& w = window();
     int rows = 0;
     for (auto _ : state) {
-        w.page->cboCharBlock->setCurrentIndex(w.largest);
-        w.page->grdFontMap->viewport()->repaint();
+        w.chooser->setCurrentIndex(w.largest);
+        w.grid->viewport()->repaint();
         state.PauseTiming();
-        rows = w.page->grdFontMap->rowCount();
-        w.page->cboCharBlock->setCurrentIndex(0);
+        rows = w.grid->rowCount();
+        w.chooser->setCurrentIndex(0);
         state.ResumeTiming();
     }
     state.counters["cells"] = rows * FontMap::Columns;
@@ -118,19 +119,19 @@ void BM_ShowLargestBlock(benchmark::State& state)
 void BM_ScrollStep(benchmark::State& state)
 {
     Window& w = window();
-    w.page->cboCharBlock->setCurrentIndex(w.largest);
-    QScrollBar* bar = w.page->grdFontMap->verticalScrollBar();
+    w.chooser->setCurrentIndex(w.largest);
+    QScrollBar* bar = w.grid->verticalScrollBar();
     const int steps = 40;
     for (int i = 0; i <= steps; ++i) {
         bar->setValue(i * bar->singleStep());
-        w.page->grdFontMap->viewport()->repaint();
+        w.grid->viewport()->repaint();
     }
     int step = 0;
     for (auto _ : state) {
         bar->setValue((step++ % steps) * bar->singleStep());
-        w.page->grdFontMap->viewport()->repaint();
+        w.grid->viewport()->repaint();
     }
-    state.counters["rows"] = w.page->grdFontMap->rowCount();
+    state.counters["rows"] = w.grid->rowCount();
 }
 
 class NoProgress : public PrintProgress {

@@ -211,7 +211,6 @@ void TestCharacterMap::allCharactersChart()
     Window w(m_root);
     const QString path = QDir(m_root).filePath("all.pdf");
     w.printer.setPdfFileName(path);
-    w.frmMain->HeadingFontName = "DejaVu Sans";
     w.choose("Test Cyrillic");
     auto* allChars = w.find<QCheckBox>("chkAllChars");
     QVERIFY(!allChars->isEnabled());
@@ -268,13 +267,15 @@ int main(int argc, char** argv)
     QTemporaryDir root;
     if (!root.isValid() || !writeTestFonts(root.path()))
         return 1;
-    // The generated fonts and one real face for the headings.
+    // The generated fonts, and DejaVu Sans for the default heading font.
     QFile conf(root.filePath("fonts.conf"));
     if (!conf.open(QIODevice::ReadOnly))
         return 1;
     QByteArray text = conf.readAll();
     conf.close();
-    text.replace("</fontconfig>", "  <dir>/usr/share/fonts/truetype/dejavu</dir>\n</fontconfig>");
+    text.replace("</fontconfig>", "  <dir>/usr/share/fonts/truetype/dejavu</dir>\n"
+                                  "  <alias><family>Arial</family><prefer><family>DejaVu Sans</family></prefer></alias>\n"
+                                  "</fontconfig>");
     if (!conf.open(QIODevice::WriteOnly | QIODevice::Truncate) || conf.write(text) != text.size())
         return 1;
     conf.close();
