@@ -33,6 +33,7 @@ public:
     QList<FontFace> faces(const QString&) override { return {}; }
     QFont makeFont(const QString&, bool, bool) override { return {}; }
     bool drawsText(const QString&, const QString&) override { return false; }
+    QList<FontFileFace::CoveragePage> characterCoverage(const QString&) override { return {}; }
     bool addFontFile(const QString&) override { return false; }
     bool removeFontFile(const QString&) override { return false; }
     bool isFontInstalled(const QString&) override { return false; }

@@ -57,8 +57,8 @@ struct Marks {
 
 class EveryFamily : public PrintHost {
 public:
-    explicit EveryFamily(QStringList families)
-        : families_(std::move(families))
+    EveryFamily(QStringList families, FontService& fonts)
+        : families_(std::move(families)), fonts_(fonts)
     {
     }
     int fontCount() override { return int(families_.size()); }
@@ -98,6 +98,10 @@ public:
     }
     const Marks& marks() const { return marks_; }
     void refillFontList() override {}
+    QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override
+    {
+        return fonts_.characterCoverage(family);
+    }
 
     PrintOptions options_;
 
@@ -105,6 +109,7 @@ private:
     QStringList families_;
     int pumps_ = 0;
     Marks marks_;
+    FontService& fonts_;
 };
 
 class NoProgress : public PrintProgress {
@@ -142,7 +147,7 @@ void printEveryFamily(benchmark::State& state, const Kind& kind)
     if (const int limit = fromEnvironment("GLYPHARY_BENCH_FAMILIES", -1);
         limit >= 0 && limit < families.size())
         families.resize(limit);
-    EveryFamily host(families);
+    EveryFamily host(families, fonts);
     kind.choose(host.options_);
     NoProgress progress;
     NoMessages messages;

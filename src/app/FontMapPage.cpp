@@ -4,9 +4,15 @@
 #include "platform/AnsiCodePage.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 namespace {
@@ -18,10 +24,15 @@ void shareOut(QHeaderView* header, int count, int total)
         header->resizeSection(i, total * (i + 1) / count - total * i / count);
 }
 
+QString codePageTitle()
+{
+    return QStringLiteral("Windows-1252 (32\u2013255)");
+}
+
 }  // namespace
 
 FontMapPage::FontMapPage(FontService& fonts, const FormDesign& design, const QFont& windowFont)
-    : fontMap_(fonts)
+    : fonts_(fonts), fontMap_(fonts)
 {
     setObjectName(QStringLiteral("tabFontMap"));
     const FormDesign& d = design;
@@ -47,8 +58,11 @@ FontMapPage::FontMapPage(FontService& fonts, const FormDesign& design, const QFo
     grdFontMap->verticalHeader()->setDefaultSectionSize(d.px(30));
     d.place(grdFontMap, 2, 2, 671, 209);
 
+    // Tall enough for a character's Unicode name on lines of its own.
     lblCurrChar = d.label(this, QStringLiteral("lblCurrChar"),
-                          QStringLiteral("Current Character: 00 0"), 8, 262, 200, 16);
+                          QStringLiteral("Current Character: 00 0"), 8, 262, 200, 64);
+    lblCurrChar->setWordWrap(true);
+    lblCurrChar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pnlCurrChar = new QLabel(QStringLiteral("A"), this);
     pnlCurrChar->setObjectName(QStringLiteral("pnlCurrChar"));
     pnlCurrChar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -61,6 +75,22 @@ FontMapPage::FontMapPage(FontService& fonts, const FormDesign& design, const QFo
     chkGridBold = d.checkBox(this, QStringLiteral("chkGridBold"), QStringLiteral("Bold"), 330, 262, 70);
     chkGridItalic =
         d.checkBox(this, QStringLiteral("chkGridItalic"), QStringLiteral("Italic"), 330, 286, 70);
+
+    // Beside the design's controls, which keep their places.
+    cboCharBlock = new QComboBox(this);
+    cboCharBlock->setObjectName(QStringLiteral("cboCharBlock"));
+    cboCharBlock->addItem(codePageTitle());
+    d.place(cboCharBlock, 410, 258, 266, 22);
+    txtFindChar = new QLineEdit(this);
+    txtFindChar->setObjectName(QStringLiteral("txtFindChar"));
+    txtFindChar->setPlaceholderText(QStringLiteral("Find: a character, U+0416 or a name"));
+    d.place(txtFindChar, 410, 286, 266, 22);
+    lblFindChar = d.label(this, QStringLiteral("lblFindChar"), QString(), 410, 312, 266, 16);
+    lblFindChar->setTextFormat(Qt::PlainText);
+    connect(cboCharBlock, &QComboBox::currentIndexChanged, this, &FontMapPage::cboCharBlockChange);
+    connect(txtFindChar, &QLineEdit::returnPressed, this, &FontMapPage::txtFindCharFind);
+    // Ctrl+C copies the current cell's text as every item view does.
+    connect(grdFontMap, &QTableWidget::cellDoubleClicked, this, &FontMapPage::copyCurrentCharacter);
 
     connect(grdFontMap, &QTableWidget::currentCellChanged, this, &FontMapPage::grdFontMapClick);
     connect(grdFontMap, &QTableWidget::cellClicked, this, &FontMapPage::grdFontMapClick);
@@ -87,11 +117,36 @@ void FontMapPage::fillGrid()
     }
 }
 
+void FontMapPage::fillCodePage()
+{
+    for (int row = 0; row < FontMap::Rows; ++row) {
+        for (int column = 0; column < FontMap::Columns; ++column) {
+            QTableWidgetItem* cell = grdFontMap->item(row, column);
+            if (!cell) {
+                cell = new QTableWidgetItem;
+                cell->setTextAlignment(Qt::AlignCenter);
+                grdFontMap->setItem(row, column, cell);
+            }
+            cell->setText(fontMap_.glyph(FontMap::codeAt(row, column)));
+        }
+    }
+}
+
 void FontMapPage::fitCells()
 {
     const QSize area = grdFontMap->maximumViewportSize();
-    shareOut(grdFontMap->horizontalHeader(), FontMap::Columns, area.width());
-    shareOut(grdFontMap->verticalHeader(), FontMap::Rows, area.height());
+    if (block_ < 0) {
+        shareOut(grdFontMap->horizontalHeader(), FontMap::Columns, area.width());
+        shareOut(grdFontMap->verticalHeader(), FontMap::Rows, area.height());
+        return;
+    }
+    // A block's rows are as high as the code page's; the scroll bar, when
+    // there is one, takes its width from the columns.
+    const bool scrolls = grdFontMap->rowCount() > FontMap::Rows;
+    const int width = area.width() - (scrolls ? grdFontMap->verticalScrollBar()->sizeHint().width() : 0);
+    shareOut(grdFontMap->horizontalHeader(), FontMap::Columns, width);
+    // Resizes every row in one pass.
+    grdFontMap->verticalHeader()->setDefaultSectionSize(area.height() / FontMap::Rows);
 }
 
 void FontMapPage::applyFontMapFont()
@@ -108,15 +163,75 @@ void FontMapPage::ShowFontMap(const QString& family)
     chkGridItalic->setChecked(false);
     fontMap_.setFamily(family);
     applyFontMapFont();
-    for (int row = 0; row < FontMap::Rows; ++row) {
-        for (int column = 0; column < FontMap::Columns; ++column)
-            grdFontMap->item(row, column)->setText(fontMap_.glyph(FontMap::codeAt(row, column)));
+    coverage_ = CharacterCoverage(fonts_.characterCoverage(family));
+    {
+        const QSignalBlocker blocker(cboCharBlock);
+        cboCharBlock->clear();
+        cboCharBlock->addItem(codePageTitle());
+        for (const CharacterBlock& block : coverage_.blocks())
+            cboCharBlock->addItem(block.title());
     }
+    lblFindChar->clear();
+    showCodePage();
     grdFontMap->setCurrentCell(grdFontMap->currentRow(), 1);
     grdFontMap->setCurrentCell(1, 1);
     // When "A" was current already nothing fired, and the panel may still
     // hold the glyph of another family's encoding.
     grdFontMapClick();
+}
+
+void FontMapPage::showCodePage()
+{
+    if (block_ >= 0) {
+        const QSignalBlocker blocker(grdFontMap);
+        block_ = -1;
+        grdFontMap->clearContents();
+        grdFontMap->setRowCount(FontMap::Rows);
+        grdFontMap->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        fitCells();
+        grdFontMap->setCurrentCell(codePageRow_, codePageColumn_);
+    }
+    fillCodePage();
+}
+
+void FontMapPage::showBlock(int block, char32_t code)
+{
+    const CharacterBlock& shown = coverage_.blocks().at(block);
+    if (block != block_) {
+        const QSignalBlocker blocker(grdFontMap);
+        if (block_ < 0) {
+            codePageRow_ = grdFontMap->currentRow();
+            codePageColumn_ = grdFontMap->currentColumn();
+        }
+        block_ = block;
+        grdFontMap->clearContents();
+        grdFontMap->setRowCount(0);
+        const int rows = (shown.size() + FontMap::Columns - 1) / FontMap::Columns;
+        grdFontMap->setRowCount(rows);
+        grdFontMap->setVerticalScrollBarPolicy(rows > FontMap::Rows ? Qt::ScrollBarAlwaysOn
+                                                                    : Qt::ScrollBarAlwaysOff);
+        fitCells();
+        // Cells the family lacks stay empty: no other family's glyph fills them.
+        for (char32_t c = shown.first; c <= shown.last; ++c) {
+            if (!coverage_.has(c))
+                continue;
+            auto* cell = new QTableWidgetItem(QString::fromUcs4(&c, 1));
+            cell->setTextAlignment(Qt::AlignCenter);
+            const int offset = int(c - shown.first);
+            grdFontMap->setItem(offset / FontMap::Columns, offset % FontMap::Columns, cell);
+        }
+        grdFontMap->setCurrentCell(-1, -1);
+    }
+    const int offset = int(code - shown.first);
+    grdFontMap->setCurrentCell(offset / FontMap::Columns, offset % FontMap::Columns);
+    grdFontMap->scrollTo(grdFontMap->currentIndex());
+    const QSignalBlocker blocker(cboCharBlock);
+    cboCharBlock->setCurrentIndex(block + 1);
+}
+
+char32_t FontMapPage::blockCode(int row, int column) const
+{
+    return coverage_.blocks().at(block_).first + char32_t(row * FontMap::Columns + column);
 }
 
 void FontMapPage::grdFontMapClick()
@@ -125,9 +240,56 @@ void FontMapPage::grdFontMapClick()
     const int column = grdFontMap->currentColumn();
     if (row < 0 || column < 0)
         return;
+    if (block_ >= 0) {
+        const char32_t code = blockCode(row, column);
+        const bool inBlock = code <= coverage_.blocks().at(block_).last;
+        const QTableWidgetItem* cell = grdFontMap->item(row, column);
+        pnlCurrChar->setText(cell ? cell->text() : QString());
+        lblCurrChar->setText(inBlock ? coverage_.currentCharacterText(code)
+                                     : QStringLiteral("Current Character:"));
+        return;
+    }
     const int code = FontMap::codeAt(row, column);
     pnlCurrChar->setText(fontMap_.glyph(code));
     lblCurrChar->setText(FontMap::currentCharacterText(code));
+}
+
+void FontMapPage::cboCharBlockChange(int index)
+{
+    lblFindChar->clear();
+    if (index <= 0) {
+        showCodePage();
+        grdFontMapClick();
+        return;
+    }
+    const CharacterBlock& block = coverage_.blocks().at(index - 1);
+    char32_t first = block.first;
+    while (!coverage_.has(first))
+        ++first;
+    showBlock(index - 1, first);
+}
+
+void FontMapPage::txtFindCharFind()
+{
+    const CharacterCoverage::Found found = coverage_.find(txtFindChar->text());
+    switch (found.result) {
+    case CharacterCoverage::Found::Result::Found:
+        lblFindChar->clear();
+        showBlock(coverage_.blockOf(found.code), found.code);
+        break;
+    case CharacterCoverage::Found::Result::NotInFont:
+        lblFindChar->setText(QStringLiteral("not in this font"));
+        break;
+    case CharacterCoverage::Found::Result::NoMatch:
+        lblFindChar->setText(QStringLiteral("no such character"));
+        break;
+    }
+}
+
+void FontMapPage::copyCurrentCharacter()
+{
+    if (const QTableWidgetItem* cell = grdFontMap->currentItem(); cell && !cell->text().isEmpty())
+        QGuiApplication::clipboard()->setText(cell->text());
 }
 
 void FontMapPage::chkGridBoldClick()

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "catalogue/CharacterCoverage.h"
 #include "catalogue/FontMap.h"
 
 #include <QWidget>
 
 class FormDesign;
 class QCheckBox;
+class QComboBox;
 class QLabel;
+class QLineEdit;
 class QTableWidget;
 
-// The Font Map page: codes 32 to 255 of the current family and the current
-// character enlarged.
+// The Font Map page: codes 32 to 255 of the current family, or one Unicode
+// block of it, and the current character enlarged.
 class FontMapPage : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +28,10 @@ public:
     void chkGridBoldClick();
     void chkGridItalicClick();
     void setCurrCharPointSize(int points);
+    // The code page's map at index 0, then the family's blocks.
+    void cboCharBlockChange(int index);
+    void txtFindCharFind();
+    void copyCurrentCharacter();
 
     QLabel* lblGridHeading = nullptr;
     QTableWidget* grdFontMap = nullptr;
@@ -32,9 +39,23 @@ public:
     QLabel* pnlCurrChar = nullptr;
     QCheckBox* chkGridBold = nullptr;
     QCheckBox* chkGridItalic = nullptr;
+    QComboBox* cboCharBlock = nullptr;
+    QLineEdit* txtFindChar = nullptr;
+    QLabel* lblFindChar = nullptr;
 
 private:
     void applyFontMapFont();
+    void fillCodePage();
+    void showCodePage();
+    // Shows blocks()[block] with code as the current cell.
+    void showBlock(int block, char32_t code);
+    char32_t blockCode(int row, int column) const;
 
+    FontService& fonts_;
     FontMap fontMap_;
+    CharacterCoverage coverage_;
+    int block_ = -1;  // in coverage_.blocks(); -1 for the code page
+    // Where the code page's current cell was when a block replaced it.
+    int codePageRow_ = 0;
+    int codePageColumn_ = 0;
 };

@@ -151,6 +151,11 @@ MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue
     chkBold = d.checkBox(options, QStringLiteral("chkBold"), QStringLiteral("Bold"), 10, 164, 70);
     chkItalic =
         d.checkBox(options, QStringLiteral("chkItalic"), QStringLiteral("Italic"), 84, 164, 70);
+    // Not among the saved controls: every run starts with the design's chart.
+    chkAllChars = d.checkBox(options, QStringLiteral("chkAllChars"), QStringLiteral("All characters"),
+                             180, 164, 120);
+    chkAllChars->setEnabled(false);
+    connect(chkCharChart, &QCheckBox::toggled, chkAllChars, &QCheckBox::setEnabled);
 
     auto* sizes = new QGroupBox(QStringLiteral(" Paragraph Point Sizes "), options);
     sizes->setObjectName(QStringLiteral("GroupBox3"));
@@ -309,6 +314,7 @@ public:
         o.sample = p_.chkSample->isChecked();
         o.shortSample = p_.chkShortSample->isChecked();
         o.charChart = p_.chkCharChart->isChecked();
+        o.allChars = p_.chkAllChars->isChecked();
         o.fullPage = p_.chkFullPage->isChecked();
         o.para = p_.chkPara->isChecked();
         o.bold = p_.chkBold->isChecked();
@@ -319,6 +325,10 @@ public:
         return o;
     }
 
+    QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override
+    {
+        return p_.platform_.fonts.characterCoverage(family);
+    }
     QString headingFontName() override { return p_.frame_.HeadingFontName; }
     QString sampleText() override { return p_.frame_.sampleText(); }
     QString sampleTitle() override { return p_.frame_.sampleTitle(); }

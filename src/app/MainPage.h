@@ -68,6 +68,7 @@ public:
     QCheckBox* chkShortSample = nullptr;
     QSpinBox* spnSampleSize = nullptr;
     QCheckBox* chkCharChart = nullptr;
+    QCheckBox* chkAllChars = nullptr;
     QCheckBox* chkFullPage = nullptr;
     QCheckBox* chkPara = nullptr;
     // chkPara7 ... chkPara14, smallest first.

@@ -1,13 +1,9 @@
 #include "fontfiles/FontDetails.h"
 
+#include "catalogue/CharacterCoverage.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
-
-#include <unicode/uchar.h>
-
-#include <bit>
-#include <numeric>
 
 namespace {
 
@@ -42,12 +38,6 @@ QList<FaceDetails> describeAll(const QList<FontFileFace>& faces, const QString& 
     return out;
 }
 
-QString blockName(UBlockCode code)
-{
-    const char* name = u_getPropertyValueName(UCHAR_BLOCK, code, U_LONG_PROPERTY_NAME);
-    return name ? QString::fromLatin1(name).replace(u'_', u' ') : QString::number(int(code));
-}
-
 }  // namespace
 
 QList<FaceDetails> familyDetails(FontService& fonts, const QString& family,
@@ -74,30 +64,8 @@ QString formatText(const QString& fontconfigFormat, int index, int facesInFile)
 QList<FaceDetails::Block> unicodeBlocks(const QList<FontFileFace::CoveragePage>& coverage)
 {
     QList<FaceDetails::Block> out;
-    QHash<int, qsizetype> blockIndex;
-    const auto add = [&](UBlockCode code, int count) {
-        if (count == 0)
-            return;
-        auto it = blockIndex.constFind(code);
-        if (it == blockIndex.cend()) {
-            it = blockIndex.insert(code, out.size());
-            out << FaceDetails::Block{blockName(code), 0};
-        }
-        out[*it].characters += count;
-    };
-    for (const FontFileFace::CoveragePage& page : coverage) {
-        const UChar32 first = UChar32(page.page << 8);
-        const UBlockCode firstBlock = ublock_getCode(first);
-        // Blocks are ranges: a page that starts and ends in one lies in it whole.
-        if (firstBlock != UBLOCK_NO_BLOCK && firstBlock == ublock_getCode(first + 255)) {
-            add(firstBlock, std::accumulate(page.bits.begin(), page.bits.end(), 0,
-                                            [](int sum, quint32 w) { return sum + std::popcount(w); }));
-            continue;
-        }
-        for (int bit = 0; bit < 256; ++bit) {
-            if (page.bits[bit / 32] >> (bit % 32) & 1)
-                add(ublock_getCode(first + bit), 1);
-        }
-    }
+    const CharacterCoverage characters(coverage);
+    for (const CharacterBlock& block : characters.blocks())
+        out << FaceDetails::Block{block.name, block.characters};
     return out;
 }

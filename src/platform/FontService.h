@@ -73,6 +73,9 @@ public:
     virtual QList<FontFileFace> fileFaces(const QString& path) = 0;
     // Whether the family's regular face has a glyph for every character of text.
     virtual bool drawsText(const QString& family, const QString& text) = 0;
+    // The characters of the family's regular face, as fontconfig counts them;
+    // empty for an unknown family or a face without a character map.
+    virtual QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) = 0;
 
     // Whether the family keeps its glyphs under symbol codes rather than
     // Windows-1252 ones; its last face decides.

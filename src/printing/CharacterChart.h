@@ -1,6 +1,7 @@
 #pragma once
 
 class Canvas;
+class CharacterCoverage;
 class PageLayout;
 class QString;
 struct SheetContext;
@@ -10,5 +11,11 @@ struct SheetContext;
 void PrintCharacterChart(Canvas& canvas, const PageLayout& layout, const QString& headingFont,
                          const QString& heading, const QString& family, bool bold, bool italic);
 
-// A chart page of its own for each selected family.
+// Every block the family covers, sixteen characters a row under the block's
+// name, as many pages as it takes; stops at a page's end on cancel.
+void PrintAllCharacters(SheetContext& context, const CharacterCoverage& coverage,
+                        const QString& heading, const QString& family, bool bold, bool italic);
+
+// A chart page of its own for each selected family; of every block it covers
+// when the options ask for all characters.
 void PrintCharacterCharts(SheetContext& context);

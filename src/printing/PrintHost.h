@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FontService.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +12,7 @@ struct PrintOptions {
     bool sample = false;       // 3-line samples
     bool shortSample = false;  // 1-line samples
     bool charChart = false;
+    bool allChars = false;     // the chart shows every block the family covers
     bool fullPage = false;
     bool para = false;
     bool bold = false;
@@ -40,6 +43,9 @@ public:
     virtual QString paragraphText() = 0;
     // The full page's twelve size lines, 8 to 60 points in size order.
     virtual QStringList sizeLineTexts() = 0;
+
+    // The family's characters, for the chart of all of them.
+    virtual QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) = 0;
 
     // Lets pending window events run; a Cancel click arrives here.
     virtual void processEvents() = 0;

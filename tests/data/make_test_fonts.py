@@ -24,9 +24,10 @@ MAC_BOLD, MAC_ITALIC = 0x01, 0x02
 
 
 def face(family, style, weight=400, italic=False, full=None, typo=None, bold=None,
-         cff=False, symbol=False, **names):
+         cff=False, symbol=False, chars=None, **names):
     """One face: its names (fontBuilder keys, or nameIDs), weight class and
-    style bits. bold defaults to what the weight says."""
+    style bits. bold defaults to what the weight says; chars, when given, are
+    the code points it maps, None in it for no character map at all."""
     full = full or f"{family} {style}"
     table = {
         "familyName": family,
@@ -40,7 +41,8 @@ def face(family, style, weight=400, italic=False, full=None, typo=None, bold=Non
         table["typographicFamily"], table["typographicSubfamily"] = typo
     table.update(names)
     return dict(names=table, weight=weight, italic=italic,
-                bold=weight >= 600 if bold is None else bold, cff=cff, symbol=symbol)
+                bold=weight >= 600 if bold is None else bold, cff=cff, symbol=symbol,
+                chars=chars)
 
 
 def draw_h(pen):
@@ -58,7 +60,9 @@ def build(path, spec):
     fb = FontBuilder(UPM, isTTF=not cff)
     order = [".notdef", "space", "H"]
     fb.setupGlyphOrder(order)
-    if symbol:
+    if spec["chars"] is not None:
+        mapping = {c: "H" for c in spec["chars"] if c is not None}
+    elif symbol:
         mapping = {0xF020: "space"}
         mapping.update({0xF000 + c: "H" for c in range(0x21, 0x100)})
     else:
@@ -101,6 +105,8 @@ def build(path, spec):
                 usWinAscent=ASCENT, usWinDescent=DESCENT)
     fb.updateHead(macStyle=(MAC_BOLD if bold else 0) | (MAC_ITALIC if italic else 0))
     fb.setupPost(italicAngle=-12 if italic else 0)
+    if spec["chars"] is not None and None in spec["chars"]:
+        del fb.font["cmap"]
     fb.save(path)
 
 
@@ -200,6 +206,17 @@ EXTRA = {
 }
 
 
+# Characters in several blocks, in the folder "coverage": Cyrillic capitals
+# and small letters, one of Greek and an unassigned code beside it, a
+# currency sign, a private-use code and one above U+FFFF.
+COVERAGE = {
+    "TestCyrillic.ttf": face("Test Cyrillic", "Regular",
+                             chars=[*range(0x20, 0x7F), *range(0x410, 0x450), 0x3B1, 0x378,
+                                    0x20B9, 0xE000, 0x1F600]),
+    "TestNoCmap.ttf": face("Test No Cmap", "Regular", chars=[None]),
+}
+
+
 # Every name the font details show, in the folder "details".
 DETAILS = face("Test Details", "Regular", copyright="© 2024 Glyphary Testers",
                trademark="Test Details is a mark of nobody", manufacturer="Glyphary Foundry",
@@ -226,7 +243,7 @@ def build_collection(path, folder):
 
 def main():
     out = sys.argv[1]
-    for folder, fonts in (("fonts", FONTS), ("extra", EXTRA)):
+    for folder, fonts in (("fonts", FONTS), ("extra", EXTRA), ("coverage", COVERAGE)):
         os.makedirs(os.path.join(out, folder), exist_ok=True)
         for name, spec in fonts.items():
             build(os.path.join(out, folder, name), spec)

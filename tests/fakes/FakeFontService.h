@@ -27,6 +27,10 @@ public:
         return filesByFamily.value(family);
     }
     QList<FontFileFace> fileFaces(const QString& path) override { return facesByPath.value(path); }
+    QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override
+    {
+        return coverageByFamily.value(family);
+    }
     bool addFontFile(const QString& path) override;
     bool removeFontFile(const QString& path) override;
     bool isFontInstalled(const QString& fullName) override;
@@ -39,6 +43,7 @@ public:
     QMap<QString, QList<FontFace>> facesByFamily;
     QMap<QString, QList<FontFileFace>> filesByFamily;
     QMap<QString, QList<FontFileFace>> facesByPath;
+    QMap<QString, QList<FontFileFace::CoveragePage>> coverageByFamily;
     // How often each path was added and removed.
     QHash<QString, int> added;
     QHash<QString, int> removed;

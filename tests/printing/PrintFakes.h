@@ -6,6 +6,8 @@
 #include "printing/PrintHost.h"
 #include "printing/PrintProgress.h"
 
+#include <QMap>
+
 #include <functional>
 #include <stdexcept>
 
@@ -78,6 +80,10 @@ public:
             onPump(++pumps);
     }
     void refillFontList() override {}
+    QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override
+    {
+        return coverage.value(family);
+    }
 
     // n entries, the first k of them selected.
     void setFamilies(int n, int k)
@@ -95,6 +101,7 @@ public:
                           "Sixteen", "Eighteen", "Twenty-four", "Thirty-six", "Forty-eight", "Sixty"};
     int pumps = 0;
     std::function<void(int pump)> onPump;
+    QMap<QString, QList<FontFileFace::CoveragePage>> coverage;
 };
 
 // Progress captions and message boxes in one log, in the order they appear.

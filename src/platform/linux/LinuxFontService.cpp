@@ -150,6 +150,25 @@ QString substituteFamily(const QString& name)
     return family;
 }
 
+// The pattern's character set, page by page as fontconfig keeps it.
+QList<FontFileFace::CoveragePage> coveragePages(FcPattern* pattern)
+{
+    QList<FontFileFace::CoveragePage> out;
+    FcCharSet* charSet = nullptr;
+    if (FcPatternGetCharSet(pattern, FC_CHARSET, 0, &charSet) != FcResultMatch)
+        return out;
+    FcChar32 map[FC_CHARSET_MAP_SIZE];
+    FcChar32 next = 0;
+    for (FcChar32 base = FcCharSetFirstPage(charSet, map, &next); base != FC_CHARSET_DONE;
+         base = FcCharSetNextPage(charSet, map, &next)) {
+        FontFileFace::CoveragePage page;
+        page.page = base >> 8;
+        std::copy(std::begin(map), std::end(map), page.bits.begin());
+        out << page;
+    }
+    return out;
+}
+
 // The face as fontconfig and FreeType see it; ft may be null.
 FontFileFace fileFace(FcPattern* pattern, FT_Library ft)
 {
@@ -166,15 +185,7 @@ FontFileFace fileFace(FcPattern* pattern, FT_Library ft)
     FcCharSet* charSet = nullptr;
     if (FcPatternGetCharSet(pattern, FC_CHARSET, 0, &charSet) == FcResultMatch) {
         out.characterCount = int(FcCharSetCount(charSet));
-        FcChar32 map[FC_CHARSET_MAP_SIZE];
-        FcChar32 next = 0;
-        for (FcChar32 base = FcCharSetFirstPage(charSet, map, &next); base != FC_CHARSET_DONE;
-             base = FcCharSetNextPage(charSet, map, &next)) {
-            FontFileFace::CoveragePage page;
-            page.page = base >> 8;
-            std::copy(std::begin(map), std::end(map), page.bits.begin());
-            out.coverage << page;
-        }
+        out.coverage = coveragePages(pattern);
     }
     FcLangSet* langs = nullptr;
     if (FcPatternGetLangSet(pattern, FC_LANG, 0, &langs) == FcResultMatch) {
@@ -656,6 +667,14 @@ bool LinuxFontService::drawsText(const QString& family, const QString& text)
     if (set)
         FcFontSetDestroy(set);
     return draws;
+}
+
+QList<FontFileFace::CoveragePage> LinuxFontService::characterCoverage(const QString& family)
+{
+    const Catalogue& c = catalogue();
+    const Family* f = c.family(family);
+    return f ? coveragePages(c.faces[c.bestFace(*f, false, false)].pattern)
+             : QList<FontFileFace::CoveragePage>();
 }
 
 namespace {

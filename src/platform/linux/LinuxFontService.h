@@ -23,6 +23,7 @@ public:
     QList<FontFace> faces(const QString& family) override;
     QFont makeFont(const QString& faceName, bool bold, bool italic) override;
     bool drawsText(const QString& family, const QString& text) override;
+    QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override;
     QList<FontFileFace> familyFiles(const QString& family) override;
     QList<FontFileFace> fileFaces(const QString& path) override;
 
