@@ -39,6 +39,8 @@ public:
     bool recordInstalledFont(const QString&) override { return false; }
     void refreshFontsFolder(const QString&) override {}
     void broadcastFontChange() override {}
+    QList<FontFileFace> familyFiles(const QString&) override { return {}; }
+    QList<FontFileFace> fileFaces(const QString&) override { return {}; }
 };
 
 // A naming table as fonts carry it: Macintosh and Windows records for the
