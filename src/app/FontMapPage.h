@@ -26,6 +26,7 @@ public:
     void chkGridItalicClick();
     void setCurrCharPointSize(int points);
 
+private:
     QLabel* lblGridHeading = nullptr;
     QTableWidget* grdFontMap = nullptr;
     QLabel* lblCurrChar = nullptr;
@@ -33,7 +34,6 @@ public:
     QCheckBox* chkGridBold = nullptr;
     QCheckBox* chkGridItalic = nullptr;
 
-private:
     void applyFontMapFont();
 
     FontMap fontMap_;

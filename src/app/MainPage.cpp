@@ -1,7 +1,7 @@
 #include "app/MainPage.h"
 
 #include "app/FormDesign.h"
-#include "app/TfrmMain.h"
+#include "app/SampleTexts.h"
 #include "catalogue/FontCatalogue.h"
 #include "catalogue/FontListModel.h"
 #include "platform/ErrorReporter.h"
@@ -51,9 +51,9 @@ private:
 
 }  // namespace
 
-MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue,
-                   const FormDesign& design)
-    : frame_(frame), platform_(platform), catalogue_(catalogue)
+MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, const FormDesign& design,
+                   const SampleTexts& texts)
+    : texts_(texts), platform_(platform), catalogue_(catalogue)
 {
     setObjectName(QStringLiteral("tabMain"));
     const FormDesign& d = design;
@@ -265,12 +265,12 @@ void MainPage::lstFontsClick()
     else if (catalogue_.NoScreenFont())
         memDispFont->setPlainText(NoScreenFontSample);
     else
-        memDispFont->setPlainText(TfrmMain::Alphabets + frame_.sampleText());
+        memDispFont->setPlainText(SampleTexts::Alphabets + texts_.sample());
 
     lblSample->setText(QStringLiteral("Sample: ") + name);
     lblSelected->setText(QStringLiteral("Selected: %1").arg(catalogue_.SelectedCount()));
     lblStyles->setText(catalogue_.stylesLabel());
-    frame_.currentFamilyShown();
+    emit currentFamilyShown();
     lblFontType->setText(QStringLiteral("Font Type: ") + catalogue_.CurrentFontType());
 }
 
@@ -308,8 +308,14 @@ void MainPage::cmdHeadingFontClick()
 {
     // An empty list offers no family to take.
     if (selection_->currentIndex().isValid())
-        frame_.changeHeadingFont(currentFamily());
+        emit headingFontChosen(currentFamily());
 }
+
+bool MainPage::sampleBold() const { return chkSampleBold->isChecked(); }
+
+bool MainPage::sampleItalic() const { return chkSampleItalic->isChecked(); }
+
+void MainPage::focusFontList() { lstFonts->setFocus(); }
 
 QStringList MainPage::drawnFamilies() const
 {
@@ -354,16 +360,12 @@ public:
         return o;
     }
 
-    QString headingFontName() override { return p_.frame_.HeadingFontName; }
-    QString sampleText() override { return p_.frame_.sampleText(); }
-    QString sampleTitle() override { return p_.frame_.sampleTitle(); }
-    QString paragraphText() override { return p_.frame_.paragraphText(); }
-    QStringList sizeLineTexts() override { return p_.frame_.sizeLineTexts(); }
-    QStringList chartLines() override
-    {
-        p_.frame_.ChartLines[2] = p_.frame_.sampleText();
-        return {p_.frame_.ChartLines[0], p_.frame_.ChartLines[1], p_.frame_.ChartLines[2]};
-    }
+    QString headingFontName() override { return p_.texts_.headingFont(); }
+    QString sampleText() override { return p_.texts_.sample(); }
+    QString sampleTitle() override { return p_.texts_.title(); }
+    QString paragraphText() override { return p_.texts_.paragraph(); }
+    QStringList sizeLineTexts() override { return p_.texts_.sizeLines(); }
+    QStringList chartLines() override { return p_.texts_.chartLines(); }
 
     void processEvents() override { QCoreApplication::processEvents(); }
     void refillFontList() override

@@ -19,7 +19,7 @@ class QListView;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
-class TfrmMain;
+class SampleTexts;
 class TfrmPrinting;
 struct Platform;
 
@@ -28,8 +28,8 @@ struct Platform;
 class MainPage : public QWidget {
     Q_OBJECT
 public:
-    MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue,
-             const FormDesign& design);
+    MainPage(Platform& platform, FontCatalogue& catalogue, const FormDesign& design,
+             const SampleTexts& texts);
     ~MainPage() override;
 
     void FillFontList();
@@ -54,6 +54,20 @@ public:
     void applySampleBoxes();
     // Selected entries that the screen can draw, in list order.
     QStringList drawnFamilies() const;
+    // The style boxes of the sample, which Show All follows.
+    bool sampleBold() const;
+    bool sampleItalic() const;
+    void focusFontList();
+
+signals:
+    void fontDetailsRequested();
+    // The family shown is another, or shown anew.
+    void currentFamilyShown();
+    // The user asks for face as the heading font.
+    void headingFontChosen(const QString& face);
+
+private:
+    class PrintHostAdapter;
 
     QLabel* lblFonts = nullptr;
     QLabel* lblSelected = nullptr;
@@ -81,12 +95,6 @@ public:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdFontDetails = nullptr;
 
-signals:
-    void fontDetailsRequested();
-
-private:
-    class PrintHostAdapter;
-
     void restyleDispFont();
     // Selected rows of the family list, in list order, each once.
     std::vector<int> selectedRows() const;
@@ -95,7 +103,7 @@ private:
     // The family of the current row; empty when no row is current.
     QString currentFamily() const;
 
-    TfrmMain& frame_;
+    const SampleTexts& texts_;
     Platform& platform_;
     FontCatalogue& catalogue_;
     FontListModel* families_ = nullptr;

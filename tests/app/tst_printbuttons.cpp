@@ -1,6 +1,6 @@
 #include "app/MainPage.h"
 #include "app/TfrmMain.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/MainWindowHarness.h"
 #include "printing/TfrmPrinting.h"
 
 #include <QCheckBox>
@@ -13,32 +13,29 @@
 
 namespace {
 
-// The window as start-up builds it, with its printing dialog.
-struct Window {
-    Window()
+void printers(FakePlatform& fake)
+{
+    fake.printer.printerNames = {QStringLiteral("PDF file"), QStringLiteral("Laser")};
+    fake.printer.typefacesByPrinter.insert(QStringLiteral("PDF file"), {"Gamma", "Alpha", "Beta"});
+    fake.printer.typefacesByPrinter.insert(QStringLiteral("Laser"), {"Times", "Courier"});
+    fake.printer.typefacesByPrinter.insert(QStringLiteral("Inkjet"), {"Script", "Roman"});
+}
+
+// The window as start-up builds it, with its printing dialog, not shown.
+struct Window : MainWindowHarness {
+    Window() : MainWindowHarness(printers)
     {
-        fake.printer.printerNames = {QStringLiteral("PDF file"), QStringLiteral("Laser")};
-        fake.printer.typefacesByPrinter.insert(QStringLiteral("PDF file"), {"Gamma", "Alpha", "Beta"});
-        fake.printer.typefacesByPrinter.insert(QStringLiteral("Laser"), {"Times", "Courier"});
-        fake.printer.typefacesByPrinter.insert(QStringLiteral("Inkjet"), {"Script", "Roman"});
-        frmMain = std::make_unique<TfrmMain>(fake.platform);
         frmMain->FormCreate();
         frmMain->mainPage()->lstFontsClick();  // as the first showing does
-        frmPrinting = new TfrmPrinting(frmMain->printState, frmMain.get());
-        frmMain->setPrintingDialog(frmPrinting);
+        addDialogs();
     }
 
     void check(const QStringList& boxes)
     {
         for (const QString& name : boxes)
-            frmMain->findChild<QCheckBox*>(name)->setChecked(true);
+            find<QCheckBox>(name)->setChecked(true);
     }
-    void click(const char* button) { frmMain->findChild<QPushButton*>(button)->click(); }
-    QListView* fonts() { return frmMain->findChild<QListView*>("lstFonts"); }
-
-    FakePlatform fake;
-    std::unique_ptr<TfrmMain> frmMain;
-    TfrmPrinting* frmPrinting = nullptr;
+    void click(const char* button) { find<QPushButton>(button)->click(); }
 };
 
 const QStringList oneDocument{"beginRun", "begin", "end", "endRun"};
@@ -135,12 +132,12 @@ void tst_printbuttons::printSetup()
     const bool changed = choice > 0 || !added.isEmpty();
 
     QStringList names;
-    for (int i = 0; i < w.fonts()->model()->rowCount(); ++i)
-        names.append(w.fonts()->model()->index(i, 0).data().toString());
+    for (int i = 0; i < w.fontCount(); ++i)
+        names.append(w.family(i));
     QCOMPARE(names, listed);
-    QCOMPARE(w.fonts()->selectionModel()->selectedRows().size(), changed ? 1 : 2);
+    QCOMPARE(w.selectedCount(), changed ? 1 : 2);
     QCOMPARE(w.fake.printer.enumerations, enumerations + (changed ? 1 : 0));
-    QCOMPARE(w.frmMain->findChild<QLabel*>("lblFonts")->text(),
+    QCOMPARE(w.text("lblFonts"),
              QStringLiteral("Fonts: %1").arg(listed.size()));
 }
 

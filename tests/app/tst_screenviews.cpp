@@ -5,7 +5,7 @@
 #include "app/ShowAllPage.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/MainWindowHarness.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,33 +24,16 @@ namespace {
 
 using Box = FakeMessageBoxes::Box;
 
-struct Window {
-    Window()
-    {
-        fake.fonts.addFamily("Symbols", {{"Regular", true, false, FontFace::CharSet::Symbol}});
-        for (const char* family : {"Book", "Mono", "Sans"})
-            fake.fonts.addTrueTypeFamily(family);
-        fake.printer.setTypefaces({"Book", "Mono", "Resident", "Sans", "Symbols"});
-        frmMain = std::make_unique<TfrmMain>(fake.platform);
-    }
-    void start()
-    {
-        frmMain->FormCreate();
-        frmMain->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frmMain.get()));
-    }
-    template <typename T>
-    T* find(const char* name) const { return frmMain->findChild<T*>(name); }
-    void setCurrentFont(int row, QItemSelectionModel::SelectionFlags how)
-    {
-        auto* fonts = find<QListView>("lstFonts");
-        fonts->selectionModel()->setCurrentIndex(fonts->model()->index(row, 0), how);
-    }
-    QString ini() const { return fake.platform.appFolder + "GLYPHARY.INI"; }
-    QString& stored(const char* key) { return fake.ini.files[ini()][QStringLiteral("glyphary/") + key]; }
+void screenFonts(FakePlatform& fake)
+{
+    fake.fonts.addFamily("Symbols", {{"Regular", true, false, FontFace::CharSet::Symbol}});
+    for (const char* family : {"Book", "Mono", "Sans"})
+        fake.fonts.addTrueTypeFamily(family);
+    fake.printer.setTypefaces({"Book", "Mono", "Resident", "Sans", "Symbols"});
+}
 
-    FakePlatform fake;
-    std::unique_ptr<TfrmMain> frmMain;
+struct Window : MainWindowHarness {
+    Window() : MainWindowHarness(screenFonts) {}
 };
 
 }  // namespace
@@ -236,7 +219,7 @@ void TestScreenViews::startUp()
     // Either way the window goes on with the default texts and the first family.
     QCOMPARE(w.find<QLineEdit>("txtSample")->text(), "The quick brown fox jumps over the lazy dog.");
     QCOMPARE(w.find<QPlainTextEdit>("txtPara")->toPlainText().size(), 502);
-    QCOMPARE(w.frmMain->HeadingFontName, "Arial");
+    QCOMPARE(w.frmMain->sampleTexts().headingFont(), "Arial");
     QCOMPARE(w.find<QLabel>("lblSample")->text(), "Sample: Book");
     QVERIFY(!splash);
 }
@@ -332,7 +315,7 @@ void TestScreenViews::headingFontQuestion()
     w.fake.messages.confirmAnswers = {yes};
     w.frmMain->mainPage()->cmdHeadingFontClick();
     QCOMPARE(w.fake.messages.boxes, (QList<Box>{{"confirm", "The current heading font is Arial.\nChange it to Mono?"}}));
-    QCOMPARE(w.frmMain->HeadingFontName, expected);
+    QCOMPARE(w.frmMain->sampleTexts().headingFont(), expected);
     QCOMPARE(w.stored("headingfont"), expected);
 }
 
