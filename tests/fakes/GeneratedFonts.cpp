@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-bool writeTestFonts(const QString& root)
+bool writeTestFonts(const QString& root, bool userFonts)
 {
     const QString script = QStringLiteral(GLYPHARY_TEST_DATA_DIR "/make_test_fonts.py");
     // The first interpreter that has fontTools: a per-user Python may lack it.
@@ -25,9 +25,11 @@ bool writeTestFonts(const QString& root)
             return false;
         conf.write(QStringLiteral("<?xml version=\"1.0\"?>\n"
                                   "<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
-                                  "<fontconfig>\n  <dir>%1/fonts</dir>\n"
+                                  "<fontconfig>\n  <dir>%1/fonts</dir>\n%2"
                                   "  <cachedir>%1/cache</cachedir>\n</fontconfig>\n")
-                       .arg(root.toHtmlEscaped())
+                       .arg(root.toHtmlEscaped(),
+                            userFonts ? QStringLiteral("  <dir prefix=\"xdg\">fonts</dir>\n")
+                                      : QString())
                        .toUtf8());
         return conf.flush();
     }

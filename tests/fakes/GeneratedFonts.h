@@ -4,6 +4,7 @@
 
 // Writes the generated test fonts under root (fonts/ for the configuration,
 // extra/ for loading by hand) and root/fonts.conf, a fontconfig configuration
-// that knows only root/fonts. fontconfig and Qt read their configuration at
+// that knows only root/fonts, and with userFonts the user's fonts folder,
+// $XDG_DATA_HOME/fonts, too. fontconfig and Qt read their configuration at
 // the first font call, so this runs before the application exists.
-bool writeTestFonts(const QString& root);
+bool writeTestFonts(const QString& root, bool userFonts = false);
