@@ -6,7 +6,6 @@
 //
 // Usage: showall_window [idle ms between steps, default 150] [steps, default all]
 #include "app/GlyApplication.h"
-#include "app/MainPage.h"
 #include "app/ShowAllPage.h"
 #include "app/TfrmMain.h"
 #include "RealPlatform.h"
@@ -58,7 +57,7 @@ int main(int argc, char** argv)
 
     QElapsedTimer clock;
     clock.start();
-    frmMain.mainPage()->cmdSelectAll->click();
+    frmMain.findChild<QPushButton*>(QStringLiteral("cmdSelectAll"))->click();
     QCoreApplication::processEvents();
     const double selectAll = millis(clock);
 
@@ -67,7 +66,8 @@ int main(int argc, char** argv)
     QCoreApplication::processEvents();
     const double pageOpen = millis(clock);
 
-    QScrollBar* bar = frmMain.showAllPage()->ScrollBox1->verticalScrollBar();
+    QScrollBar* bar =
+        frmMain.findChild<QScrollArea*>(QStringLiteral("ScrollBox1"))->verticalScrollBar();
     QList<double> steps;
     while (bar->value() < bar->maximum() && (maxSteps < 0 || steps.size() < maxSteps)) {
         idle(idleMs);

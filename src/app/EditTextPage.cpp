@@ -1,6 +1,7 @@
 #include "app/EditTextPage.h"
 
 #include "app/FormDesign.h"
+#include "app/SampleTexts.h"
 #include "platform/ErrorReporter.h"
 #include "platform/Platform.h"
 
@@ -9,7 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-EditTextPage::EditTextPage(Platform& platform, const FormDesign& design, QString& headingFontName)
+EditTextPage::EditTextPage(Platform& platform, const FormDesign& design, SampleTexts& texts)
 {
     setObjectName(QStringLiteral("tabEdit"));
     const FormDesign& d = design;
@@ -67,7 +68,16 @@ EditTextPage::EditTextPage(Platform& platform, const FormDesign& design, QString
         SampleTextStore::Controls{{txt8Pt, txt9Pt, txt10Pt, txt11Pt, txt12Pt, txt14Pt, txt16Pt,
                                    txt18pt, txt24Pt, txt36pt, txt48Pt, txt60pt, txtSample},
                                   txtPara},
-        headingFontName);
+        texts);
+    const QLineEdit* const sizeLines[] = {txt8Pt,  txt9Pt,  txt10Pt, txt11Pt, txt12Pt, txt14Pt,
+                                          txt16Pt, txt18pt, txt24Pt, txt36pt, txt48Pt, txt60pt};
+    for (int i = 0; i < SampleTexts::SizeLineCount; ++i)
+        connect(sizeLines[i], &QLineEdit::textChanged, &texts,
+                [&texts, i](const QString& text) { texts.setSizeLine(i, text); });
+    connect(txtSample, &QLineEdit::textChanged, &texts, &SampleTexts::setSample);
+    connect(txtTitle, &QLineEdit::textChanged, &texts, &SampleTexts::setTitle);
+    connect(txtPara, &QPlainTextEdit::textChanged, &texts,
+            [this, &texts] { texts.setParagraph(txtPara->toPlainText()); });
     connect(cmdSaveText, &QPushButton::clicked, this,
             reportingErrors(platform.errors, "cmdSaveTextClick", [this] { cmdSaveTextClick(); }));
 }

@@ -10,6 +10,7 @@ class FormDesign;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class SampleTexts;
 struct Platform;
 
 // The Edit Sample Text page: the texts of the printouts and the screen sample,
@@ -17,13 +18,14 @@ struct Platform;
 class EditTextPage : public QWidget {
     Q_OBJECT
 public:
-    // headingFontName is the window's value, which the store reads and changes.
-    EditTextPage(Platform& platform, const FormDesign& design, QString& headingFontName);
+    // Every edit goes to texts as it is made; the heading font is kept there by the store.
+    EditTextPage(Platform& platform, const FormDesign& design, SampleTexts& texts);
 
     SampleTextStore& sampleTexts() { return *sampleTexts_; }
 
     void cmdSaveTextClick();
 
+private:
     QLineEdit* txt8Pt = nullptr;
     QLineEdit* txt9Pt = nullptr;
     QLineEdit* txt10Pt = nullptr;
@@ -40,7 +42,5 @@ public:
     QLineEdit* txtTitle = nullptr;
     QPlainTextEdit* txtPara = nullptr;
     QPushButton* cmdSaveText = nullptr;
-
-private:
     std::unique_ptr<SampleTextStore> sampleTexts_;
 };

@@ -33,6 +33,7 @@ public:
     void txtFindCharFind();
     void copyCurrentCharacter();
 
+private:
     QLabel* lblGridHeading = nullptr;
     QTableWidget* grdFontMap = nullptr;
     QLabel* lblCurrChar = nullptr;
@@ -43,7 +44,6 @@ public:
     QLineEdit* txtFindChar = nullptr;
     QLabel* lblFindChar = nullptr;
 
-private:
     void applyFontMapFont();
     void fillCodePage();
     void showCodePage();

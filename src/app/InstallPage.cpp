@@ -2,14 +2,15 @@
 
 #include "app/FileListBox.h"
 #include "app/FormDesign.h"
-#include "app/MainPage.h"
-#include "app/TfrmMain.h"
+#include "app/SampleTexts.h"
 #include "fontfiles/FontInstaller.h"
+#include "fontfiles/InstallState.h"
 #include "fontfiles/PreviewPrintout.h"
 #include "fontfiles/TfrmInstalling.h"
 #include "platform/ErrorReporter.h"
 #include "platform/FontService.h"
 #include "platform/Platform.h"
+#include "printing/PrintState.h"
 #include "printing/TfrmPrinting.h"
 
 #include <QApplication>
@@ -44,9 +45,12 @@ int selectedRow(const QListWidget* list)
 
 } // namespace
 
-InstallPage::InstallPage(TfrmMain& frame, Platform& platform, const FormDesign& design,
-                         const QFont& windowFont)
-    : frame_(frame)
+InstallPage::InstallPage(Platform& platform, const FormDesign& design, const QFont& windowFont,
+                         const SampleTexts& texts, PrintState& printState,
+                         InstallState& installState)
+    : texts_(texts)
+    , printState_(printState)
+    , installState_(installState)
     , platform_(platform)
     , preview_(platform.fonts)
 {
@@ -460,7 +464,7 @@ void InstallPage::closePage()
 
 bool InstallPage::running() const
 {
-    return preview_.isLoading() || (installer_ && installer_->busy()) || frame_.printState.JobRunning;
+    return preview_.isLoading() || (installer_ && installer_->busy()) || printState_.JobRunning;
 }
 
 void InstallPage::cancelRun()
@@ -468,28 +472,28 @@ void InstallPage::cancelRun()
     if (preview_.isLoading())
         cmdPreviewCancelClick();
     if (installer_ && installer_->busy())
-        frame_.installState.InstallCancelled = true;
-    if (frame_.printState.JobRunning)
-        frame_.printState.PrintCancelled = true;
+        installState_.InstallCancelled = true;
+    if (printState_.JobRunning)
+        printState_.PrintCancelled = true;
 }
 
 void InstallPage::setPrintingDialog(TfrmPrinting* dialog)
 {
-    printout_ = std::make_unique<PreviewPrintout>(platform_.printer, *dialog, frame_.printState);
+    printout_ = std::make_unique<PreviewPrintout>(platform_.printer, *dialog, printState_);
 }
 
 void InstallPage::setInstallingDialog(TfrmInstalling* dialog)
 {
     installer_ = std::make_unique<FontInstaller>(platform_.fonts, platform_.shell, platform_.messages,
-                                                 *dialog, frame_.installState, this);
+                                                 *dialog, installState_, this);
 }
 
 void InstallPage::cmdInstallClick()
 {
     if (!installer_ || running())
         return;
-    frame_.lockPage(true);
-    const auto unlock = qScopeGuard([this] { frame_.lockPage(false); });
+    emit pageLocked(true);
+    const auto unlock = qScopeGuard([this] { emit pageLocked(false); });
 
     FontInstaller::Hooks hooks;
     hooks.processEvents = [] { QCoreApplication::processEvents(); };
@@ -498,9 +502,9 @@ void InstallPage::cmdInstallClick()
         showList(Side::Selected);
         UpdateMoveButtons();
         workedIn(activeSide_);
-        frame_.mainPage()->markFirstFont();
+        emit installRunEnded();
     };
-    installer_->install(preview_.selected().items, preview_.PreviewFolder(), frame_.FontsFolder,
+    installer_->install(preview_.selected().items, preview_.PreviewFolder(), fontsFolder_,
                         hooks);
 }
 
@@ -508,8 +512,8 @@ void InstallPage::cmdPreviewPrintClick()
 {
     if (!printout_ || running())
         return;
-    frame_.lockPage(true);
-    const auto unlock = qScopeGuard([this] { frame_.lockPage(false); });
+    emit pageLocked(true);
+    const auto unlock = qScopeGuard([this] { emit pageLocked(false); });
 
     PreviewPrintout::Hooks hooks;
     hooks.processEvents = [] { QCoreApplication::processEvents(); };
@@ -523,9 +527,13 @@ void InstallPage::cmdPreviewPrintClick()
         preview_.LoadFontFile(preview_.PrintLoadFolder + item.second.FileName);
         preview_.PrintLoadedFonts.append(item);
     };
-    frame_.ChartLines[2] = frame_.sampleText();
-    const PreviewPrintout::Page page{frame_.HeadingFontName, frame_.sampleTitle(),
-                                     {frame_.ChartLines.begin(), frame_.ChartLines.end()},
+    const PreviewPrintout::Page page{texts_.headingFont(), texts_.title(), texts_.chartLines(),
                                      spnPreviewPrintSize->value()};
     printout_->print(preview_.selected().items, preview_.PreviewFolder(), page, hooks);
+}
+
+void InstallPage::showStartText(const QString& text)
+{
+    memDispPreview->setPlainText(text);
+    showSampleText(false);
 }

@@ -11,7 +11,9 @@ class FileListBox;
 class FontInstaller;
 class PreviewPrintout;
 class TfrmInstalling;
-class TfrmMain;
+class InstallState;
+class PrintState;
+class SampleTexts;
 class TfrmPrinting;
 struct Platform;
 class FormDesign;
@@ -30,8 +32,9 @@ class QTreeView;
 class InstallPage : public QWidget {
     Q_OBJECT
 public:
-    InstallPage(TfrmMain& frame, Platform& platform, const FormDesign& design,
-                const QFont& windowFont);
+    // The job states are the window's, shared with the Main page's print job.
+    InstallPage(Platform& platform, const FormDesign& design, const QFont& windowFont,
+                const SampleTexts& texts, PrintState& printState, InstallState& installState);
     ~InstallPage() override;
 
     // The folder tree starts on the file system's root, opened down to the
@@ -79,6 +82,20 @@ public:
 
     // The lists, their entries and the files loaded for them.
     FontFolderPreview& preview() { return preview_; }
+    // Where installed fonts go, with a trailing separator; empty when unknown.
+    void setFontsFolder(const QString& folder) { fontsFolder_ = folder; }
+    // The preview memo's text before any file is previewed, drawn invisible.
+    void showStartText(const QString& text);
+
+signals:
+    void currentFontFileChanged();
+    void fontDetailsRequested();
+    // While a run pumps events here, the user can't leave the page.
+    void pageLocked(bool locked);
+    // An install run ended; the Main page marks the first family.
+    void installRunEnded();
+
+private:
 
     QFileSystemModel* folderModel = nullptr;
     QTreeView* Tree1 = nullptr;
@@ -106,11 +123,6 @@ public:
     QPushButton* cmdPreviewPrint = nullptr;
     QPushButton* cmdFontDetails = nullptr;
 
-signals:
-    void currentFontFileChanged();
-    void fontDetailsRequested();
-
-private:
     using Side = FontFolderPreview::Side;
 
     QListWidget* listOf(Side side) const { return side == Side::Available ? lstPreview : lstSelected; }
@@ -126,7 +138,10 @@ private:
     // The tree opens down to the folder and shows it current.
     void revealFolder(const QString& path);
 
-    TfrmMain& frame_;
+    const SampleTexts& texts_;
+    PrintState& printState_;
+    InstallState& installState_;
+    QString fontsFolder_;
     Platform& platform_;
     FontFolderPreview preview_;
     Side activeSide_ = Side::Available;

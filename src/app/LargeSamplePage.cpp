@@ -68,3 +68,5 @@ void LargeSamplePage::restyleLargeSample()
 void LargeSamplePage::chkLargeBoldClick() { restyleLargeSample(); }
 
 void LargeSamplePage::chkLargeItalicClick() { restyleLargeSample(); }
+
+void LargeSamplePage::setSampleText(const QString& text) { memLargeSample->setPlainText(text); }

@@ -20,14 +20,15 @@ public:
     void spnLargeSampleChange(int value);
     void chkLargeBoldClick();
     void chkLargeItalicClick();
+    void setSampleText(const QString& text);
 
+private:
     QLabel* lblLargeSample = nullptr;
     QSpinBox* spnLargeSample = nullptr;
     QCheckBox* chkLargeBold = nullptr;
     QCheckBox* chkLargeItalic = nullptr;
     QPlainTextEdit* memLargeSample = nullptr;
 
-private:
     void restyleLargeSample();
 
     FontService& fonts_;

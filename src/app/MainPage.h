@@ -5,18 +5,21 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class FontCatalogue;
+class FontListModel;
 class FormDesign;
 class PrintJob;
 class PrintState;
 class QCheckBox;
 class QLabel;
-class QListWidget;
+class QItemSelectionModel;
+class QListView;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
-class TfrmMain;
+class SampleTexts;
 class TfrmPrinting;
 struct Platform;
 
@@ -25,8 +28,8 @@ struct Platform;
 class MainPage : public QWidget {
     Q_OBJECT
 public:
-    MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue,
-             const FormDesign& design);
+    MainPage(Platform& platform, FontCatalogue& catalogue, const FormDesign& design,
+             const SampleTexts& texts);
     ~MainPage() override;
 
     void FillFontList();
@@ -51,13 +54,27 @@ public:
     void applySampleBoxes();
     // Selected entries that the screen can draw, in list order.
     QStringList drawnFamilies() const;
+    // The style boxes of the sample, which Show All follows.
+    bool sampleBold() const;
+    bool sampleItalic() const;
+    void focusFontList();
+
+signals:
+    void fontDetailsRequested();
+    // The family shown is another, or shown anew.
+    void currentFamilyShown();
+    // The user asks for face as the heading font.
+    void headingFontChosen(const QString& face);
+
+private:
+    class PrintHostAdapter;
 
     QLabel* lblFonts = nullptr;
     QLabel* lblSelected = nullptr;
     QLabel* lblSample = nullptr;
     QLabel* lblFontType = nullptr;
     QLabel* lblStyles = nullptr;
-    QListWidget* lstFonts = nullptr;
+    QListView* lstFonts = nullptr;
     QPlainTextEdit* memDispFont = nullptr;
     QSpinBox* spnPointSize = nullptr;
     QCheckBox* chkSampleBold = nullptr;
@@ -79,17 +96,22 @@ public:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdFontDetails = nullptr;
 
-signals:
-    void fontDetailsRequested();
-
-private:
-    class PrintHostAdapter;
-
     void restyleDispFont();
+    // Selected rows of the family list, in list order, each once.
+    std::vector<int> selectedRows() const;
+    int selectedCount() const;
+    void showSelectedCount(int count);
+    // The family of the current row; empty when no row is current.
+    QString currentFamily() const;
 
-    TfrmMain& frame_;
+    const SampleTexts& texts_;
     Platform& platform_;
     FontCatalogue& catalogue_;
+    FontListModel* families_ = nullptr;
+    QItemSelectionModel* selection_ = nullptr;
+    // Set while the program itself refills or selects: its caller shows the
+    // result once, instead of a handler per step.
+    bool quiet_ = false;
     std::unique_ptr<PrintHostAdapter> printHost_;
     std::unique_ptr<PrintJob> printJob_;
     // Show All asks at every paint; among thousands selected, working it out

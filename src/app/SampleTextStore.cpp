@@ -1,5 +1,6 @@
 #include "app/SampleTextStore.h"
 
+#include "app/SampleTexts.h"
 #include "platform/IniFiles.h"
 #include "platform/MessageBoxes.h"
 
@@ -55,12 +56,12 @@ QString singleLine(QString text)
 }  // namespace
 
 SampleTextStore::SampleTextStore(IniFiles& ini, MessageBoxes& messages, QString iniPath,
-                                 const Controls& controls, QString& headingFontName)
+                                 const Controls& controls, SampleTexts& texts)
     : ini_(ini),
       messages_(messages),
       iniPath_(std::move(iniPath)),
       controls_(controls),
-      headingFontName_(headingFontName),
+      texts_(texts),
       paragraphLimit_(controls.paragraph, ParagraphMaxLength)
 {
 }
@@ -80,7 +81,7 @@ void SampleTextStore::LoadSampleTexts()
     for (size_t i = 0; i < LineKeys.size(); ++i)
         controls_.lines[i]->setText(ini_.readString(iniPath_, Section, LineKeys[i], QString()));
     paragraphLimit_.setText(unescapeParagraph(ini_.readString(iniPath_, Section, ParagraphKey, QString())));
-    headingFontName_ = ini_.readString(iniPath_, Section, HeadingFontKey, QString());
+    texts_.setHeadingFont(ini_.readString(iniPath_, Section, HeadingFontKey, QString()));
 }
 
 void SampleTextStore::ShowDefaultTexts()
@@ -88,7 +89,7 @@ void SampleTextStore::ShowDefaultTexts()
     for (size_t i = 0; i < LineKeys.size(); ++i)
         controls_.lines[i]->setText(LineDefaults[i]);
     paragraphLimit_.setText(ParagraphDefault);
-    headingFontName_ = HeadingFontDefault;
+    texts_.setHeadingFont(HeadingFontDefault);
 }
 
 void SampleTextStore::SaveSampleTexts()
@@ -100,11 +101,11 @@ void SampleTextStore::SaveSampleTexts()
 
 void SampleTextStore::changeHeadingFont(QWidget* parent, const QString& face)
 {
-    const QString question = QStringLiteral("The current heading font is ") + headingFontName_ +
+    const QString question = QStringLiteral("The current heading font is ") + texts_.headingFont() +
                              QStringLiteral(".\nChange it to ") + face + u'?';
     if (!messages_.confirm(parent, question))
         return;
-    headingFontName_ = face;
+    texts_.setHeadingFont(face);
     ini_.writeString(iniPath_, Section, HeadingFontKey, face);
 }
 

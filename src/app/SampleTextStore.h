@@ -11,6 +11,7 @@ class MessageBoxes;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
+class SampleTexts;
 
 // The sample texts of the Edit Sample Text page and the heading font, kept in
 // section "Glyphary" of the INI file between runs.
@@ -25,9 +26,9 @@ public:
         QPlainTextEdit* paragraph = nullptr;  // txtPara
     };
 
-    // headingFontName is the window's value, read and changed here.
+    // The heading font is kept in texts; the other texts come to it from the controls.
     SampleTextStore(IniFiles& ini, MessageBoxes& messages, QString iniPath, const Controls& controls,
-                    QString& headingFontName);
+                    SampleTexts& texts);
 
     bool iniFileExists() const;
 
@@ -51,6 +52,6 @@ private:
     MessageBoxes& messages_;
     QString iniPath_;
     Controls controls_;
-    QString& headingFontName_;
+    SampleTexts& texts_;
     MemoTextLimit paragraphLimit_;
 };

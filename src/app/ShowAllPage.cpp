@@ -2,7 +2,6 @@
 
 #include "app/FormDesign.h"
 #include "app/PaintBox.h"
-#include "app/TfrmMain.h"
 #include "catalogue/SelectedFontsPainter.h"
 #include "platform/Platform.h"
 #include "platform/ScreenMetrics.h"
@@ -16,9 +15,12 @@
 #include <QScrollBar>
 #include <QSpinBox>
 
-ShowAllPage::ShowAllPage(TfrmMain& frame, Platform& platform, const FormDesign& design,
-                         const QFont& windowFont)
-    : frame_(frame), platform_(platform)
+#include <algorithm>
+#include <utility>
+
+ShowAllPage::ShowAllPage(Platform& platform, const FormDesign& design, const QFont& windowFont,
+                         std::function<SelectedFontsPainter::Page()> source)
+    : platform_(platform), source_(std::move(source))
 {
     setObjectName(QStringLiteral("tabShowAll"));
     const FormDesign& d = design;
@@ -52,7 +54,7 @@ ShowAllPage::ShowAllPage(TfrmMain& frame, Platform& platform, const FormDesign& 
 
 int ShowAllPage::PaintSelectedFonts(QPainter& painter, const QRect& area, int size)
 {
-    SelectedFontsPainter::Page page = frame_.selectedFontsPage();
+    SelectedFontsPainter::Page page = source_();
     page.pointSize = size;
     page.dpi = platform_.screen.logicalDpiY();
     const int height = SelectedFontsPainter(platform_.fonts).paint(painter, area, page);
@@ -141,6 +143,24 @@ void ShowAllPage::spnSelectedChange(int value)
         return;
     pbxSelected->repaint();
     const int height = SelectedFontsPainter::height(platform_.screen.logicalDpiY(), value,
-                                                    frame_.selectedFontsPage().families.size());
+                                                    source_().families.size());
     setShowAllHeight(int(height * 1.01));
+}
+
+void ShowAllPage::refresh() { pbxSelected->update(); }
+
+int ShowAllPage::pageStep() const { return int(0.95 * ScrollBox1->maximumViewportSize().height()); }
+
+void ShowAllPage::scrollBy(int pixels)
+{
+    QScrollBar* bar = ScrollBox1->verticalScrollBar();
+    bar->setValue(std::clamp(bar->value() + pixels, 0, bar->maximum()));
+}
+
+void ShowAllPage::scrollToTop() { ScrollBox1->verticalScrollBar()->setValue(0); }
+
+void ShowAllPage::scrollToEnd()
+{
+    QScrollBar* bar = ScrollBox1->verticalScrollBar();
+    bar->setValue(bar->maximum());
 }

@@ -7,29 +7,35 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 class FormDesign;
 class PaintBox;
 class QPainter;
 class QScrollArea;
 class QSpinBox;
-class TfrmMain;
 struct Platform;
 
 // The Show All Selected page: every selected family one under another.
 class ShowAllPage : public QWidget {
     Q_OBJECT
 public:
-    ShowAllPage(TfrmMain& frame, Platform& platform, const FormDesign& design,
-                const QFont& windowFont);
+    // The page drawn is what source makes of the other pages at the moment of painting.
+    ShowAllPage(Platform& platform, const FormDesign& design, const QFont& windowFont,
+                std::function<SelectedFontsPainter::Page()> source);
 
     void pbxSelectedPaint(QPainter& painter);
     void spnSelectedChange(int value);
     // Draws the selected families that meet area; returns the page height.
     int PaintSelectedFonts(QPainter& painter, const QRect& area, int size);
+    // What is drawn changed: shown again when next painted.
+    void refresh();
 
-    QSpinBox* spnSelected = nullptr;
-    QScrollArea* ScrollBox1 = nullptr;
-    PaintBox* pbxSelected = nullptr;
+    // Nineteen twentieths of the view: a page down keeps a line of the last.
+    int pageStep() const;
+    void scrollBy(int pixels);
+    void scrollToTop();
+    void scrollToEnd();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -44,8 +50,11 @@ private:
     void warmAround(const SelectedFontsPainter::Page& page);
     void warmNext();
 
-    TfrmMain& frame_;
+    QSpinBox* spnSelected = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    PaintBox* pbxSelected = nullptr;
     Platform& platform_;
+    std::function<SelectedFontsPainter::Page()> source_;
     SelectedFontsPainter::Page warmPage_;
     QList<qsizetype> toWarm_;
     QList<QFont> warm_;

@@ -27,18 +27,12 @@
 #include "settings/TPFormSettings.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QCheckBox>
+#include <QDir>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QSpinBox>
 #include <QTabBar>
 
 #include <algorithm>
@@ -84,12 +78,12 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     setCentralWidget(PageControl1);
 
     const FormDesign& d = *design_;
-    mainPage_ = new MainPage(*this, platform_, catalogue_, d);
+    mainPage_ = new MainPage(platform_, catalogue_, d, sampleTexts_);
     largeSamplePage_ = new LargeSamplePage(platform_.fonts, d, designFont);
     fontMapPage_ = new FontMapPage(platform_.fonts, d, designFont);
-    showAllPage_ = new ShowAllPage(*this, platform_, d, designFont);
-    editTextPage_ = new EditTextPage(platform_, d, HeadingFontName);
-    installPage_ = new InstallPage(*this, platform_, d, designFont);
+    showAllPage_ = new ShowAllPage(platform_, d, designFont, [this] { return selectedFontsPage(); });
+    editTextPage_ = new EditTextPage(platform_, d, sampleTexts_);
+    installPage_ = new InstallPage(platform_, d, designFont, sampleTexts_, printState, installState);
     PageControl1->addTab(mainPage_, QStringLiteral("&Main"));
     PageControl1->addTab(largeSamplePage_, QStringLiteral("&Large Sample"));
     PageControl1->addTab(fontMapPage_, QStringLiteral("F&ont Map"));
@@ -104,6 +98,12 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     connect(PageControl1, &PageControl::pageChanged, this, &TfrmMain::PageControl1Change);
     connect(PageControl1, &PageControl::pageChanged, this, &TfrmMain::followFontDetails);
     connect(mainPage_, &MainPage::fontDetailsRequested, this, &TfrmMain::FontDetails1Click);
+    connect(mainPage_, &MainPage::currentFamilyShown, this, &TfrmMain::currentFamilyShown);
+    connect(mainPage_, &MainPage::headingFontChosen, this, &TfrmMain::changeHeadingFont);
+    connect(installPage_, &InstallPage::pageLocked, this, &TfrmMain::lockPage);
+    connect(installPage_, &InstallPage::installRunEnded, mainPage_, &MainPage::markFirstFont);
+    // Show All paints what the texts say now, even if they changed while it was hidden.
+    connect(&sampleTexts_, &SampleTexts::changed, showAllPage_, &ShowAllPage::refresh);
     connect(installPage_, &InstallPage::fontDetailsRequested, this, &TfrmMain::FontDetails1Click);
     connect(installPage_, &InstallPage::currentFontFileChanged, this,
             &TfrmMain::followFontDetails);
@@ -175,11 +175,7 @@ void TfrmMain::FormCreate()
     // Likewise the preview memo follows its restored size box.
     installPage_->spnPreviewSizeChange();
 
-    HeadingFontName = QStringLiteral("Arial");
-    largeSamplePage_->memLargeSample->setPlainText(QStringLiteral(
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZ\nabcdefghijklmnopqrstuvwxyz\n1234567890!@#$%^&*()-=+{}[];:'\",.?\n"));
-    ChartLines[0] = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    ChartLines[1] = QStringLiteral("abcdefghijklmnopqrstuvwxyz1234567890!@#$%^&*()-+=[]{}/:;\",.?");
+    sampleTexts_.setHeadingFont(QStringLiteral("Arial"));
     AppFolder = platform_.appFolder;
     platform_.help.HelpFile = platform_.dataFolder + QStringLiteral("GLYPHARY.CHM");
 
@@ -190,6 +186,7 @@ void TfrmMain::FormCreate()
 
     const QString fontsFolder = platform_.shell.userFontsFolder();
     FontsFolder = fontsFolder.isEmpty() ? QString() : fontsFolder + u'/';
+    installPage_->setFontsFolder(FontsFolder);
 
     if (platform_.screen.logicalDpiX() > FormDesign::DesignDpi)
         PageControl1->setTabWidth(WideTabWidth);
@@ -224,22 +221,17 @@ void TfrmMain::FormShow()
             },
             Qt::QueuedConnection);
     }
-    const QString text = sampleText();
-    QPlainTextEdit* large = largeSamplePage_->memLargeSample;
-    large->setPlainText(large->toPlainText() + text);
-    QPlainTextEdit* preview = installPage_->memDispPreview;
-    preview->setPlainText(Alphabets + text);
-    QPalette previewPalette = preview->palette();
-    previewPalette.setColor(QPalette::Text, Qt::white);
-    preview->setPalette(previewPalette);
-    ChartLines[2] = text;
+    const QString& text = sampleTexts_.sample();
+    largeSamplePage_->setSampleText(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ\nabcdefghijklmnopqrstuvwxyz\n"
+                                                   "1234567890!@#$%^&*()-=+{}[];:'\",.?\n") +
+                                    text);
+    installPage_->showStartText(SampleTexts::Alphabets + text);
 
-    ShowAllPageStep = int(0.95 * showAllPage_->ScrollBox1->maximumViewportSize().height());
     fontMapPage_->fitCells();
 
     delete splash_;
     mainPage_->lstFontsClick();
-    mainPage_->lstFonts->setFocus();
+    mainPage_->focusFontList();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)
@@ -407,13 +399,13 @@ void TfrmMain::PageControl1Change(QWidget* page)
         PageControl1->setActivePageQuietly(mainPage_);
         platform_.messages.information(this, NoScreenFontPage);
     } else if (page == mainPage_) {
-        mainPage_->lstFonts->setFocus();
+        mainPage_->focusFontList();
     } else if (page == largeSamplePage_) {
         largeSamplePage_->LargeSampleRefresh(catalogue_.CurrentFontName());
     } else if (page == fontMapPage_) {
         fontMapPage_->ShowFontMap(catalogue_.CurrentFontName());
     } else if (page == showAllPage_) {
-        showAllPage_->ScrollBox1->verticalScrollBar()->setValue(0);
+        showAllPage_->scrollToTop();
     }
 }
 
@@ -442,19 +434,18 @@ bool TfrmMain::FormKeyDown(QKeyEvent* event)
 {
     if (PageControl1->currentWidget() != showAllPage_)
         return false;
-    QScrollBar* bar = showAllPage_->ScrollBox1->verticalScrollBar();
     switch (event->key()) {
     case Qt::Key_PageUp:
-        bar->setValue(std::max(bar->value() - ShowAllPageStep, 0));
+        showAllPage_->scrollBy(-showAllPage_->pageStep());
         break;
     case Qt::Key_PageDown:
-        bar->setValue(std::min(bar->value() + ShowAllPageStep, bar->maximum()));
+        showAllPage_->scrollBy(showAllPage_->pageStep());
         break;
     case Qt::Key_Home:
-        bar->setValue(0);
+        showAllPage_->scrollToTop();
         return false;
     case Qt::Key_End:
-        bar->setValue(bar->maximum());
+        showAllPage_->scrollToEnd();
         return false;
     default:
         return false;
@@ -467,30 +458,14 @@ bool TfrmMain::FormKeyDown(QKeyEvent* event)
 // ---------------------------------------------------------------------------
 // Between pages
 
-QString TfrmMain::sampleText() const { return editTextPage_->txtSample->text(); }
-
-QString TfrmMain::sampleTitle() const { return editTextPage_->txtTitle->text(); }
-
-QString TfrmMain::paragraphText() const { return editTextPage_->txtPara->toPlainText(); }
-
-QStringList TfrmMain::sizeLineTexts() const
-{
-    const EditTextPage& p = *editTextPage_;
-    QStringList lines;
-    for (const QLineEdit* line : {p.txt8Pt, p.txt9Pt, p.txt10Pt, p.txt11Pt, p.txt12Pt, p.txt14Pt,
-                                  p.txt16Pt, p.txt18pt, p.txt24Pt, p.txt36pt, p.txt48Pt, p.txt60pt})
-        lines << line->text();
-    return lines;
-}
-
 SelectedFontsPainter::Page TfrmMain::selectedFontsPage() const
 {
     SelectedFontsPainter::Page page;
     page.families = mainPage_->drawnFamilies();
-    page.headingFontName = HeadingFontName;
-    page.sampleText = sampleText();
-    page.bold = mainPage_->chkSampleBold->isChecked();
-    page.italic = mainPage_->chkSampleItalic->isChecked();
+    page.headingFontName = sampleTexts_.headingFont();
+    page.sampleText = sampleTexts_.sample();
+    page.bold = mainPage_->sampleBold();
+    page.italic = mainPage_->sampleItalic();
     return page;
 }
 

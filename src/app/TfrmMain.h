@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SampleTexts.h"
 #include "catalogue/FontCatalogue.h"
 #include "catalogue/SelectedFontsPainter.h"
 #include "fontfiles/InstallState.h"
@@ -10,7 +11,6 @@
 #include <QPointer>
 #include <QTimer>
 
-#include <array>
 #include <memory>
 
 class EditTextPage;
@@ -36,9 +36,6 @@ class TfrmFontDetails;
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    static inline const QString Alphabets =
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ\nabcdefghijklmnopqrstuvwxyz1234567890\n");
-
     explicit TfrmMain(Platform& platform, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
@@ -62,16 +59,14 @@ public:
 
     // Window-wide values.
     QString AppFolder;
-    QString HeadingFontName;
-    std::array<QString, 3> ChartLines;
     // The user's fonts folder with a trailing separator; empty when unknown.
     QString FontsFolder;
-    int ShowAllPageStep = 0;
     // Job state of the printouts.
     PrintState printState;
     InstallState installState;
 
     const FontCatalogue& catalogue() const { return catalogue_; }
+    const SampleTexts& sampleTexts() const { return sampleTexts_; }
     // The printing progress dialog, created hidden after this window.
     void setPrintingDialog(TfrmPrinting* dialog);
     // The installing progress dialog, likewise.
@@ -84,19 +79,8 @@ public:
     EditTextPage* editTextPage() const { return editTextPage_; }
     InstallPage* installPage() const { return installPage_; }
 
-    // What the pages read from each other, at the moment of use.
-    QString sampleText() const;
-    QString sampleTitle() const;
-    QString paragraphText() const;
-    // The Full Page sheet's twelve lines, 8 to 60 points.
-    QStringList sizeLineTexts() const;
     // The Show All page as the Main page's selection and sample boxes make it.
     SelectedFontsPainter::Page selectedFontsPage() const;
-    void changeHeadingFont(const QString& face);
-    // While a run pumps events on a page, the user can't leave that page.
-    void lockPage(bool locked);
-    // The Main page showed another family.
-    void currentFamilyShown();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -113,6 +97,11 @@ private:
     void buildMenu();
     // An open details dialog shows what is current now.
     void followFontDetails();
+    void changeHeadingFont(const QString& face);
+    // While a run pumps events on a page, the user can't leave that page.
+    void lockPage(bool locked);
+    // The Main page showed another family.
+    void currentFamilyShown();
     // Enabled for a family with faces in the user's fonts folder.
     void updateRemoveFontFamily1();
     // The installed fonts have changed: the font list is filled anew.
@@ -123,6 +112,7 @@ private:
     Platform& platform_;
     std::unique_ptr<FormDesign> design_;
     FontCatalogue catalogue_;
+    SampleTexts sampleTexts_;
     QPointer<TfrmSplash> splash_;
     bool shown_ = false;
     // A close asked for during a run: tried again once the run has returned.

@@ -4,13 +4,14 @@
 #include "app/InstallPage.h"
 #include "app/MainPage.h"
 #include "app/TfrmMain.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/MainWindowHarness.h"
 #include "fontfiles/SfntBuilder.h"
 
 #include <QAbstractButton>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -26,27 +27,31 @@
 
 namespace {
 
-struct Window {
+void bookFaces(FakePlatform& fake)
+{
+    fake.fonts.addTrueTypeFamily("Book Face");
+    fake.printer.setTypefaces({"Book Face", "Printer Gothic"});
+}
+
+struct Window : MainWindowHarness {
     // restoredSize: the sample size box as the settings store sets it before start-up.
-    explicit Window(int restoredSize = 12)
+    explicit Window(int restoredSize = 12) : MainWindowHarness(bookFaces)
     {
-        fake.fonts.addTrueTypeFamily("Book Face");
-        fake.printer.setTypefaces({"Book Face", "Printer Gothic"});
-        frmMain = std::make_unique<TfrmMain>(fake.platform);
-        frmMain->installPage()->spnPreviewSize->setValue(restoredSize);
+        find<QSpinBox>("spnPreviewSize")->setValue(restoredSize);
         frmMain->FormCreate();
         frmMain->show();
         page = frmMain->installPage();
     }
 
-    void choosePage(QWidget* widget)
+    using MainWindowHarness::choosePage;
+    void choosePage(QWidget* widget) { choosePage(widget->objectName()); }
+    QFileSystemModel* folders() const
     {
-        auto* tabs = frmMain->findChild<QTabWidget*>("PageControl1");
-        tabs->tabBar()->setCurrentIndex(tabs->indexOf(widget));
+        return qobject_cast<QFileSystemModel*>(find<QTreeView>("Tree1")->model());
     }
     void chooseFolder(const QString& path)
     {
-        page->Tree1->setCurrentIndex(page->folderModel->index(path));
+        find<QTreeView>("Tree1")->setCurrentIndex(folders()->index(path));
         page->Tree1DblClick();
     }
     void click(QListWidget* list, int row)
@@ -66,23 +71,23 @@ struct Window {
             return out.join(", ");
         };
         QStringList enabled;
-        for (QAbstractButton* button : {page->cmdPreview, page->cmdAdd, page->cmdAddAll,
-                                        page->cmdRemove, page->cmdRemoveAll, page->cmdInstall,
-                                        page->cmdPreviewPrint})
+        for (QAbstractButton* button : {find<QPushButton>("cmdPreview"), find<QPushButton>("cmdAdd"), find<QPushButton>("cmdAddAll"),
+                                        find<QPushButton>("cmdRemove"), find<QPushButton>("cmdRemoveAll"), find<QPushButton>("cmdInstall"),
+                                        find<QPushButton>("cmdPreviewPrint")})
             if (button->isEnabled())
                 enabled << button->objectName();
-        const QFont memo = page->memDispPreview->font();
-        const bool visible = page->memDispPreview->palette().color(QPalette::Text) == Qt::black;
+        const QFont memo = find<QPlainTextEdit>("memDispPreview")->font();
+        const bool visible = find<QPlainTextEdit>("memDispPreview")->palette().color(QPalette::Text) == Qt::black;
         QStringList loaded;
         for (auto it = fake.fonts.added.cbegin(); it != fake.fonts.added.cend(); ++it)
             if (it.value() != fake.fonts.removed.value(it.key()))
                 loaded << QFileInfo(it.key()).fileName();
-        return {page->lblFontFiles->text() + " | " + page->lblPAvailable->text() + " | "
-                    + page->lblPSelected->text(),
-                "available: " + items(page->lstPreview),
-                "selected: " + items(page->lstSelected),
+        return {find<QLabel>("lblFontFiles")->text() + " | " + find<QLabel>("lblPAvailable")->text() + " | "
+                    + find<QLabel>("lblPSelected")->text(),
+                "available: " + items(find<QListWidget>("lstPreview")),
+                "selected: " + items(find<QListWidget>("lstSelected")),
                 "buttons: " + enabled.join(' '),
-                page->lblPreviewSample->text(),
+                find<QLabel>("lblPreviewSample")->text(),
                 QStringLiteral("memo: %1%2%3 %4pt %5")
                     // A previewed file's face is named by its path.
                     .arg(QFileInfo(memo.family()).isAbsolute() ? QFileInfo(memo.family()).fileName()
@@ -90,11 +95,9 @@ struct Window {
                          memo.bold() ? " B" : "", memo.italic() ? " I" : "")
                     .arg(memo.pointSize())
                     .arg(visible ? "shown" : "hidden"),
-                QStringLiteral("gauge %1, loaded: %2").arg(page->gaugeLoading->value()).arg(loaded.join(' '))};
+                QStringLiteral("gauge %1, loaded: %2").arg(find<QProgressBar>("gaugeLoading")->value()).arg(loaded.join(' '))};
     }
 
-    FakePlatform fake;
-    std::unique_ptr<TfrmMain> frmMain;
     InstallPage* page = nullptr;
 };
 
@@ -233,12 +236,12 @@ void TestInstallPage::page()
     w.choosePage(w.page);
     // An action for the moment the gauge first shows 25.
     QString during;
-    connect(w.page->gaugeLoading, &QProgressBar::valueChanged, this, [&](int value) {
+    connect(w.find<QProgressBar>("gaugeLoading"), &QProgressBar::valueChanged, this, [&](int value) {
         if (value != 25 || during.isEmpty())
             return;
         const QString action = std::exchange(during, QString());
         if (action == "cancel")
-            w.page->cmdPreviewCancel->click();
+            w.find<QPushButton>("cmdPreviewCancel")->click();
         else if (action == "folder")
             w.chooseFolder(dir.path());
         else if (action == "preview")
@@ -254,21 +257,21 @@ void TestInstallPage::page()
         else if (step.startsWith("at 25: "))
             during = step.mid(7);
         else if (step == "preview")
-            w.page->cmdPreview->click();
+            w.find<QPushButton>("cmdPreview")->click();
         else if (step == ">")
-            w.page->cmdAdd->click();
+            w.find<QPushButton>("cmdAdd")->click();
         else if (step == "<")
-            w.page->cmdRemove->click();
+            w.find<QPushButton>("cmdRemove")->click();
         else if (step == ">>")
-            w.page->cmdAddAll->click();
+            w.find<QPushButton>("cmdAddAll")->click();
         else if (step == "A2" || step == "A1")
-            w.click(w.page->lstPreview, step.mid(1).toInt());
+            w.click(w.find<QListWidget>("lstPreview"), step.mid(1).toInt());
         else if (step == "S0")
-            w.click(w.page->lstSelected, 0);
+            w.click(w.find<QListWidget>("lstSelected"), 0);
         else if (step == "size 16")
-            w.page->spnPreviewSize->setValue(16);
+            w.find<QSpinBox>("spnPreviewSize")->setValue(16);
         else if (step == "print size 9")
-            w.page->spnPreviewPrintSize->setValue(9);
+            w.find<QSpinBox>("spnPreviewPrintSize")->setValue(9);
         else if (step == "leave")
             w.choosePage(w.frmMain->mainPage());
         else if (step == "back")
@@ -293,9 +296,8 @@ void TestInstallPage::leavingRefreshesTheCatalogue()
     w.fake.printer.setTypefaces({"Book Face", "Printer Gothic", "New Face"});
     w.fake.fonts.addTrueTypeFamily("New Face");
     w.choosePage(w.frmMain->mainPage());
-    auto* fonts = w.frmMain->findChild<QListWidget*>("lstFonts");
-    QCOMPARE(fonts->count(), 3);
-    QCOMPARE(fonts->currentItem()->text(), "Book Face");
+    QCOMPARE(w.fontCount(), 3);
+    QCOMPARE(w.fonts()->currentIndex().data().toString(), "Book Face");
     QVERIFY(w.frmMain->catalogue().isScreenFont("New Face"));
     QVERIFY(!w.frmMain->catalogue().isScreenFont("Printer Gothic"));
 }
@@ -304,7 +306,7 @@ void TestInstallPage::leavingRefreshesTheCatalogue()
 void TestInstallPage::restoredSampleSize()
 {
     Window w(16);
-    QCOMPARE(w.page->memDispPreview->font().pointSize(), 16);
+    QCOMPARE(w.find<QPlainTextEdit>("memDispPreview")->font().pointSize(), 16);
 }
 
 QTEST_MAIN(TestInstallPage)

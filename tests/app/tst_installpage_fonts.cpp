@@ -64,11 +64,12 @@ void TestInstallPageFonts::ownFace()
         InstallPage* page = frmMain.installPage();
         auto* tabs = frmMain.findChild<QTabWidget*>("PageControl1");
         tabs->tabBar()->setCurrentIndex(tabs->indexOf(page));
-        page->Tree1->setCurrentIndex(page->folderModel->index(folder));
+        auto* tree = frmMain.findChild<QTreeView*>("Tree1");
+        tree->setCurrentIndex(qobject_cast<QFileSystemModel*>(tree->model())->index(folder));
         page->Tree1DblClick();
-        page->cmdPreview->click();
+        frmMain.findChild<QPushButton*>("cmdPreview")->click();
 
-        const QFontInfo shown(page->memDispPreview->font());
+        const QFontInfo shown(frmMain.findChild<QPlainTextEdit*>("memDispPreview")->font());
         QCOMPARE(shown.family(), family);
         QCOMPARE(shown.styleName(), style);
         QVERIFY(QFontDatabase::families().contains(family));

@@ -3,7 +3,7 @@
 #include "app/InstallPage.h"
 #include "app/MainPage.h"
 #include "app/TfrmMain.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/MainWindowHarness.h"
 #include "fontfiles/SfntBuilder.h"
 #include "fontfiles/TfrmInstalling.h"
 #include "printing/TfrmPrinting.h"
@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -24,20 +25,18 @@
 
 namespace {
 
-struct Window {
+struct Window : MainWindowHarness {
     // Files f0.ttf, f1.ttf, ... of family "Fam" with these full names, all
     // moved to the Selected list.
     explicit Window(const QStringList& fonts)
+        : MainWindowHarness([](FakePlatform& fake) {
+              fake.fonts.addTrueTypeFamily("Book Face");
+              fake.printer.setTypefaces({"Book Face", "Printer Gothic"});
+              fake.shell.fontsFolder = "/home/u/.local/share/fonts";
+          })
     {
-        fake.fonts.addTrueTypeFamily("Book Face");
-        fake.printer.setTypefaces({"Book Face", "Printer Gothic"});
-        fake.shell.fontsFolder = "/home/u/.local/share/fonts";
-        frmMain = std::make_unique<TfrmMain>(fake.platform);
         frmMain->FormCreate();
-        frmPrinting = new TfrmPrinting(frmMain->printState, frmMain.get());
-        frmMain->setPrintingDialog(frmPrinting);
-        frmInstalling = new TfrmInstalling(frmMain->installState, frmMain.get());
-        frmMain->setInstallingDialog(frmInstalling);
+        addDialogs();
         frmMain->show();
         page = frmMain->installPage();
 
@@ -47,27 +46,24 @@ struct Window {
             if (!file.open(QIODevice::WriteOnly) || file.write(font) != font.size())
                 qFatal("can't write a font file");
         }
-        tabs()->setCurrentWidget(page);
-        page->Tree1->setCurrentIndex(page->folderModel->index(dir.path()));
+        pages()->setCurrentWidget(page);
+        find<QTreeView>("Tree1")->setCurrentIndex(
+            qobject_cast<QFileSystemModel*>(find<QTreeView>("Tree1")->model())->index(dir.path()));
         page->Tree1DblClick();
-        page->cmdPreview->click();
-        page->cmdAddAll->click();
+        find<QPushButton>("cmdPreview")->click();
+        find<QPushButton>("cmdAddAll")->click();
     }
 
-    QTabWidget* tabs() { return frmMain->findChild<QTabWidget*>("PageControl1"); }
-    QStringList selected() const
+    QStringList selectedFiles() const
     {
         QStringList out;
-        for (int row = 0; row < page->lstSelected->count(); ++row)
-            out << page->lstSelected->item(row)->text();
+        const auto* list = find<QListWidget>("lstSelected");
+        for (int row = 0; row < list->count(); ++row)
+            out << list->item(row)->text();
         return out;
     }
 
     QTemporaryDir dir;
-    FakePlatform fake;
-    std::unique_ptr<TfrmMain> frmMain;
-    TfrmPrinting* frmPrinting = nullptr;
-    TfrmInstalling* frmInstalling = nullptr;
     InstallPage* page = nullptr;
 };
 
@@ -187,30 +183,29 @@ void tst_installruns::install()
         if (++copies == cancelAt)
             QMetaObject::invokeMethod(w.frmInstalling->cmdCancel, "click", Qt::QueuedConnection);
         if (copies == againAt) {
-            QMetaObject::invokeMethod(w.page->cmdInstall, "click", Qt::QueuedConnection);
-            QMetaObject::invokeMethod(w.page->cmdPreviewPrint, "click", Qt::QueuedConnection);
-            QTabBar* bar = w.tabs()->tabBar();
+            QMetaObject::invokeMethod(w.find<QPushButton>("cmdInstall"), "click", Qt::QueuedConnection);
+            QMetaObject::invokeMethod(w.find<QPushButton>("cmdPreviewPrint"), "click", Qt::QueuedConnection);
+            QTabBar* bar = w.pages()->tabBar();
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
         }
     };
     const int broadcasts = w.fake.fonts.broadcasts;
-    w.page->cmdInstall->click();
+    w.find<QPushButton>("cmdInstall")->click();
     flushBoxes();
 
     QCOMPARE(seen, log);
     QCOMPARE(w.fake.printer.events, QStringList{});
-    QCOMPARE(w.tabs()->currentWidget(), w.page);
+    QCOMPARE(w.pages()->currentWidget(), w.page);
     QVERIFY(!w.frmInstalling->isVisible());
-    QCOMPARE(w.selected(), QStringList{});
-    QCOMPARE(w.page->lblPSelected->text(), "Selected Fonts: 0");
-    for (QPushButton* button : {w.page->cmdInstall, w.page->cmdPreviewPrint, w.page->cmdRemove,
-                                w.page->cmdRemoveAll})
+    QCOMPARE(w.selectedFiles(), QStringList{});
+    QCOMPARE(w.find<QLabel>("lblPSelected")->text(), "Selected Fonts: 0");
+    for (QPushButton* button : {w.find<QPushButton>("cmdInstall"), w.find<QPushButton>("cmdPreviewPrint"), w.find<QPushButton>("cmdRemove"),
+                                w.find<QPushButton>("cmdRemoveAll")})
         QVERIFY(!button->isEnabled());
     QCOMPARE(w.frmMain->installState.FontsInstalled, fontsInstalled);
     QCOMPARE(w.fake.fonts.refreshedFolders,
              fontsInstalled ? QStringList{w.frmMain->FontsFolder} : QStringList{});
-    auto* lstFonts = w.frmMain->findChild<QListWidget*>("lstFonts");
-    QVERIFY(lstFonts->item(0)->isSelected());
+    QVERIFY(w.selected(0));
 
     // The font change is told once after a run that installed, and once more at close.
     QCOMPARE(w.fake.fonts.broadcasts - broadcasts, fontsInstalled ? 1 : 0);
@@ -260,7 +255,7 @@ void tst_installruns::print()
         } else if (step == "job") {
             w.frmMain->printState.JobRunning = true;
         } else {
-            w.page->cmdPreviewPrint->click();
+            w.find<QPushButton>("cmdPreviewPrint")->click();
         }
     }
     QCOMPARE(w.fake.printer.events, events);
@@ -273,7 +268,7 @@ void tst_installruns::print()
     net.sort();
     QCOMPARE(net, loaded);
     // The Selected list stays as it was.
-    QCOMPARE(w.selected(), (QStringList{"Font A", "Font B", "Font C", "Font D", "Font E"}));
+    QCOMPARE(w.selectedFiles(), (QStringList{"Font A", "Font B", "Font C", "Font D", "Font E"}));
 
     w.frmMain->printState.JobRunning = false;
     w.frmMain->close();
@@ -304,21 +299,21 @@ void tst_installruns::closeDuringARun()
     });
     if (run == "print") {
         main->cmdSelectAllClick();
-        main->chkCharChart->setChecked(true);
-        main->cmdPrint->click();
+        w.find<QCheckBox>("chkCharChart")->setChecked(true);
+        w.find<QPushButton>("cmdPrint")->click();
     } else if (run == "printout") {
-        w.page->cmdPreviewPrint->click();
+        w.find<QPushButton>("cmdPreviewPrint")->click();
     } else if (run == "loading") {
         w.page->Tree1DblClick();
-        w.page->cmdPreview->click();
+        w.find<QPushButton>("cmdPreview")->click();
     } else {
-        w.page->cmdInstall->click();
+        w.find<QPushButton>("cmdInstall")->click();
     }
     QVERIFY(closedInRun);
     QVERIFY(w.frmMain->isVisible());
     QCOMPARE(w.fake.settings.syncs, 0);
     if (run == "loading")
-        QCOMPARE(w.page->lstPreview->count(), 0);
+        QCOMPARE(w.find<QListWidget>("lstPreview")->count(), 0);
     else if (run == "install")
         QVERIFY(w.frmMain->installState.InstallCancelled);
     else

@@ -1,11 +1,11 @@
 #include "app/MainPage.h"
 #include "app/TfrmMain.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/MainWindowHarness.h"
 #include "printing/TfrmPrinting.h"
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 
@@ -13,32 +13,29 @@
 
 namespace {
 
-// The window as start-up builds it, with its printing dialog.
-struct Window {
-    Window()
+void printers(FakePlatform& fake)
+{
+    fake.printer.printerNames = {QStringLiteral("PDF file"), QStringLiteral("Laser")};
+    fake.printer.typefacesByPrinter.insert(QStringLiteral("PDF file"), {"Gamma", "Alpha", "Beta"});
+    fake.printer.typefacesByPrinter.insert(QStringLiteral("Laser"), {"Times", "Courier"});
+    fake.printer.typefacesByPrinter.insert(QStringLiteral("Inkjet"), {"Script", "Roman"});
+}
+
+// The window as start-up builds it, with its printing dialog, not shown.
+struct Window : MainWindowHarness {
+    Window() : MainWindowHarness(printers)
     {
-        fake.printer.printerNames = {QStringLiteral("PDF file"), QStringLiteral("Laser")};
-        fake.printer.typefacesByPrinter.insert(QStringLiteral("PDF file"), {"Gamma", "Alpha", "Beta"});
-        fake.printer.typefacesByPrinter.insert(QStringLiteral("Laser"), {"Times", "Courier"});
-        fake.printer.typefacesByPrinter.insert(QStringLiteral("Inkjet"), {"Script", "Roman"});
-        frmMain = std::make_unique<TfrmMain>(fake.platform);
         frmMain->FormCreate();
         frmMain->mainPage()->lstFontsClick();  // as the first showing does
-        frmPrinting = new TfrmPrinting(frmMain->printState, frmMain.get());
-        frmMain->setPrintingDialog(frmPrinting);
+        addDialogs();
     }
 
     void check(const QStringList& boxes)
     {
         for (const QString& name : boxes)
-            frmMain->findChild<QCheckBox*>(name)->setChecked(true);
+            find<QCheckBox>(name)->setChecked(true);
     }
-    void click(const char* button) { frmMain->findChild<QPushButton*>(button)->click(); }
-    QListWidget* fonts() { return frmMain->findChild<QListWidget*>("lstFonts"); }
-
-    FakePlatform fake;
-    std::unique_ptr<TfrmMain> frmMain;
-    TfrmPrinting* frmPrinting = nullptr;
+    void click(const char* button) { find<QPushButton>(button)->click(); }
 };
 
 const QStringList oneDocument{"beginRun", "begin", "end", "endRun"};
@@ -127,7 +124,7 @@ void tst_printbuttons::printSetup()
     QFETCH(QStringList, listed);
 
     Window w;
-    w.fonts()->item(2)->setSelected(true);
+    w.fonts()->selectionModel()->select(w.fonts()->model()->index(2, 0), QItemSelectionModel::Select);
     const int enumerations = w.fake.printer.enumerations;
     w.fake.printer.setupChoice = choice;
     w.fake.printer.setupAdds = added;
@@ -135,12 +132,12 @@ void tst_printbuttons::printSetup()
     const bool changed = choice > 0 || !added.isEmpty();
 
     QStringList names;
-    for (int i = 0; i < w.fonts()->count(); ++i)
-        names.append(w.fonts()->item(i)->text());
+    for (int i = 0; i < w.fontCount(); ++i)
+        names.append(w.family(i));
     QCOMPARE(names, listed);
-    QCOMPARE(w.fonts()->selectedItems().size(), changed ? 1 : 2);
+    QCOMPARE(w.selectedCount(), changed ? 1 : 2);
     QCOMPARE(w.fake.printer.enumerations, enumerations + (changed ? 1 : 0));
-    QCOMPARE(w.frmMain->findChild<QLabel*>("lblFonts")->text(),
+    QCOMPARE(w.text("lblFonts"),
              QStringLiteral("Fonts: %1").arg(listed.size()));
 }
 

@@ -5,14 +5,14 @@
 #include "app/ShowAllPage.h"
 #include "app/TfrmMain.h"
 #include "app/TfrmSplash.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/MainWindowHarness.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTabBar>
@@ -24,28 +24,16 @@ namespace {
 
 using Box = FakeMessageBoxes::Box;
 
-struct Window {
-    Window()
-    {
-        fake.fonts.addFamily("Symbols", {{"Regular", true, false, FontFace::CharSet::Symbol}});
-        for (const char* family : {"Book", "Mono", "Sans"})
-            fake.fonts.addTrueTypeFamily(family);
-        fake.printer.setTypefaces({"Book", "Mono", "Resident", "Sans", "Symbols"});
-        frmMain = std::make_unique<TfrmMain>(fake.platform);
-    }
-    void start()
-    {
-        frmMain->FormCreate();
-        frmMain->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frmMain.get()));
-    }
-    template <typename T>
-    T* find(const char* name) const { return frmMain->findChild<T*>(name); }
-    QString ini() const { return fake.platform.appFolder + "GLYPHARY.INI"; }
-    QString& stored(const char* key) { return fake.ini.files[ini()][QStringLiteral("glyphary/") + key]; }
+void screenFonts(FakePlatform& fake)
+{
+    fake.fonts.addFamily("Symbols", {{"Regular", true, false, FontFace::CharSet::Symbol}});
+    for (const char* family : {"Book", "Mono", "Sans"})
+        fake.fonts.addTrueTypeFamily(family);
+    fake.printer.setTypefaces({"Book", "Mono", "Resident", "Sans", "Symbols"});
+}
 
-    FakePlatform fake;
-    std::unique_ptr<TfrmMain> frmMain;
+struct Window : MainWindowHarness {
+    Window() : MainWindowHarness(screenFonts) {}
 };
 
 }  // namespace
@@ -141,7 +129,7 @@ void TestScreenViews::showAllFollowsTheSelection()
         main->cmdSelectAllClick();
         break;
     case 1:
-        w.find<QListWidget>("lstFonts")->setCurrentRow(3, QItemSelectionModel::ClearAndSelect);
+        w.setCurrentFont(3, QItemSelectionModel::ClearAndSelect);
         break;
     default:
         w.fake.printer.setTypefaces({"Mono", "Resident"});
@@ -176,8 +164,9 @@ void TestScreenViews::fontMap()
     QFETCH(int, panelSize);
     Window w;
     w.start();
-    auto* fonts = w.find<QListWidget>("lstFonts");
-    fonts->setCurrentItem(fonts->findItems(family, Qt::MatchExactly).first());
+    auto* fonts = w.find<QListView>("lstFonts");
+    fonts->setCurrentIndex(fonts->model()->match(fonts->model()->index(0, 0), Qt::DisplayRole,
+                                                 family, 1, Qt::MatchExactly).first());
     auto* bold = w.find<QCheckBox>("chkGridBold");
     bold->setChecked(true);
     auto* tabs = w.find<QTabWidget>("PageControl1");
@@ -233,7 +222,7 @@ void TestScreenViews::startUp()
     // Either way the window goes on with the default texts and the first family.
     QCOMPARE(w.find<QLineEdit>("txtSample")->text(), "The quick brown fox jumps over the lazy dog.");
     QCOMPARE(w.find<QPlainTextEdit>("txtPara")->toPlainText().size(), 502);
-    QCOMPARE(w.frmMain->HeadingFontName, "Arial");
+    QCOMPARE(w.frmMain->sampleTexts().headingFont(), "Arial");
     QCOMPARE(w.find<QLabel>("lblSample")->text(), "Sample: Book");
     QVERIFY(!splash);
 }
@@ -325,11 +314,11 @@ void TestScreenViews::headingFontQuestion()
     QFETCH(QString, expected);
     Window w;
     w.start();
-    w.find<QListWidget>("lstFonts")->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+    w.setCurrentFont(1, QItemSelectionModel::NoUpdate);
     w.fake.messages.confirmAnswers = {yes};
     w.frmMain->mainPage()->cmdHeadingFontClick();
     QCOMPARE(w.fake.messages.boxes, (QList<Box>{{"confirm", "The current heading font is Arial.\nChange it to Mono?"}}));
-    QCOMPARE(w.frmMain->HeadingFontName, expected);
+    QCOMPARE(w.frmMain->sampleTexts().headingFont(), expected);
     QCOMPARE(w.stored("headingfont"), expected);
 }
 

@@ -1,7 +1,6 @@
 #include "app/GlyApplication.h"
 #include "app/TfrmMain.h"
-#include "fakes/FakePlatform.h"
-#include "platform/linux/QSettingsStore.h"
+#include "fakes/MainWindowHarness.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,59 +38,34 @@ void writeSettingsFile(const QByteArray& content)
 
 QByteArray frmMainSection(const QByteArray& lines) { return "[frmMain]\n" + lines; }
 
-enum class Settings { Real, Fake };
+using Settings = MainWindowHarness::Settings;
 
-// The window over fake services, built, created and shown as the program
-// does it; its settings are real QSettings or the fake ones.
-struct Run {
+// The window over fake services, with one family; its settings are real
+// QSettings or the fake ones.
+struct Run : MainWindowHarness {
     explicit Run(Settings kind, const std::function<void(FakePlatform&)>& setUp = {})
-        : platform{fake.fonts,
-                   fake.printer,
-                   fake.screen,
-                   kind == Settings::Real ? static_cast<SettingsStore&>(settings) : fake.settings,
-                   fake.ini,
-                   fake.shell,
-                   fake.messages,
-                   fake.help,
-                   fake.errors,
-                   fake.platform.appFolder}
+        : MainWindowHarness(
+              [&setUp](FakePlatform& fake) {
+                  fake.fonts.addFamily("Book Face", {{"Regular", true, false, CharSet::Ansi}});
+                  fake.printer.setTypefaces({"Book Face"});
+                  if (setUp)
+                      setUp(fake);
+              },
+              kind)
     {
-        fake.fonts.addFamily("Book Face", {{"Regular", true, false, CharSet::Ansi}});
-        fake.printer.setTypefaces({"Book Face"});
-        if (setUp)
-            setUp(fake);
-        frmMain = std::make_unique<TfrmMain>(platform);
     }
 
-    void start()
-    {
-        frmMain->FormCreate();
-        frmMain->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frmMain.get()));
-    }
-    QObject* control(const QString& name) const
-    {
-        QObject* object = frmMain->findChild<QObject*>(name);
-        if (!object)
-            qFatal("no %s", qPrintable(name));
-        return object;
-    }
     // A check box's "checked" or a spin box's "value".
     QVariant state(const QString& name) const
     {
-        QObject* object = control(name);
-        return object->property(qobject_cast<QSpinBox*>(object) ? "value" : "checked");
+        QObject* control = object(name);
+        return control->property(qobject_cast<QSpinBox*>(control) ? "value" : "checked");
     }
     void setState(const QString& name, const QVariant& value)
     {
-        QObject* object = control(name);
-        object->setProperty(qobject_cast<QSpinBox*>(object) ? "value" : "checked", value);
+        QObject* control = object(name);
+        control->setProperty(qobject_cast<QSpinBox*>(control) ? "value" : "checked", value);
     }
-
-    FakePlatform fake;
-    QSettingsStore settings;
-    Platform platform;
-    std::unique_ptr<TfrmMain> frmMain;
 };
 
 }  // namespace
