@@ -33,6 +33,9 @@ public:
     QList<FontFace> faces(const QString&) override { return {}; }
     QFont makeFont(const QString&, bool, bool) override { return {}; }
     bool drawsText(const QString&, const QString&) override { return false; }
+    QList<FontFileFace> familyFiles(const QString&) override { return {}; }
+    QList<FontFileFace> fileFaces(const QString&) override { return {}; }
+    std::unique_ptr<FamilySearch> search(const QStringList&) override { return {}; }
     bool addFontFile(const QString&) override { return false; }
     bool removeFontFile(const QString&) override { return false; }
     bool isFontInstalled(const QString&) override { return false; }

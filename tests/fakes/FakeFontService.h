@@ -27,6 +27,8 @@ public:
         return filesByFamily.value(family);
     }
     QList<FontFileFace> fileFaces(const QString& path) override { return facesByPath.value(path); }
+    // Knows no coverage, outlines or styles: every such term fails.
+    std::unique_ptr<FamilySearch> search(const QStringList& families) override;
     bool addFontFile(const QString& path) override;
     bool removeFontFile(const QString& path) override;
     bool isFontInstalled(const QString& fullName) override;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Writes the generated test fonts under root (fonts/ for the configuration,
-// extra/ for loading by hand) and root/fonts.conf, a fontconfig configuration
-// that knows only root/fonts. fontconfig and Qt read their configuration at
-// the first font call, so this runs before the application exists.
-bool writeTestFonts(const QString& root);
+// extra/ for loading by hand, coverage/ for finding by script) and
+// root/fonts.conf, a fontconfig configuration that knows only the given
+// folders of root. fontconfig and Qt read their configuration at the first
+// font call, so this runs before the application exists.
+bool writeTestFonts(const QString& root, const QStringList& folders = {QStringLiteral("fonts")});
