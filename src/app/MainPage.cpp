@@ -3,6 +3,7 @@
 #include "app/FormDesign.h"
 #include "app/TfrmMain.h"
 #include "catalogue/FontCatalogue.h"
+#include "catalogue/FontListModel.h"
 #include "platform/ErrorReporter.h"
 #include "platform/FontService.h"
 #include "platform/Platform.h"
@@ -15,14 +16,17 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -60,9 +64,13 @@ MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue
     lblSelected->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     QFrame* panel = d.sunkenPanel(this, QStringLiteral("Panel1"), 8, 24, 228, 372, true);
-    lstFonts = new QListWidget(panel);
+    families_ = new FontListModel(this);
+    lstFonts = new QListView(panel);
     lstFonts->setObjectName(QStringLiteral("lstFonts"));
+    lstFonts->setModel(families_);
+    selection_ = lstFonts->selectionModel();
     lstFonts->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstFonts->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstFonts->setFrameShape(QFrame::NoFrame);
     lstFonts->setUniformItemSizes(true);
     lstFonts->setItemDelegate(new FixedRowDelegate(d.px(FontListRowHeight), lstFonts));
@@ -72,17 +80,20 @@ MainPage::MainPage(TfrmMain& frame, Platform& platform, FontCatalogue& catalogue
         const int row = d.px(FontListRowHeight);
         lstFonts->setGeometry(inner.x(), inner.y(), inner.width(), inner.height() / row * row);
     }
-    connect(lstFonts, &QListWidget::itemSelectionChanged, this,
-            reportingErrors(platform_.errors, "lstFontsClick", [this] { lstFontsClick(); }));
-    // Not blocked with the list's own signals, so a Select All is seen too.
+    // The family shown follows the current row alone; a selection change that
+    // leaves it where it was changes only the count.
+    connect(selection_, &QItemSelectionModel::currentChanged, this,
+            reportingErrors(platform_.errors, "lstFontsClick", [this] {
+                if (!quiet_)
+                    lstFontsClick();
+            }));
+    connect(selection_, &QItemSelectionModel::selectionChanged, this, [this] {
+        drawn_.reset();
+        if (!quiet_)
+            showSelectedCount(selectedCount());
+    });
     const auto forgetDrawn = [this] { drawn_.reset(); };
-    connect(lstFonts->selectionModel(), &QItemSelectionModel::selectionChanged, this, forgetDrawn);
-    connect(lstFonts->model(), &QAbstractItemModel::rowsInserted, this, forgetDrawn);
-    connect(lstFonts->model(), &QAbstractItemModel::rowsRemoved, this, forgetDrawn);
-    connect(lstFonts->model(), &QAbstractItemModel::modelReset, this, forgetDrawn);
-    connect(lstFonts->model(), &QAbstractItemModel::dataChanged, this, forgetDrawn);
-    connect(lstFonts, &QListWidget::currentRowChanged, this,
-            reportingErrors(platform_.errors, "lstFontsClick", [this] { lstFontsClick(); }));
+    connect(families_, &QAbstractItemModel::modelReset, this, forgetDrawn);
 
     // Every letter of "Select All" is the access key of a page tab or of a
     // control on this page, so the button takes the desktop's Select All key.
@@ -184,29 +195,57 @@ void MainPage::applySampleBoxes()
 
 void MainPage::FillFontList()
 {
-    const QSignalBlocker blocker(lstFonts);
-    lstFonts->clear();
-    lstFonts->addItems(catalogue_.fill(platform_.printer.typefaces()));
-    if (lstFonts->count() > 0)
-        lstFonts->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    {
+        const QScopedValueRollback quiet(quiet_, true);
+        families_->setFamilies(catalogue_.fill(platform_.printer.typefaces()));
+        if (families_->rowCount() > 0)
+            selection_->setCurrentIndex(families_->index(0), QItemSelectionModel::ClearAndSelect);
+    }
     lblFonts->setText(QStringLiteral("Fonts: %1").arg(catalogue_.FontCount()));
 }
 
 void MainPage::markFirstFont()
 {
-    if (lstFonts->count() > 0)
-        lstFonts->selectionModel()->select(lstFonts->model()->index(0, 0),
-                                           QItemSelectionModel::Select);
-    lblFonts->setText(QStringLiteral("Fonts: %1").arg(lstFonts->count()));
+    if (families_->rowCount() > 0)
+        selection_->select(families_->index(0), QItemSelectionModel::Select);
+    lblFonts->setText(QStringLiteral("Fonts: %1").arg(families_->rowCount()));
     lblFonts->repaint();
+}
+
+std::vector<int> MainPage::selectedRows() const
+{
+    // Ranges may overlap after a mix of clicks; a row counts once, in list order.
+    std::vector<bool> selected(std::size_t(families_->rowCount()), false);
+    for (const QItemSelectionRange& range : selection_->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            if (row >= 0 && std::size_t(row) < selected.size())
+                selected[std::size_t(row)] = true;
+    std::vector<int> rows;
+    for (std::size_t row = 0; row < selected.size(); ++row)
+        if (selected[row])
+            rows.push_back(int(row));
+    return rows;
+}
+
+int MainPage::selectedCount() const { return int(selectedRows().size()); }
+
+void MainPage::showSelectedCount(int count)
+{
+    catalogue_.setSelectedCount(count);
+    lblSelected->setText(QStringLiteral("Selected: %1").arg(count));
+}
+
+QString MainPage::currentFamily() const
+{
+    const QModelIndex current = selection_->currentIndex();
+    return current.isValid() ? families_->family(current.row()) : QString();
 }
 
 void MainPage::lstFontsClick()
 {
-    const QListWidgetItem* current = lstFonts->currentItem();
-    const QString name = current ? current->text() : QString();
-    catalogue_.showCurrent(name, current != nullptr,
-                           int(lstFonts->selectionModel()->selectedIndexes().size()));
+    const bool exists = selection_->currentIndex().isValid();
+    const QString name = currentFamily();
+    catalogue_.showCurrent(name, exists, selectedCount());
 
     const QFont memoFont = memDispFont->font();
     QFont sampleFont;
@@ -221,7 +260,7 @@ void MainPage::lstFontsClick()
     }
     sampleFont.setPointSizeF(memoFont.pointSizeF());
     memDispFont->setFont(sampleFont);
-    if (!current)
+    if (!exists)
         memDispFont->clear();
     else if (catalogue_.NoScreenFont())
         memDispFont->setPlainText(NoScreenFontSample);
@@ -239,11 +278,10 @@ void MainPage::cmdSelectAllClick()
 {
     {
         // One selection of the whole range: the list redraws once.
-        const QSignalBlocker blocker(lstFonts);
+        const QScopedValueRollback quiet(quiet_, true);
         lstFonts->selectAll();
     }
-    catalogue_.setSelectedCount(catalogue_.FontCount());
-    lblSelected->setText(QStringLiteral("Selected: %1").arg(catalogue_.FontCount()));
+    showSelectedCount(catalogue_.FontCount());
 }
 
 void MainPage::spnPointSizeChange(int value)
@@ -269,21 +307,17 @@ void MainPage::chkSampleItalicClick() { restyleDispFont(); }
 void MainPage::cmdHeadingFontClick()
 {
     // An empty list offers no family to take.
-    if (const QListWidgetItem* current = lstFonts->currentItem())
-        frame_.changeHeadingFont(current->text());
+    if (selection_->currentIndex().isValid())
+        frame_.changeHeadingFont(currentFamily());
 }
 
 QStringList MainPage::drawnFamilies() const
 {
     if (drawn_ && drawn_->screenFontsVersion == catalogue_.screenFontsVersion())
         return drawn_->families;
-    QList<int> rows;
-    for (const QModelIndex& index : lstFonts->selectionModel()->selectedIndexes())
-        rows.append(index.row());
-    std::sort(rows.begin(), rows.end());
     QStringList families;
-    for (const int row : std::as_const(rows)) {
-        const QString name = lstFonts->item(row)->text();
+    for (const int row : selectedRows()) {
+        const QString& name = families_->families().at(row);
         if (row < catalogue_.FontCount() && catalogue_.isScreenFont(name))
             families.append(name);
     }
@@ -296,9 +330,12 @@ class MainPage::PrintHostAdapter : public PrintHost {
 public:
     explicit PrintHostAdapter(MainPage& page) : p_(page) {}
 
-    int fontCount() override { return p_.lstFonts->count(); }
-    QString fontName(int index) override { return p_.lstFonts->item(index)->text(); }
-    bool fontSelected(int index) override { return p_.lstFonts->item(index)->isSelected(); }
+    int fontCount() override { return p_.families_->rowCount(); }
+    QString fontName(int index) override { return p_.families_->family(index); }
+    bool fontSelected(int index) override
+    {
+        return p_.selection_->isSelected(p_.families_->index(index));
+    }
     int selectedCount() override { return p_.catalogue_.SelectedCount(); }
 
     PrintOptions options() override

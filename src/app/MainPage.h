@@ -5,14 +5,17 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class FontCatalogue;
+class FontListModel;
 class FormDesign;
 class PrintJob;
 class PrintState;
 class QCheckBox;
 class QLabel;
-class QListWidget;
+class QItemSelectionModel;
+class QListView;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
@@ -57,7 +60,7 @@ public:
     QLabel* lblSample = nullptr;
     QLabel* lblFontType = nullptr;
     QLabel* lblStyles = nullptr;
-    QListWidget* lstFonts = nullptr;
+    QListView* lstFonts = nullptr;
     QPlainTextEdit* memDispFont = nullptr;
     QSpinBox* spnPointSize = nullptr;
     QCheckBox* chkSampleBold = nullptr;
@@ -85,10 +88,21 @@ private:
     class PrintHostAdapter;
 
     void restyleDispFont();
+    // Selected rows of the family list, in list order, each once.
+    std::vector<int> selectedRows() const;
+    int selectedCount() const;
+    void showSelectedCount(int count);
+    // The family of the current row; empty when no row is current.
+    QString currentFamily() const;
 
     TfrmMain& frame_;
     Platform& platform_;
     FontCatalogue& catalogue_;
+    FontListModel* families_ = nullptr;
+    QItemSelectionModel* selection_ = nullptr;
+    // Set while the program itself refills or selects: its caller shows the
+    // result once, instead of a handler per step.
+    bool quiet_ = false;
     std::unique_ptr<PrintHostAdapter> printHost_;
     std::unique_ptr<PrintJob> printJob_;
     // Show All asks at every paint; among thousands selected, working it out

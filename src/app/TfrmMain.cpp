@@ -29,7 +29,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollArea>

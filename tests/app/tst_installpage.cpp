@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -289,9 +290,9 @@ void TestInstallPage::leavingRefreshesTheCatalogue()
     w.fake.printer.setTypefaces({"Book Face", "Printer Gothic", "New Face"});
     w.fake.fonts.addTrueTypeFamily("New Face");
     w.choosePage(w.frmMain->mainPage());
-    auto* fonts = w.frmMain->findChild<QListWidget*>("lstFonts");
-    QCOMPARE(fonts->count(), 3);
-    QCOMPARE(fonts->currentItem()->text(), "Book Face");
+    auto* fonts = w.frmMain->findChild<QListView*>("lstFonts");
+    QCOMPARE(fonts->model()->rowCount(), 3);
+    QCOMPARE(fonts->currentIndex().data().toString(), "Book Face");
     QVERIFY(w.frmMain->catalogue().isScreenFont("New Face"));
     QVERIFY(!w.frmMain->catalogue().isScreenFont("Printer Gothic"));
 }

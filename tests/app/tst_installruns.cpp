@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -209,8 +210,8 @@ void tst_installruns::install()
     QCOMPARE(w.frmMain->installState.FontsInstalled, fontsInstalled);
     QCOMPARE(w.fake.fonts.refreshedFolders,
              fontsInstalled ? QStringList{w.frmMain->FontsFolder} : QStringList{});
-    auto* lstFonts = w.frmMain->findChild<QListWidget*>("lstFonts");
-    QVERIFY(lstFonts->item(0)->isSelected());
+    auto* lstFonts = w.frmMain->findChild<QListView*>("lstFonts");
+    QVERIFY(lstFonts->selectionModel()->isSelected(lstFonts->model()->index(0, 0)));
 
     // The font change is told once after a run that installed, and once more at close.
     QCOMPARE(w.fake.fonts.broadcasts - broadcasts, fontsInstalled ? 1 : 0);

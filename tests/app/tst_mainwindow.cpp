@@ -10,7 +10,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -56,13 +56,23 @@ struct Window {
         return widget;
     }
     QString text(const QString& label) const { return find<QLabel>(label)->text(); }
-    QListWidget* fonts() const { return find<QListWidget>("lstFonts"); }
+    QListView* fonts() const { return find<QListView>("lstFonts"); }
+    QString family(int row) const { return fonts()->model()->index(row, 0).data().toString(); }
+    int rowOf(const QString& family) const
+    {
+        return fonts()->model()->match(fonts()->model()->index(0, 0), Qt::DisplayRole, family, 1,
+                                       Qt::MatchExactly).value(0).row();
+    }
+    bool selected(int row) const
+    {
+        return fonts()->selectionModel()->isSelected(fonts()->model()->index(row, 0));
+    }
     QTabWidget* pages() const { return find<QTabWidget>("PageControl1"); }
 
     void clickFont(int row, Qt::KeyboardModifiers modifiers = {})
     {
-        QListWidget* list = fonts();
-        const QRect rect = list->visualItemRect(list->item(row));
+        QListView* list = fonts();
+        const QRect rect = list->visualRect(list->model()->index(row, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
     }
     // As the user does it: the tab bar changes the page.
@@ -291,7 +301,7 @@ void TestMainWindow::startUpShowsTheFirstFamily()
     QVERIFY(splash.isNull());
     QCOMPARE(w.pages()->currentWidget()->objectName(), "tabMain");
     QCOMPARE(w.text("lblFonts"), "Fonts: 5");
-    QCOMPARE(w.fonts()->item(0)->text(), "Book Face");
+    QCOMPARE(w.family(0), "Book Face");
     QCOMPARE(w.text("lblSample"), "Sample: Book Face");
     QCOMPARE(w.text("lblSelected"), "Selected: 1");
     QCOMPARE(w.text("lblFontType"), "Font Type: TrueType");
@@ -341,8 +351,8 @@ void TestMainWindow::clickShowsTheFamily()
     w.start();
     w.find<QLineEdit>("txtSample")->setText("Sample line.");
     // A symbol family first, so the panel size visibly changes or stays.
-    w.clickFont(w.fonts()->row(w.fonts()->findItems("Dingbats", Qt::MatchExactly).first()));
-    const int row = w.fonts()->row(w.fonts()->findItems(family, Qt::MatchExactly).first());
+    w.clickFont(w.rowOf("Dingbats"));
+    const int row = w.rowOf(family);
     w.clickFont(row);
 
     QCOMPARE(w.text("lblSample"), "Sample: " + family);
@@ -365,27 +375,45 @@ void TestMainWindow::clickShowsTheFamily()
 
 void TestMainWindow::selectionCounting()
 {
+    struct Step {
+        int row;  // clicked; -1: the key is pressed instead
+        Qt::KeyboardModifiers modifiers;
+        Qt::Key key;
+        int selected;
+        int current;
+        bool rowSelected;
+    };
+    // Each step that moves the current family shows it once: one face lookup
+    // for a family the screen draws.
+    const Step steps[] = {
+        {1, {}, Qt::Key_unknown, 1, 1, true},
+        {3, Qt::ShiftModifier, Qt::Key_unknown, 3, 3, true},
+        // Ctrl-clicking a selected entry deselects it and makes it current.
+        {2, Qt::ControlModifier, Qt::Key_unknown, 2, 2, false},
+        {4, Qt::ControlModifier, Qt::Key_unknown, 3, 4, true},
+        // The current entry stays: only the count changes.
+        {-1, Qt::ControlModifier, Qt::Key_Space, 2, 4, false},
+        // A key moves the selection as a click does.
+        {-1, {}, Qt::Key_Up, 1, 3, true},
+    };
     Window w(standardFonts);
     w.start();
-    w.clickFont(1);
-    w.clickFont(3, Qt::ShiftModifier);
-    QCOMPARE(w.text("lblSelected"), "Selected: 3");
-    QCOMPARE(w.frmMain->catalogue().SelectedCount(), 3);
-
-    // Ctrl-clicking a selected entry deselects it and makes it current.
-    w.clickFont(2, Qt::ControlModifier);
-    QCOMPARE(w.text("lblSelected"), "Selected: 2");
-    QCOMPARE(w.frmMain->catalogue().CurrentFontName(), w.fonts()->item(2)->text());
-    QVERIFY(!w.fonts()->item(2)->isSelected());
-
-    w.clickFont(4, Qt::ControlModifier);
-    QCOMPARE(w.text("lblSelected"), "Selected: 3");
-    QCOMPARE(w.text("lblSample"), "Sample: " + w.fonts()->item(4)->text());
-
-    // A key moves the selection as a click does.
-    QTest::keyClick(w.fonts(), Qt::Key_Up);
-    QCOMPARE(w.text("lblSelected"), "Selected: 1");
-    QCOMPARE(w.text("lblSample"), "Sample: " + w.fonts()->item(3)->text());
+    for (const Step& step : steps) {
+        const int lookups = w.fake.fonts.faceLookups;
+        const QString before = w.frmMain->catalogue().CurrentFontName();
+        if (step.row >= 0)
+            w.clickFont(step.row, step.modifiers);
+        else
+            QTest::keyClick(w.fonts(), step.key, step.modifiers);
+        QCOMPARE(w.text("lblSelected"), QStringLiteral("Selected: %1").arg(step.selected));
+        QCOMPARE(w.frmMain->catalogue().SelectedCount(), step.selected);
+        QCOMPARE(w.text("lblSample"), "Sample: " + w.family(step.current));
+        QCOMPARE(w.selected(step.current), step.rowSelected);
+        const bool moved = w.family(step.current) != before;
+        // A printer's own font has no faces to look up.
+        const bool drawn = moved && w.frmMain->catalogue().isScreenFont(w.family(step.current));
+        QCOMPARE(w.fake.fonts.faceLookups - lookups, drawn ? 1 : 0);
+    }
 }
 
 void TestMainWindow::selectAll()
@@ -405,10 +433,10 @@ void TestMainWindow::selectAll()
     w.find<QAbstractButton>("cmdSelectAll")->click();
     QCOMPARE(w.text("lblSelected"), "Selected: 3000");
     QCOMPARE(w.frmMain->catalogue().SelectedCount(), 3000);
-    QCOMPARE(w.fonts()->selectedItems().size(), 3000);
+    QCOMPARE(w.fonts()->selectionModel()->selectedRows().size(), 3000);
     QCOMPARE(w.text("lblSample"), sample);
     QCOMPARE(w.text("lblFontType"), type);
-    QCOMPARE(w.fonts()->currentRow(), 2);
+    QCOMPARE(w.fonts()->currentIndex().row(), 2);
     QCOMPARE(w.find<QPlainTextEdit>("memDispFont")->toPlainText(), "typed by the user");
 }
 
@@ -435,7 +463,7 @@ void TestMainWindow::pageChangeRules()
     QFETCH(bool, refused);
     Window w(standardFonts);
     w.start();
-    w.clickFont(w.fonts()->row(w.fonts()->findItems(family, Qt::MatchExactly).first()));
+    w.clickFont(w.rowOf(family));
     w.fake.messages.boxes.clear();
 
     w.choosePage(page);
@@ -600,7 +628,7 @@ void TestMainWindow::errorsInHandlersAreReported()
     // The program goes on.
     w.fake.fonts.facesError.clear();
     w.clickFont(4);
-    QCOMPARE(w.text("lblSample"), "Sample: " + w.fonts()->item(4)->text());
+    QCOMPARE(w.text("lblSample"), "Sample: " + w.family(4));
     QCOMPARE(w.fake.messages.boxes.size(), boxes);
 }
 

@@ -5,7 +5,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 
@@ -34,7 +34,7 @@ struct Window {
             frmMain->findChild<QCheckBox*>(name)->setChecked(true);
     }
     void click(const char* button) { frmMain->findChild<QPushButton*>(button)->click(); }
-    QListWidget* fonts() { return frmMain->findChild<QListWidget*>("lstFonts"); }
+    QListView* fonts() { return frmMain->findChild<QListView*>("lstFonts"); }
 
     FakePlatform fake;
     std::unique_ptr<TfrmMain> frmMain;
@@ -127,7 +127,7 @@ void tst_printbuttons::printSetup()
     QFETCH(QStringList, listed);
 
     Window w;
-    w.fonts()->item(2)->setSelected(true);
+    w.fonts()->selectionModel()->select(w.fonts()->model()->index(2, 0), QItemSelectionModel::Select);
     const int enumerations = w.fake.printer.enumerations;
     w.fake.printer.setupChoice = choice;
     w.fake.printer.setupAdds = added;
@@ -135,10 +135,10 @@ void tst_printbuttons::printSetup()
     const bool changed = choice > 0 || !added.isEmpty();
 
     QStringList names;
-    for (int i = 0; i < w.fonts()->count(); ++i)
-        names.append(w.fonts()->item(i)->text());
+    for (int i = 0; i < w.fonts()->model()->rowCount(); ++i)
+        names.append(w.fonts()->model()->index(i, 0).data().toString());
     QCOMPARE(names, listed);
-    QCOMPARE(w.fonts()->selectedItems().size(), changed ? 1 : 2);
+    QCOMPARE(w.fonts()->selectionModel()->selectedRows().size(), changed ? 1 : 2);
     QCOMPARE(w.fake.printer.enumerations, enumerations + (changed ? 1 : 0));
     QCOMPARE(w.frmMain->findChild<QLabel*>("lblFonts")->text(),
              QStringLiteral("Fonts: %1").arg(listed.size()));

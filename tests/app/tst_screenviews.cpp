@@ -12,7 +12,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTabBar>
@@ -41,6 +41,11 @@ struct Window {
     }
     template <typename T>
     T* find(const char* name) const { return frmMain->findChild<T*>(name); }
+    void setCurrentFont(int row, QItemSelectionModel::SelectionFlags how)
+    {
+        auto* fonts = find<QListView>("lstFonts");
+        fonts->selectionModel()->setCurrentIndex(fonts->model()->index(row, 0), how);
+    }
     QString ini() const { return fake.platform.appFolder + "GLYPHARY.INI"; }
     QString& stored(const char* key) { return fake.ini.files[ini()][QStringLiteral("glyphary/") + key]; }
 
@@ -138,7 +143,7 @@ void TestScreenViews::showAllFollowsTheSelection()
         main->cmdSelectAllClick();
         break;
     case 1:
-        w.find<QListWidget>("lstFonts")->setCurrentRow(3, QItemSelectionModel::ClearAndSelect);
+        w.setCurrentFont(3, QItemSelectionModel::ClearAndSelect);
         break;
     default:
         w.fake.printer.setTypefaces({"Mono", "Resident"});
@@ -173,8 +178,9 @@ void TestScreenViews::fontMap()
     QFETCH(int, panelSize);
     Window w;
     w.start();
-    auto* fonts = w.find<QListWidget>("lstFonts");
-    fonts->setCurrentItem(fonts->findItems(family, Qt::MatchExactly).first());
+    auto* fonts = w.find<QListView>("lstFonts");
+    fonts->setCurrentIndex(fonts->model()->match(fonts->model()->index(0, 0), Qt::DisplayRole,
+                                                 family, 1, Qt::MatchExactly).first());
     auto* bold = w.find<QCheckBox>("chkGridBold");
     bold->setChecked(true);
     auto* tabs = w.find<QTabWidget>("PageControl1");
@@ -322,7 +328,7 @@ void TestScreenViews::headingFontQuestion()
     QFETCH(QString, expected);
     Window w;
     w.start();
-    w.find<QListWidget>("lstFonts")->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+    w.setCurrentFont(1, QItemSelectionModel::NoUpdate);
     w.fake.messages.confirmAnswers = {yes};
     w.frmMain->mainPage()->cmdHeadingFontClick();
     QCOMPARE(w.fake.messages.boxes, (QList<Box>{{"confirm", "The current heading font is Arial.\nChange it to Mono?"}}));

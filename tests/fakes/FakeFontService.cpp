@@ -41,6 +41,7 @@ QStringList FakeFontService::scalableFamilies() { return scalable; }
 
 QList<FontFace> FakeFontService::faces(const QString& family)
 {
+    ++faceLookups;
     if (!facesError.isEmpty())
         throw std::runtime_error(facesError.toStdString());
     // Family names match without regard to case, as the real font lists do.

@@ -52,6 +52,7 @@ public:
     QStringList unreadableFiles;
     QStringList recorded;
     QStringList refreshedFolders;
+    int faceLookups = 0;
     // A message that faces() throws as a std::runtime_error, when set.
     QString facesError;
 };
