@@ -34,6 +34,7 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTabBar>
 
@@ -101,6 +102,8 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     connect(installPage_, &InstallPage::fontDetailsRequested, this, &TfrmMain::FontDetails1Click);
     connect(installPage_, &InstallPage::currentFontFileChanged, this,
             &TfrmMain::followFontDetails);
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,
+            &TfrmMain::findFonts);
     // The saved option states and place come back before FormCreate.
     new TPFormSettings(*this, MainFormSettings, platform_.settings, platform_.screen,
                        platform_.errors);
@@ -301,6 +304,16 @@ void TfrmMain::PageControl1Changing(QWidget* left)
     catalogue_.buildScreenFonts(platform_.fonts.screenFamilies());
     mainPage_->lstFontsClick();
     QApplication::restoreOverrideCursor();
+}
+
+void TfrmMain::findFonts()
+{
+    // A run that pumps events on another page keeps the user there.
+    if (PageControl1->currentWidget() != mainPage_
+        && !PageControl1->isTabEnabled(PageControl1->indexOf(mainPage_)))
+        return;
+    PageControl1->setCurrentWidget(mainPage_);
+    mainPage_->focusFind();
 }
 
 void TfrmMain::PageControl1Change(QWidget* page)
