@@ -33,8 +33,6 @@ public:
     QList<FontFace> faces(const QString&) override { return {}; }
     QFont makeFont(const QString&, bool, bool) override { return {}; }
     bool drawsText(const QString&, const QString&) override { return false; }
-    QList<FontFileFace> familyFiles(const QString&) override { return {}; }
-    QList<FontFileFace> fileFaces(const QString&) override { return {}; }
     std::unique_ptr<FamilySearch> search(const QStringList&) override { return {}; }
     bool addFontFile(const QString&) override { return false; }
     bool removeFontFile(const QString&) override { return false; }
@@ -42,6 +40,8 @@ public:
     bool recordInstalledFont(const QString&) override { return false; }
     void refreshFontsFolder(const QString&) override {}
     void broadcastFontChange() override {}
+    QList<FontFileFace> familyFiles(const QString&) override { return {}; }
+    QList<FontFileFace> fileFaces(const QString&) override { return {}; }
 };
 
 // A naming table as fonts carry it: Macintosh and Windows records for the

@@ -2,11 +2,12 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
 
-std::optional<int> answerCommandLine(int argc, char* argv[])
+std::optional<int> answerCommandLine(int argc, char* argv[], QStringList& paths)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -23,11 +24,14 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
                                      QStringLiteral("Displays version information and exits."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addPositionalArgument(QStringLiteral("paths"),
+                                 QStringLiteral("Font files, or a folder, to preview and install."),
+                                 QStringLiteral("[FILE...|FOLDER]"));
 
     QString error;
     if (!parser.parse(arguments))
         error = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
+    else if ((parser.isSet(help) || parser.isSet(version)) && !parser.positionalArguments().isEmpty())
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", qPrintable(name),
@@ -42,6 +46,12 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     if (parser.isSet(version)) {
         std::printf("%s %s\n", qPrintable(name), qPrintable(QCoreApplication::applicationVersion()));
         return 0;
+    }
+    // Made absolute now: the working folder may change before they are opened.
+    paths.clear();
+    for (const QString& path : parser.positionalArguments()) {
+        if (!path.isEmpty())
+            paths << QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     }
     return std::nullopt;
 }

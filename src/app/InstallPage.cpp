@@ -217,7 +217,9 @@ void InstallPage::showSampleText(bool visible)
     memDispPreview->setPalette(palette);
 }
 
-void InstallPage::Tree1DblClick()
+void InstallPage::Tree1DblClick() { chooseFolder(folderModel->filePath(Tree1->currentIndex())); }
+
+void InstallPage::chooseFolder(const QString& path)
 {
     const BusyCursor busy;
     // A run still reading the last folder's files is dropped with the lists.
@@ -229,12 +231,60 @@ void InstallPage::Tree1DblClick()
     showSampleText(false);
     cmdPreview->setEnabled(false);
 
-    const QString path = folderModel->filePath(Tree1->currentIndex());
     const QFileInfo folder(path);
     File1->setDirectory(folder.isDir() && folder.isReadable() ? path : QString());
     lblFontFiles->setText(QStringLiteral("Font Files: %1").arg(File1->count()));
     cmdPreview->setEnabled(File1->count() > 0);
     UpdatePreviewCounts();
+}
+
+void InstallPage::revealFolder(const QString& path)
+{
+    const QModelIndex index = folderModel->index(path);
+    Tree1->setCurrentIndex(index);
+    Tree1->scrollTo(index);
+    // The tree reads folders in the background: the parents can open only
+    // once they have been read.
+    auto* reveal = new QObject(this);
+    const auto revealed = [this, path, reveal](const QString& loaded) {
+        const QModelIndex index = folderModel->index(path);
+        if (Tree1->currentIndex() != index) {
+            reveal->deleteLater();
+            return;
+        }
+        if (loaded == path || path.startsWith(loaded + u'/') || loaded == QDir::rootPath())
+            Tree1->scrollTo(index);
+        if (loaded == path)
+            reveal->deleteLater();
+    };
+    connect(folderModel, &QFileSystemModel::directoryLoaded, reveal, revealed);
+}
+
+void InstallPage::openFiles(const NamedFontFiles& named)
+{
+    if (named.folder.isEmpty())
+        return;
+    revealFolder(named.folder);
+    chooseFolder(named.folder);
+    if (!named.preview() || !cmdPreview->isEnabled())
+        return;
+    cmdPreviewClick();
+
+    const FontFileList& available = preview_.available();
+    for (const QString& fileName : named.fileNames) {
+        for (int row = 0; row < available.count(); ++row) {
+            if (available.items[row].second.FileName != fileName)
+                continue;
+            preview_.setCurrent(Side::Available, row);
+            {
+                const QSignalBlocker blocker(lstPreview);
+                lstPreview->setCurrentRow(row);
+            }
+            ShowPreviewSample(Side::Available);
+            workedIn(Side::Available);
+            return;
+        }
+    }
 }
 
 void InstallPage::cmdPreviewClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fontfiles/FontFolderPreview.h"
+#include "fontfiles/NamedFontFiles.h"
 
 #include <QWidget>
 
@@ -38,6 +39,12 @@ public:
     void showRootFolder();
 
     void Tree1DblClick();
+    // The folder choice of a double-click, for a folder named by path; the
+    // tree shows it.
+    void chooseFolder(const QString& path);
+    // Chooses the named folder, runs Preview Fonts when a folder or a font file
+    // in it was named, and shows the first named file. Not during a run.
+    void openFiles(const NamedFontFiles& named);
     void cmdPreviewClick();
     void cmdPreviewCancelClick();
     void lstPreviewClick();
@@ -116,6 +123,8 @@ private:
     void moveAll(Side from);
     void clearLists();
     void workedIn(Side side);
+    // The tree opens down to the folder and shows it current.
+    void revealFolder(const QString& path);
 
     TfrmMain& frame_;
     Platform& platform_;

@@ -1,6 +1,7 @@
 #include "app/TfrmMain.h"
 
 #include "app/EditTextPage.h"
+#include "app/FileDrops.h"
 #include "app/FontMapPage.h"
 #include "app/FormDesign.h"
 #include "app/InstallPage.h"
@@ -10,6 +11,8 @@
 #include "app/ShowAllPage.h"
 #include "app/TfrmFontDetails.h"
 #include "app/TfrmSplash.h"
+#include "fontfiles/NamedFontFiles.h"
+#include "fontfiles/UserFontRemoval.h"
 #include "help/TfrmAbout.h"
 #include "help/TfrmHelpProblem.h"
 #include "help/THelpRouter.h"
@@ -46,6 +49,8 @@ constexpr int ClientWidth = 692;
 constexpr int ClientHeight = 472;
 constexpr int TabWidth = 113;
 constexpr int WideTabWidth = 125;
+
+const QString WaitForRun = QStringLiteral("Wait until the current run has finished, then try again.");
 
 const QString NoScreenFontPage = QStringLiteral(
     "The currently selected font does not have an equivalent screen font,\n"
@@ -109,6 +114,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
                        platform_.errors);
     // Key preview: the window sees every key before the focused control.
     qApp->installEventFilter(this);
+    connect(new FileDrops(this), &FileDrops::dropped, this, &TfrmMain::openFontFiles);
 
     closeWhenIdle_.setInterval(50);
     connect(&closeWhenIdle_, &QTimer::timeout, this, [this] {
@@ -131,6 +137,12 @@ void TfrmMain::buildMenu()
                                     &TfrmMain::FontDetails1Click);
     FontDetails1->setObjectName(QStringLiteral("FontDetails1"));
     FontDetails1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    RemoveFontFamily1 = File2->addAction(QStringLiteral("&Remove Font Family..."), this,
+                                         &TfrmMain::RemoveFontFamily1Click);
+    RemoveFontFamily1->setObjectName(QStringLiteral("RemoveFontFamily1"));
+    // Says why the item is disabled.
+    File2->setToolTipsVisible(true);
+    connect(File2, &QMenu::aboutToShow, this, &TfrmMain::updateRemoveFontFamily1);
     File2->addSeparator();
     Exit1 = File2->addAction(QStringLiteral("E&xit"), this, &TfrmMain::Exit1Click);
     Exit1->setObjectName(QStringLiteral("Exit1"));
@@ -283,6 +295,74 @@ void TfrmMain::followFontDetails()
     }
 }
 
+bool TfrmMain::refusedDuringRun()
+{
+    if (!installPage_->running())
+        return false;
+    platform_.messages.information(this, WaitForRun);
+    return true;
+}
+
+void TfrmMain::updateRemoveFontFamily1()
+{
+    const QString family = catalogue_.CurrentFontName();
+    const UserFontRemoval::Plan plan = UserFontRemoval::plan(
+        family, platform_.fonts.familyFiles(family), platform_.shell.userFontsFolder());
+    RemoveFontFamily1->setEnabled(!plan.files.isEmpty());
+    if (!plan.files.isEmpty() || family.isEmpty())
+        RemoveFontFamily1->setToolTip(QString());
+    else if (plan.keptFaces > 0)
+        RemoveFontFamily1->setToolTip(
+            QStringLiteral("\"%1\" is installed for all users: only an administrator can remove it.")
+                .arg(family));
+    else
+        RemoveFontFamily1->setToolTip(
+            QStringLiteral("\"%1\" has no font files in your fonts folder.").arg(family));
+}
+
+void TfrmMain::RemoveFontFamily1Click()
+{
+    // The list a run walks is not refilled under it.
+    if (refusedDuringRun())
+        return;
+    const QString family = catalogue_.CurrentFontName();
+    const QString folder = platform_.shell.userFontsFolder();
+    const UserFontRemoval::Plan plan =
+        UserFontRemoval::plan(family, platform_.fonts.familyFiles(family), folder);
+    if (plan.files.isEmpty() || !platform_.messages.confirm(this, plan.question()))
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const UserFontRemoval::Outcome outcome = UserFontRemoval::remove(plan, platform_.shell);
+    if (!outcome.moved.isEmpty()) {
+        for (const QString& changed : outcome.folders())
+            platform_.fonts.refreshFontsFolder(changed);
+        platform_.fonts.broadcastFontChange();
+        refreshCatalogue();
+    }
+    QApplication::restoreOverrideCursor();
+    if (outcome.failed.isEmpty())
+        platform_.messages.information(this, outcome.message());
+    else
+        platform_.messages.warning(this, outcome.message());
+}
+
+void TfrmMain::openFontFiles(const QStringList& paths)
+{
+    if (refusedDuringRun())
+        return;
+    const NamedFontFiles named = NamedFontFiles::sort(paths);
+    if (!named.folder.isEmpty()) {
+        // A user's page change: leaving the Preview/Install page resets it.
+        PageControl1->setCurrentWidget(installPage_);
+        installPage_->openFiles(named);
+    }
+    const QString message = named.message();
+    if (!named.problems.isEmpty())
+        platform_.messages.warning(this, message);
+    else if (!message.isEmpty())
+        platform_.messages.information(this, message);
+}
+
 void TfrmMain::About1Click() { (new TfrmAbout(platform_.shell, this))->show(); }
 
 // ---------------------------------------------------------------------------
@@ -294,16 +374,21 @@ void TfrmMain::PageControl1Changing(QWidget* left)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     installPage_->leavePage();
-    // Fonts installed on the page join the catalogue: the printer's typefaces
-    // are read anew, and so are the screen's, so that a printer's own font
-    // never passes for one the screen can draw.
+    // Fonts installed on the page join the catalogue.
+    refreshCatalogue();
+    QApplication::restoreOverrideCursor();
+}
+
+void TfrmMain::refreshCatalogue()
+{
+    // The printer's typefaces are read anew, and so are the screen's, so that
+    // a printer's own font never passes for one the screen can draw.
     PrinterService& printer = platform_.printer;
     if (printer.currentIndex() >= 0)
         printer.setCurrentIndex(printer.currentIndex());
     mainPage_->FillFontList();
     catalogue_.buildScreenFonts(platform_.fonts.screenFamilies());
     mainPage_->lstFontsClick();
-    QApplication::restoreOverrideCursor();
 }
 
 void TfrmMain::findFonts()

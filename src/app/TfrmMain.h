@@ -52,6 +52,11 @@ public:
     void About1Click();
     // Opens the details of the current family, or of the current previewed file.
     void FontDetails1Click();
+    // Moves the current family's faces in the user's fonts folder to the trash.
+    void RemoveFontFamily1Click();
+    // Font files or a folder to preview and install, as named on the command
+    // line or dropped on the window. Refused with a message during a run.
+    void openFontFiles(const QStringList& paths);
 
     // Window-wide values.
     QString AppFolder;
@@ -108,6 +113,12 @@ private:
     void buildMenu();
     // An open details dialog shows what is current now.
     void followFontDetails();
+    // Enabled for a family with faces in the user's fonts folder.
+    void updateRemoveFontFamily1();
+    // The installed fonts have changed: the font list is filled anew.
+    void refreshCatalogue();
+    // Tells the user that a run is going on; true when one is.
+    bool refusedDuringRun();
 
     Platform& platform_;
     std::unique_ptr<FormDesign> design_;
@@ -119,6 +130,7 @@ private:
 
     QMenu* File2 = nullptr;
     QAction* FontDetails1 = nullptr;
+    QAction* RemoveFontFamily1 = nullptr;
     QAction* Exit1 = nullptr;
     QMenu* Help1 = nullptr;
     QAction* UsingGlyphary1 = nullptr;

@@ -23,7 +23,8 @@ int main(int argc, char* argv[])
 {
     // Answered before the application object exists, which needs a display.
     QCoreApplication::setApplicationVersion(QStringLiteral(GLYPHARY_VERSION));
-    if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
+    QStringList paths;
+    if (const std::optional<int> exitCode = answerCommandLine(argc, argv, paths))
         return *exitCode;
 
     // Lets the desktop match the windows to the menu entry and its icon.
@@ -65,5 +66,9 @@ int main(int argc, char* argv[])
     frmMain.setInstallingDialog(new TfrmInstalling(frmMain.installState, &frmMain));
 
     frmMain.show();
+    // Once the window is up, so that the loading run has a window to show in.
+    if (!paths.isEmpty())
+        QMetaObject::invokeMethod(&frmMain, [&frmMain, paths] { frmMain.openFontFiles(paths); },
+                                  Qt::QueuedConnection);
     return QApplication::exec();
 }

@@ -22,5 +22,8 @@ public:
     virtual CopyResult copyIntoFolder(const QString& from, const QString& folder,
                                       QString& path) = 0;
     virtual bool removeFile(const QString& path) = 0;
+    // Moves a file, or a link itself and never what it points to, to the
+    // desktop's trash, where the user can restore it.
+    virtual bool moveToTrash(const QString& path) = 0;
     virtual bool openUrl(const QUrl& url) = 0;
 };

@@ -107,7 +107,7 @@ int main(int argc, char** argv)
 {
     QTemporaryDir root;
     if (!root.isValid()
-        || !writeTestFonts(root.path(), {QStringLiteral("fonts"), QStringLiteral("coverage")}))
+        || !writeTestFonts(root.path(), false, {QStringLiteral("coverage")}))
         return 1;
     qputenv("FONTCONFIG_FILE", QFile::encodeName(root.filePath("fonts.conf")));
     QGuiApplication app(argc, argv);

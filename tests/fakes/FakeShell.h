@@ -28,6 +28,14 @@ public:
         removed.append(path);
         return true;
     }
+    // Moves nothing; fails for the paths in trashFails.
+    bool moveToTrash(const QString& path) override
+    {
+        if (trashFails.contains(path))
+            return false;
+        trashed.append(path);
+        return true;
+    }
     bool openUrl(const QUrl& url) override
     {
         urls.append(url);
@@ -40,5 +48,7 @@ public:
     QList<QPair<QString, QString>> copies;  // (file, folder)
     std::function<void(const QString& from)> onCopy;
     QStringList removed;
+    QStringList trashFails;
+    QStringList trashed;
     QList<QUrl> urls;
 };

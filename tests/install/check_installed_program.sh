@@ -45,7 +45,7 @@ run_until_ini "$tmp/copy/glyphary" "$tmp/copy/GLYPHARY.INI" "$home/config/QZ/GLY
 nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 [[ $("${nodisplay[@]}" "$bin/glyphary" --version) == "glyphary $version" ]] || fail "--version"
 "${nodisplay[@]}" "$bin/glyphary" --help | grep -q -- '--version' || fail "--help"
-for args in --bogus -x "samples.ttf" "--version extra"; do
+for args in --bogus -x "--version extra" "samples.ttf --help"; do
     rc=0
     # Split on purpose: each row is a whole command line.
     "${nodisplay[@]}" "$bin/glyphary" $args >/dev/null 2>"$tmp/err" || rc=$?

@@ -105,4 +105,6 @@ Shell::CopyResult LinuxShell::copyIntoFolder(const QString& from, const QString&
 
 bool LinuxShell::removeFile(const QString& path) { return QFile::remove(path); }
 
+bool LinuxShell::moveToTrash(const QString& path) { return QFile::moveToTrash(path); }
+
 bool LinuxShell::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }

@@ -10,5 +10,6 @@ public:
     // and renamed into place, so no program ever reads half a font.
     CopyResult copyIntoFolder(const QString& from, const QString& folder, QString& path) override;
     bool removeFile(const QString& path) override;
+    bool moveToTrash(const QString& path) override;
     bool openUrl(const QUrl& url) override;
 };

@@ -1,0 +1,70 @@
+#include "fontfiles/NamedFontFiles.h"
+
+#include "fontfiles/FontFolderPreview.h"
+#include "fontfiles/FontNameReader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+namespace {
+
+// What the page would list and read from the file: the page's own mask and reader.
+bool pageShows(const QFileInfo& file, QHash<QString, QStringList>& listed)
+{
+    const QString folder = file.absolutePath();
+    auto it = listed.find(folder);
+    if (it == listed.end())
+        it = listed.insert(folder, FontFolderPreview::fontFileNames(folder));
+    if (!it->contains(file.fileName()))
+        return false;
+    QList<FontFileItem> items;
+    ReadFontFileNames(folder + u'/', file.fileName(), items);
+    return !items.isEmpty();
+}
+
+} // namespace
+
+NamedFontFiles NamedFontFiles::sort(const QStringList& paths)
+{
+    NamedFontFiles out;
+    QHash<QString, QStringList> listed;
+    for (const QString& named : paths) {
+        const QFileInfo info(QDir::cleanPath(named));
+        const QString path = info.absoluteFilePath();
+        const bool isFolder = info.isDir();
+        if (out.folder.isEmpty()) {
+            const QFileInfo folder(isFolder ? path : info.absolutePath());
+            if (folder.isDir()) {
+                out.folder = folder.absoluteFilePath();
+                out.folderNamed = isFolder;
+            }
+        }
+        if (!info.exists()) {
+            out.problems << QStringLiteral("%1 does not exist.").arg(path);
+        } else if (!info.isReadable() || (isFolder && !info.isExecutable())) {
+            out.problems << QStringLiteral("%1 cannot be read.").arg(path);
+        } else if (isFolder) {
+            if (path != out.folder)
+                out.notShown << path;
+        } else if (!info.isFile() || !pageShows(info, listed)) {
+            out.problems << QStringLiteral("%1 is not a font file that this page shows (.ttf or .otf).").arg(path);
+        } else if (info.absolutePath() != out.folder) {
+            out.notShown << path;
+        } else if (!out.fileNames.contains(info.fileName())) {
+            out.fileNames << info.fileName();
+        }
+    }
+    return out;
+}
+
+QString NamedFontFiles::message() const
+{
+    QStringList parts;
+    if (!problems.isEmpty())
+        parts << problems.join(u'\n');
+    if (!notShown.isEmpty())
+        parts << QStringLiteral("The page shows one folder at a time, %1. Not shown:\n%2")
+                     .arg(folder, notShown.join(u'\n'));
+    return parts.join(QStringLiteral("\n\n"));
+}
