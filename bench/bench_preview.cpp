@@ -34,6 +34,7 @@ public:
     QFont makeFont(const QString&, bool, bool) override { return {}; }
     bool drawsText(const QString&, const QString&) override { return false; }
     QList<FontFileFace::CoveragePage> characterCoverage(const QString&) override { return {}; }
+    std::unique_ptr<FamilySearch> search(const QStringList&) override { return {}; }
     bool addFontFile(const QString&) override { return false; }
     bool removeFontFile(const QString&) override { return false; }
     bool isFontInstalled(const QString&) override { return false; }

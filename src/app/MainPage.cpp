@@ -3,7 +3,10 @@
 #include "app/FormDesign.h"
 #include "app/SampleTexts.h"
 #include "catalogue/FontCatalogue.h"
+#include "catalogue/FamilyFilter.h"
 #include "catalogue/FontListModel.h"
+#include "catalogue/FontQuery.h"
+#include "catalogue/ListedFamilies.h"
 #include "platform/ErrorReporter.h"
 #include "platform/FontService.h"
 #include "platform/Platform.h"
@@ -17,6 +20,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,6 +29,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -31,6 +37,16 @@
 namespace {
 
 constexpr int FontListRowHeight = 13;
+constexpr int FindBoxHeight = 21;
+
+const QString FindHint = QStringLiteral(
+    "Find fonts: every term must hold.\n"
+    "noto serif: words in the family name\n"
+    "lang:ru: writes a language (vi, ja, hi, ar, zh-tw, ...)\n"
+    "has:\u20B9 or \"text\": has every character\n"
+    "type:truetype, type:opentype, type:type1\n"
+    "style:bold, style:italic\n"
+    "Ctrl+F finds, Esc clears.");
 
 const QString NoScreenFontSample = QStringLiteral(
     "This font does not have an equivalent screen font\nand cannot be displayed.");
@@ -62,12 +78,31 @@ MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, const FormDesig
     lblSelected =
         d.label(this, QStringLiteral("lblSelected"), QStringLiteral("Selected"), 118, 6, 118, 16);
     lblSelected->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    fontsLabelWidth_ = lblFonts->width();
 
     QFrame* panel = d.sunkenPanel(this, QStringLiteral("Panel1"), 8, 24, 228, 372, true);
     families_ = new FontListModel(this);
+    listed_ = new ListedFamilies(*families_, this);
+    filter_ = std::make_unique<FamilyFilter>(platform_.fonts);
+    // Above the list inside its panel, so that every control of the page
+    // keeps its designed place.
+    edtFind = new QLineEdit(panel);
+    edtFind->setObjectName(QStringLiteral("edtFind"));
+    edtFind->setPlaceholderText(QStringLiteral("Find fonts"));
+    edtFind->setToolTip(FindHint);
+    edtFind->setClearButtonEnabled(true);
+    // A paste of pages is cut to what a query reads, before the box lays it out.
+    edtFind->setMaxLength(int(FontQuery::MaxLength));
+    edtFind->installEventFilter(this);
+    refilterTimer_ = new QTimer(this);
+    refilterTimer_->setSingleShot(true);
+    refilterTimer_->setInterval(0);
+    connect(edtFind, &QLineEdit::textChanged, refilterTimer_, qOverload<>(&QTimer::start));
+    connect(refilterTimer_, &QTimer::timeout, this,
+            reportingErrors(platform_.errors, "edtFindChange", [this] { refilter(); }));
     lstFonts = new QListView(panel);
     lstFonts->setObjectName(QStringLiteral("lstFonts"));
-    lstFonts->setModel(families_);
+    lstFonts->setModel(listed_);
     selection_ = lstFonts->selectionModel();
     lstFonts->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstFonts->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -78,7 +113,10 @@ MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, const FormDesig
     {
         const QRect inner = panel->contentsRect();
         const int row = d.px(FontListRowHeight);
-        lstFonts->setGeometry(inner.x(), inner.y(), inner.width(), inner.height() / row * row);
+        const int box = d.px(FindBoxHeight);
+        edtFind->setGeometry(inner.x(), inner.y(), inner.width(), box);
+        lstFonts->setGeometry(inner.x(), inner.y() + box, inner.width(),
+                              (inner.height() - box) / row * row);
     }
     // The family shown follows the current row alone; a selection change that
     // leaves it where it was changes only the count.
@@ -93,7 +131,7 @@ MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, const FormDesig
             showSelectedCount(selectedCount());
     });
     const auto forgetDrawn = [this] { drawn_.reset(); };
-    connect(families_, &QAbstractItemModel::modelReset, this, forgetDrawn);
+    connect(listed_, &QAbstractItemModel::modelReset, this, forgetDrawn);
 
     // Every letter of "Select All" is the access key of a page tab or of a
     // control on this page, so the button takes the desktop's Select All key.
@@ -191,6 +229,17 @@ MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, const FormDesig
 
 MainPage::~MainPage() = default;
 
+bool MainPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // Esc empties the box; elsewhere it has nothing to do on this page.
+    if (watched == edtFind && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !edtFind->text().isEmpty()) {
+        edtFind->clear();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void MainPage::applySampleBoxes()
 {
     QFont sampleFont = memDispFont->font();
@@ -204,25 +253,110 @@ void MainPage::FillFontList()
 {
     {
         const QScopedValueRollback quiet(quiet_, true);
-        families_->setFamilies(catalogue_.fill(platform_.printer.typefaces()));
-        if (families_->rowCount() > 0)
-            selection_->setCurrentIndex(families_->index(0), QItemSelectionModel::ClearAndSelect);
+        const QStringList families = catalogue_.fill(platform_.printer.typefaces());
+        filter_->setFamilies(families);
+        families_->setFamilies(families);
+        listFound();
+        if (listed_->rowCount() > 0)
+            selection_->setCurrentIndex(listed_->index(0, 0), QItemSelectionModel::ClearAndSelect);
     }
-    lblFonts->setText(QStringLiteral("Fonts: %1").arg(catalogue_.FontCount()));
+    showFontCount();
 }
 
 void MainPage::markFirstFont()
 {
-    if (families_->rowCount() > 0)
-        selection_->select(families_->index(0), QItemSelectionModel::Select);
-    lblFonts->setText(QStringLiteral("Fonts: %1").arg(families_->rowCount()));
+    if (listed_->rowCount() > 0)
+        selection_->select(listed_->index(0, 0), QItemSelectionModel::Select);
+    showFontCount();
     lblFonts->repaint();
+}
+
+void MainPage::focusFind()
+{
+    edtFind->setFocus(Qt::ShortcutFocusReason);
+    edtFind->selectAll();
+}
+
+void MainPage::listFound()
+{
+    refilterTimer_->stop();
+    const FontQuery query(edtFind->text());
+    QString tip = FindHint;
+    if (query.isEmpty()) {
+        listed_->listAll();
+    } else {
+        const FamilyFilter::Result found = filter_->match(query);
+        listed_->setListed(found.listed);
+        if (!found.notUnderstood.isEmpty())
+            tip = QStringLiteral("Not understood, so nothing is listed: %1\n\n")
+                      .arg(found.notUnderstood.join(QStringLiteral(", ")))
+                  + FindHint;
+    }
+    edtFind->setToolTip(tip);
+}
+
+void MainPage::refilter()
+{
+    // Kept by row of the whole list: the listed rows are new after the filter.
+    std::vector<int> selected;
+    for (const int row : selectedRows())
+        selected.push_back(listed_->sourceRow(row));
+    const QModelIndex current = selection_->currentIndex();
+    const int currentSource = current.isValid() ? listed_->sourceRow(current.row()) : -1;
+    {
+        const QScopedValueRollback quiet(quiet_, true);
+        listFound();
+        // Runs of rows as one range each: a range per row would make every
+        // later question to the selection scan thousands of them.
+        QItemSelection kept;
+        for (std::size_t i = 0; i < selected.size();) {
+            const int first = listed_->listedRow(selected[i]);
+            int last = first;
+            ++i;
+            while (first >= 0 && i < selected.size() && listed_->listedRow(selected[i]) == last + 1) {
+                ++last;
+                ++i;
+            }
+            if (first >= 0)
+                kept.append(QItemSelectionRange(listed_->index(first, 0), listed_->index(last, 0)));
+        }
+        int row = listed_->listedRow(currentSource);
+        if (row < 0 && listed_->rowCount() > 0) {
+            row = 0;
+            // As a fresh list starts: its current family selected.
+            if (kept.isEmpty())
+                kept.select(listed_->index(0, 0), listed_->index(0, 0));
+        }
+        selection_->select(kept, QItemSelectionModel::ClearAndSelect);
+        if (row >= 0) {
+            selection_->setCurrentIndex(listed_->index(row, 0), QItemSelectionModel::NoUpdate);
+            lstFonts->scrollTo(listed_->index(row, 0));
+        }
+    }
+    showFontCount();
+    if (currentFamily() != catalogue_.CurrentFontName())
+        lstFontsClick();
+    else
+        showSelectedCount(selectedCount());
+}
+
+void MainPage::showFontCount()
+{
+    lblFonts->setText(listed_->filtering()
+                          ? QStringLiteral("Fonts: %1 of %2")
+                                .arg(listed_->rowCount())
+                                .arg(catalogue_.FontCount())
+                          : QStringLiteral("Fonts: %1").arg(catalogue_.FontCount()));
+    // "Fonts: 10000 of 12023" needs more than the designed width; the count on
+    // the right is aligned to the other end and drawn over it.
+    lblFonts->resize(std::max(fontsLabelWidth_, lblFonts->sizeHint().width()),
+                     lblFonts->height());
 }
 
 std::vector<int> MainPage::selectedRows() const
 {
     // Ranges may overlap after a mix of clicks; a row counts once, in list order.
-    std::vector<bool> selected(std::size_t(families_->rowCount()), false);
+    std::vector<bool> selected(std::size_t(listed_->rowCount()), false);
     for (const QItemSelectionRange& range : selection_->selection())
         for (int row = range.top(); row <= range.bottom(); ++row)
             if (row >= 0 && std::size_t(row) < selected.size())
@@ -245,7 +379,7 @@ void MainPage::showSelectedCount(int count)
 QString MainPage::currentFamily() const
 {
     const QModelIndex current = selection_->currentIndex();
-    return current.isValid() ? families_->family(current.row()) : QString();
+    return current.isValid() ? listed_->family(current.row()) : QString();
 }
 
 void MainPage::lstFontsClick()
@@ -288,7 +422,7 @@ void MainPage::cmdSelectAllClick()
         const QScopedValueRollback quiet(quiet_, true);
         lstFonts->selectAll();
     }
-    showSelectedCount(catalogue_.FontCount());
+    showSelectedCount(listed_->rowCount());
 }
 
 void MainPage::spnPointSizeChange(int value)
@@ -330,7 +464,7 @@ QStringList MainPage::drawnFamilies() const
         return drawn_->families;
     QStringList families;
     for (const int row : selectedRows()) {
-        const QString& name = families_->families().at(row);
+        const QString name = listed_->family(row);
         if (row < catalogue_.FontCount() && catalogue_.isScreenFont(name))
             families.append(name);
     }
@@ -343,11 +477,11 @@ class MainPage::PrintHostAdapter : public PrintHost {
 public:
     explicit PrintHostAdapter(MainPage& page) : p_(page) {}
 
-    int fontCount() override { return p_.families_->rowCount(); }
-    QString fontName(int index) override { return p_.families_->family(index); }
+    int fontCount() override { return p_.listed_->rowCount(); }
+    QString fontName(int index) override { return p_.listed_->family(index); }
     bool fontSelected(int index) override
     {
-        return p_.selection_->isSelected(p_.families_->index(index));
+        return p_.selection_->isSelected(p_.listed_->index(index, 0));
     }
     int selectedCount() override { return p_.catalogue_.SelectedCount(); }
 

@@ -7,18 +7,22 @@
 #include <optional>
 #include <vector>
 
+class FamilyFilter;
 class FontCatalogue;
 class FontListModel;
+class ListedFamilies;
 class FormDesign;
 class PrintJob;
 class PrintState;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QItemSelectionModel;
 class QListView;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
+class QTimer;
 class SampleTexts;
 class TfrmPrinting;
 struct Platform;
@@ -58,6 +62,8 @@ public:
     bool sampleBold() const;
     bool sampleItalic() const;
     void focusFontList();
+    // The find box takes the keys, its text chosen so that typing replaces it.
+    void focusFind();
 
 signals:
     void fontDetailsRequested();
@@ -65,6 +71,9 @@ signals:
     void currentFamilyShown();
     // The user asks for face as the heading font.
     void headingFontChosen(const QString& face);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class PrintHostAdapter;
@@ -75,6 +84,7 @@ private:
     QLabel* lblFontType = nullptr;
     QLabel* lblStyles = nullptr;
     QListView* lstFonts = nullptr;
+    QLineEdit* edtFind = nullptr;
     QPlainTextEdit* memDispFont = nullptr;
     QSpinBox* spnPointSize = nullptr;
     QCheckBox* chkSampleBold = nullptr;
@@ -97,6 +107,12 @@ private:
     QPushButton* cmdFontDetails = nullptr;
 
     void restyleDispFont();
+    // Lists what the find box asks for, keeping the selection and the current
+    // family where they are still listed.
+    void refilter();
+    // Sets the listed rows from the box, before anything is selected in them.
+    void listFound();
+    void showFontCount();
     // Selected rows of the family list, in list order, each once.
     std::vector<int> selectedRows() const;
     int selectedCount() const;
@@ -108,10 +124,16 @@ private:
     Platform& platform_;
     FontCatalogue& catalogue_;
     FontListModel* families_ = nullptr;
+    // What the list shows of families_; rows, selection and printing are its.
+    ListedFamilies* listed_ = nullptr;
+    std::unique_ptr<FamilyFilter> filter_;
+    // A keystroke while a refilter waits replaces it instead of queueing another.
+    QTimer* refilterTimer_ = nullptr;
     QItemSelectionModel* selection_ = nullptr;
     // Set while the program itself refills or selects: its caller shows the
     // result once, instead of a handler per step.
     bool quiet_ = false;
+    int fontsLabelWidth_ = 0;  // as designed
     std::unique_ptr<PrintHostAdapter> printHost_;
     std::unique_ptr<PrintJob> printJob_;
     // Show All asks at every paint; among thousands selected, working it out

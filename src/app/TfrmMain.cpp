@@ -33,6 +33,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTabBar>
 
 #include <algorithm>
@@ -107,6 +108,8 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     connect(installPage_, &InstallPage::fontDetailsRequested, this, &TfrmMain::FontDetails1Click);
     connect(installPage_, &InstallPage::currentFontFileChanged, this,
             &TfrmMain::followFontDetails);
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,
+            &TfrmMain::findFonts);
     // The saved option states and place come back before FormCreate.
     new TPFormSettings(*this, MainFormSettings, platform_.settings, platform_.screen,
                        platform_.errors);
@@ -391,6 +394,16 @@ void TfrmMain::refreshCatalogue()
     mainPage_->FillFontList();
     catalogue_.buildScreenFonts(platform_.fonts.screenFamilies());
     mainPage_->lstFontsClick();
+}
+
+void TfrmMain::findFonts()
+{
+    // A run that pumps events on another page keeps the user there.
+    if (PageControl1->currentWidget() != mainPage_
+        && !PageControl1->isTabEnabled(PageControl1->indexOf(mainPage_)))
+        return;
+    PageControl1->setCurrentWidget(mainPage_);
+    mainPage_->focusFind();
 }
 
 void TfrmMain::PageControl1Change(QWidget* page)

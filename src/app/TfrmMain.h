@@ -94,6 +94,8 @@ private:
     bool FormKeyDown(QKeyEvent* event);
     void PageControl1Changing(QWidget* left);
     void PageControl1Change(QWidget* page);
+    // Ctrl+F: the Main page's find box, from any page.
+    void findFonts();
     void buildMenu();
     // An open details dialog shows what is current now.
     void followFontDetails();

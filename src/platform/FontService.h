@@ -5,7 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <QBitArray>
+
 #include <array>
+#include <memory>
 
 // One face of a family as the catalogue sees it: the style name and the
 // three facts the type text and the font map rely on.
@@ -44,6 +47,29 @@ struct FontFileFace {
     bool operator==(const FontFileFace&) const = default;
 };
 
+// What a find over a list of families asks of the font lists, answered from
+// what they keep at hand: no font is loaded and no list is read again. Each
+// call clears the bits, by index in the list, of the families that fail; a
+// family the font lists don't know (a printer's resident font) fails all.
+// It answers for the fonts it was made from, after a change too.
+class FamilySearch {
+public:
+    enum class Outline { TrueType, Cff, Type1 };
+    enum class Style { Bold, Italic };
+
+    virtual ~FamilySearch() = default;
+
+    // The language tags that coverage is known for, lower case: "ru", "zh-tw".
+    virtual QStringList languages() const = 0;
+    // Keeps the families with a face that writes the language; a tag without
+    // a territory takes every territory ("zh" takes "zh-tw").
+    virtual void keepWriting(const QString& language, QBitArray& keep) const = 0;
+    // Keeps the families with a face that holds every one of the code points.
+    virtual void keepHolding(const QList<uint>& codePoints, QBitArray& keep) const = 0;
+    virtual void keepOutline(Outline outline, QBitArray& keep) const = 0;
+    virtual void keepStyle(Style style, QBitArray& keep) const = 0;
+};
+
 // The machine's fonts. Families are named as a program sees them when it asks
 // for a face name plus bold and italic: a family holds at most the four styles
 // Regular, Bold, Italic and Bold Italic, so "Noto Sans Light" is a family of
@@ -76,6 +102,8 @@ public:
     // The characters of the family's regular face, as fontconfig counts them;
     // empty for an unknown family or a face without a character map.
     virtual QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) = 0;
+    // A search over these families, by their index in the list.
+    virtual std::unique_ptr<FamilySearch> search(const QStringList& families) = 0;
 
     // Whether the family keeps its glyphs under symbol codes rather than
     // Windows-1252 ones; its last face decides.

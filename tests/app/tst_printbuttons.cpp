@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
@@ -13,17 +14,18 @@
 
 namespace {
 
-void printers(FakePlatform& fake)
+void printers(FakePlatform& fake, const QStringList& pdfTypefaces)
 {
     fake.printer.printerNames = {QStringLiteral("PDF file"), QStringLiteral("Laser")};
-    fake.printer.typefacesByPrinter.insert(QStringLiteral("PDF file"), {"Gamma", "Alpha", "Beta"});
+    fake.printer.typefacesByPrinter.insert(QStringLiteral("PDF file"), pdfTypefaces);
     fake.printer.typefacesByPrinter.insert(QStringLiteral("Laser"), {"Times", "Courier"});
     fake.printer.typefacesByPrinter.insert(QStringLiteral("Inkjet"), {"Script", "Roman"});
 }
 
 // The window as start-up builds it, with its printing dialog, not shown.
 struct Window : MainWindowHarness {
-    Window() : MainWindowHarness(printers)
+    explicit Window(const QStringList& pdfTypefaces = {"Gamma", "Alpha", "Beta"})
+        : MainWindowHarness([pdfTypefaces](FakePlatform& fake) { printers(fake, pdfTypefaces); })
     {
         frmMain->FormCreate();
         frmMain->mainPage()->lstFontsClick();  // as the first showing does
@@ -36,9 +38,28 @@ struct Window : MainWindowHarness {
             find<QCheckBox>(name)->setChecked(true);
     }
     void click(const char* button) { find<QPushButton>(button)->click(); }
+    QString label(const char* name) { return text(QString::fromLatin1(name)); }
+    QStringList listed()
+    {
+        QStringList names;
+        for (int i = 0; i < fonts()->model()->rowCount(); ++i)
+            names.append(fonts()->model()->index(i, 0).data().toString());
+        return names;
+    }
 };
 
 const QStringList oneDocument{"beginRun", "begin", "end", "endRun"};
+
+// The families a printout sets its text in, each once, in order.
+class FamilyCanvas : public NullCanvas {
+public:
+    void setFont(const QString& family, double, bool, bool) override
+    {
+        if (!families.contains(family))
+            families.append(family);
+    }
+    QStringList families;
+};
 
 }  // namespace
 
@@ -50,6 +71,7 @@ private slots:
     void printSetup_data();
     void printSetup();
     void runIntoAFileTellsWhereItWent();
+    void selectAllAndPrintTakeTheListedFamilies();
 };
 
 void tst_printbuttons::print_data()
@@ -167,6 +189,46 @@ void tst_printbuttons::runIntoAFileTellsWhereItWent()
     QVERIFY(!w.frmPrinting->isVisible());
     QCOMPARE(w.frmPrinting->cmdCancel->text(), QStringLiteral("&Cancel"));
     QVERIFY(w.frmPrinting->lblPrinted->toolTip().isEmpty());
+}
+
+void tst_printbuttons::selectAllAndPrintTakeTheListedFamilies()
+{
+    Window w({"Noto Serif", "Liberation Serif", "Noto Serif Display", "Noto Sans"});
+    QLineEdit* find = w.frmMain->findChild<QLineEdit*>("edtFind");
+    // A hidden selected family leaves the selection; one still listed stays.
+    w.fonts()->selectionModel()->select(w.fonts()->model()->index(2, 0),
+                                        QItemSelectionModel::Select);
+    QTest::keyClicks(find, QStringLiteral("noto SÉRIF"));
+    QTRY_COMPARE(w.listed(), (QStringList{"Noto Serif", "Noto Serif Display"}));
+    QCOMPARE(w.label("lblFonts"), QStringLiteral("Fonts: 2 of 4"));
+    QCOMPARE(w.label("lblSelected"), QStringLiteral("Selected: 1"));
+    QCOMPARE(w.label("lblSample"), QStringLiteral("Sample: Noto Serif"));
+
+    w.click("cmdSelectAll");
+    QCOMPARE(w.label("lblSelected"), QStringLiteral("Selected: 2"));
+    FamilyCanvas printed;
+    w.fake.printer.drawOn = &printed;
+    w.check({"chkShortSample"});
+    w.click("cmdPrint");
+    printed.families.removeAll(w.frmMain->HeadingFontName);
+    QCOMPARE(printed.families, (QStringList{"Noto Serif", "Noto Serif Display"}));
+    QCOMPARE(w.frmPrinting->lblSelected->text(), QStringLiteral("Fonts Selected: 2"));
+
+    // A term not understood lists nothing and shows no family.
+    find->setText(QStringLiteral("size:12"));
+    QTRY_COMPARE(w.label("lblFonts"), QStringLiteral("Fonts: 0 of 4"));
+    QCOMPARE(w.label("lblSample"), QStringLiteral("Sample: "));
+    QCOMPARE(w.label("lblSelected"), QStringLiteral("Selected: 0"));
+    QVERIFY(find->toolTip().contains(QStringLiteral("size:12")));
+
+    // Esc brings every family back, the current one first listed.
+    find->setText(QStringLiteral("display"));
+    QTRY_COMPARE(w.listed(), QStringList{"Noto Serif Display"});
+    QTest::keyClick(find, Qt::Key_Escape);
+    QTRY_COMPARE(w.label("lblFonts"), QStringLiteral("Fonts: 4"));
+    QCOMPARE(w.listed().size(), 4);
+    QCOMPARE(w.label("lblSample"), QStringLiteral("Sample: Noto Serif Display"));
+    QCOMPARE(w.label("lblSelected"), QStringLiteral("Selected: 1"));
 }
 
 QTEST_MAIN(tst_printbuttons)

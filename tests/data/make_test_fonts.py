@@ -3,7 +3,9 @@
 
 Usage: make_test_fonts.py OUTDIR
 OUTDIR/fonts gets the fonts of the test configuration, OUTDIR/extra fonts
-that only temporary loading or copying makes known.
+that only temporary loading or copying makes known, OUTDIR/coverage families
+with characters in chosen blocks, OUTDIR/find families that write chosen
+scripts, for finding fonts by what they can write.
 """
 import os
 import sys
@@ -24,10 +26,11 @@ MAC_BOLD, MAC_ITALIC = 0x01, 0x02
 
 
 def face(family, style, weight=400, italic=False, full=None, typo=None, bold=None,
-         cff=False, symbol=False, chars=None, **names):
+         cff=False, symbol=False, chars=None, extra=(), **names):
     """One face: its names (fontBuilder keys, or nameIDs), weight class and
     style bits. bold defaults to what the weight says; chars, when given, are
-    the code points it maps, None in it for no character map at all."""
+    the code points it maps, None in it for no character map at all; extra are
+    code points beyond Latin-1 and Latin Extended-A."""
     full = full or f"{family} {style}"
     table = {
         "familyName": family,
@@ -42,7 +45,7 @@ def face(family, style, weight=400, italic=False, full=None, typo=None, bold=Non
     table.update(names)
     return dict(names=table, weight=weight, italic=italic,
                 bold=weight >= 600 if bold is None else bold, cff=cff, symbol=symbol,
-                chars=chars)
+                chars=chars, extra=extra)
 
 
 def draw_h(pen):
@@ -69,6 +72,7 @@ def build(path, spec):
         mapping = {0x20: "space"}
         mapping.update({c: "H" for c in range(0x21, 0x7F)})
         mapping.update({c: "H" for c in range(0xA0, 0x180)})
+        mapping.update({c: "H" for c in spec["extra"]})
     fb.setupCharacterMap(mapping)
     if symbol:
         sub = cmap_format_4(4)
@@ -216,6 +220,23 @@ COVERAGE = {
     "TestNoCmap.ttf": face("Test No Cmap", "Regular", chars=[None]),
 }
 
+CYRILLIC = range(0x400, 0x460)
+# The letters, tone marks and dong sign Vietnamese needs beyond Latin-1.
+VIETNAMESE = [*range(0x1A0, 0x1B1), *range(0x300, 0x304), 0x306, 0x309, 0x31B, 0x323,
+              *range(0x1EA0, 0x1EFA), 0x20AB]
+RUPEE, MATH_BOLD_A, GRINNING = 0x20B9, 0x1D400, 0x1F600
+
+FIND = {
+    "TestCafeSerif-Regular.ttf": face("Test Café Serif", "Regular", extra=CYRILLIC),
+    "TestCafeSerif-Bold.ttf": face("Test Café Serif", "Bold", 700, extra=CYRILLIC),
+    "TestCyrillicSans.otf": face("Test Cyrillic Sans", "Regular", cff=True, extra=CYRILLIC),
+    "TestVietSerif-Regular.ttf": face("Test Việt Serif", "Regular", extra=VIETNAMESE),
+    # Only the italic has the rupee sign.
+    "TestVietSerif-Italic.ttf": face("Test Việt Serif", "Italic", italic=True,
+                                     extra=[*VIETNAMESE, RUPEE]),
+    "TestSigns.ttf": face("TEST SIGNS", "Regular", extra=[RUPEE, MATH_BOLD_A, GRINNING]),
+}
+
 
 # Every name the font details show, in the folder "details".
 DETAILS = face("Test Details", "Regular", copyright="© 2024 Glyphary Testers",
@@ -243,7 +264,7 @@ def build_collection(path, folder):
 
 def main():
     out = sys.argv[1]
-    for folder, fonts in (("fonts", FONTS), ("extra", EXTRA), ("coverage", COVERAGE)):
+    for folder, fonts in (("fonts", FONTS), ("extra", EXTRA), ("coverage", COVERAGE), ("find", FIND)):
         os.makedirs(os.path.join(out, folder), exist_ok=True)
         for name, spec in fonts.items():
             build(os.path.join(out, folder, name), spec)

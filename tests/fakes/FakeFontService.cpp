@@ -17,6 +17,24 @@ void FakeFontService::addTrueTypeFamily(const QString& family)
     addFamily(family, {FontFace{QStringLiteral("Regular"), true, false, FontFace::CharSet::Ansi}});
 }
 
+namespace {
+
+class NoSearch : public FamilySearch {
+public:
+    QStringList languages() const override { return {}; }
+    void keepWriting(const QString&, QBitArray& keep) const override { keep.fill(false); }
+    void keepHolding(const QList<uint>&, QBitArray& keep) const override { keep.fill(false); }
+    void keepOutline(Outline, QBitArray& keep) const override { keep.fill(false); }
+    void keepStyle(Style, QBitArray& keep) const override { keep.fill(false); }
+};
+
+}  // namespace
+
+std::unique_ptr<FamilySearch> FakeFontService::search(const QStringList&)
+{
+    return std::make_unique<NoSearch>();
+}
+
 QStringList FakeFontService::screenFamilies() { return screen; }
 
 QStringList FakeFontService::scalableFamilies() { return scalable; }

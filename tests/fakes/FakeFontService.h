@@ -31,6 +31,8 @@ public:
     {
         return coverageByFamily.value(family);
     }
+    // Knows no coverage, outlines or styles: every such term fails.
+    std::unique_ptr<FamilySearch> search(const QStringList& families) override;
     bool addFontFile(const QString& path) override;
     bool removeFontFile(const QString& path) override;
     bool isFontInstalled(const QString& fullName) override;

@@ -62,7 +62,7 @@ int FakePrinterService::dpiX() { return dpi; }
 
 int FakePrinterService::dpiY() { return dpi; }
 
-Canvas& FakePrinterService::canvas() { return nullCanvas; }
+Canvas& FakePrinterService::canvas() { return *drawOn; }
 
 void FakePrinterService::setTypefaces(const QStringList& names)
 {

@@ -57,6 +57,8 @@ public:
     int setupChoice = -1;
     bool setupAccepted = true;
     NullCanvas nullCanvas;
+    // Where documents draw, when not nowhere.
+    Canvas* drawOn = &nullCanvas;
     // A message that endDoc throws as a PrinterError, when set.
     QString endDocError;
 

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-bool writeTestFonts(const QString& root, bool userFonts)
+bool writeTestFonts(const QString& root, bool userFonts, const QStringList& moreFolders)
 {
     const QString script = QStringLiteral(GLYPHARY_TEST_DATA_DIR "/make_test_fonts.py");
     // The first interpreter that has fontTools: a per-user Python may lack it.
@@ -23,13 +23,14 @@ bool writeTestFonts(const QString& root, bool userFonts)
         QFile conf(root + "/fonts.conf");
         if (!conf.open(QIODevice::WriteOnly))
             return false;
+        QString dirs = userFonts ? QStringLiteral("  <dir prefix=\"xdg\">fonts</dir>\n") : QString();
+        for (const QString& folder : moreFolders)
+            dirs += QStringLiteral("  <dir>%1/%2</dir>\n").arg(root.toHtmlEscaped(), folder);
         conf.write(QStringLiteral("<?xml version=\"1.0\"?>\n"
                                   "<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
                                   "<fontconfig>\n  <dir>%1/fonts</dir>\n%2"
                                   "  <cachedir>%1/cache</cachedir>\n</fontconfig>\n")
-                       .arg(root.toHtmlEscaped(),
-                            userFonts ? QStringLiteral("  <dir prefix=\"xdg\">fonts</dir>\n")
-                                      : QString())
+                       .arg(root.toHtmlEscaped(), dirs)
                        .toUtf8());
         return conf.flush();
     }

@@ -64,7 +64,7 @@ void TestChmHelp::contentsPagesAndLinks()
     QList<QTreeWidgetItem*> items;
     for (QTreeWidgetItemIterator it(viewer->contentsTree); *it; ++it)
         items.append(*it);
-    QCOMPARE(items.size(), 10);
+    QCOMPARE(items.size(), 11);
     QCOMPARE(items.at(1)->parent(), items.at(0));  // the pages sit under the first topic
 
     static const QRegularExpression references(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]+)\""),
@@ -126,7 +126,7 @@ void TestChmHelp::requests_data()
     };
     context("context of the first topic", 1000, "/index.htm");
     context("context of a page", 1006, "/install.htm");
-    context("context of the last topic", 1009, "/helpproblems.htm");
+    context("context of the last topic", 1010, "/findfonts.htm");
     QTest::newRow("unknown context") << int(HtmlHelpCommand::HelpContext) << QString() << 999u << QString()
                                      << false << QString();
     QTest::newRow("index keyword") << int(HtmlHelpCommand::DisplayIndex) << QString() << 0u << "print s"

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <optional>
 #include <tuple>
+#include <vector>
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -38,6 +39,7 @@ struct Face {
     int weight = kRegularWeight;  // OpenType scale
     bool italic = false;
     bool outline = false;
+    bool cff = false;
     // The configuration's own pattern, kept alive by the catalogue.
     FcPattern* pattern = nullptr;
     bool application = false;  // loaded by this program
@@ -454,8 +456,8 @@ std::optional<Face> LinuxFontService::Catalogue::makeFace(FcPattern* pattern, bo
     face.info.styleName = legacy.style;
     const QStringList format = patternStrings(pattern, FC_FONTFORMAT);
     face.info.trueType = format.contains(QLatin1String("TrueType"));
-    face.info.vector = format.contains(QLatin1String("CFF"))
-                       || format.contains(QLatin1String("Type 1"))
+    face.cff = format.contains(QLatin1String("CFF"));
+    face.info.vector = face.cff || format.contains(QLatin1String("Type 1"))
                        || format.contains(QLatin1String("CID Type 1"));
     face.outline = patternBool(pattern, FC_OUTLINE);
     face.info.charSet = patternBool(pattern, FC_SYMBOL) ? FontFace::CharSet::Symbol
@@ -540,10 +542,11 @@ LinuxFontService::~LinuxFontService() { releaseRetired(); }
 const LinuxFontService::Catalogue& LinuxFontService::catalogue()
 {
     if (!m_catalogue) {
-        m_catalogue = std::make_unique<Catalogue>();
-        m_catalogue->build(m_names);
+        auto built = std::make_shared<Catalogue>();
+        built->build(m_names);
         for (auto it = m_retired.cbegin(); it != m_retired.cend(); ++it)
-            m_catalogue->removeFile(it.key());
+            built->removeFile(it.key());
+        m_catalogue = std::move(built);
         m_names.save();
     }
     return *m_catalogue;
@@ -683,6 +686,123 @@ namespace {
 constexpr qsizetype kRetiredLimit = 256;
 
 }  // namespace
+
+// The sets of the faces of each family, taken from the catalogue's patterns
+// once, so that a keystroke asks fontconfig nothing but set membership.
+class LinuxFontService::Search : public FamilySearch {
+public:
+    Search(std::shared_ptr<const Catalogue> catalogue, const QStringList& families)
+        : catalogue_(std::move(catalogue))
+    {
+        starts_.reserve(families.size() + 1);
+        for (const QString& name : families) {
+            starts_.push_back(faces_.size());
+            const Family* family = catalogue_->family(name);
+            if (!family)
+                continue;
+            for (qsizetype index : family->faces) {
+                const Face& face = catalogue_->faces[index];
+                FaceSets sets;
+                FcPatternGetCharSet(face.pattern, FC_CHARSET, 0, &sets.chars);
+                FcPatternGetLangSet(face.pattern, FC_LANG, 0, &sets.langs);
+                if (face.info.trueType)
+                    sets.outline = Outline::TrueType;
+                else if (face.info.vector)
+                    sets.outline = face.cff ? Outline::Cff : Outline::Type1;
+                sets.bold = face.weight >= kBoldWeight || namedBold(face);
+                sets.italic = face.italic;
+                faces_.push_back(sets);
+            }
+        }
+        starts_.push_back(faces_.size());
+    }
+
+    QStringList languages() const override
+    {
+        QStringList out;
+        if (FcStrSet* set = FcGetLangs()) {
+            if (FcStrList* list = FcStrListCreate(set)) {
+                while (FcChar8* lang = FcStrListNext(list))
+                    out << QString::fromUtf8(reinterpret_cast<const char*>(lang));
+                FcStrListDone(list);
+            }
+            FcStrSetDestroy(set);
+        }
+        out.sort();
+        return out;
+    }
+
+    void keepWriting(const QString& language, QBitArray& keep) const override
+    {
+        // As fontconfig lists fonts for ":lang=...": the language's set of the
+        // request within the face's.
+        FcChar8* tag = FcLangNormalize(reinterpret_cast<const FcChar8*>(language.toUtf8().constData()));
+        FcLangSet* wanted = FcLangSetCreate();
+        if (tag)
+            FcLangSetAdd(wanted, tag);
+        keepFaces(keep, [wanted, tag](const FaceSets& face) {
+            return tag && face.langs && FcLangSetContains(face.langs, wanted);
+        });
+        FcLangSetDestroy(wanted);
+        FcStrFree(tag);
+    }
+
+    void keepHolding(const QList<uint>& codePoints, QBitArray& keep) const override
+    {
+        keepFaces(keep, [&codePoints](const FaceSets& face) {
+            return face.chars && std::all_of(codePoints.begin(), codePoints.end(), [&](uint code) {
+                       return FcCharSetHasChar(face.chars, code);
+                   });
+        });
+    }
+
+    void keepOutline(Outline outline, QBitArray& keep) const override
+    {
+        keepFaces(keep, [outline](const FaceSets& face) {
+            return face.outline == outline;
+        });
+    }
+
+    void keepStyle(Style style, QBitArray& keep) const override
+    {
+        keepFaces(keep, [style](const FaceSets& face) {
+            return style == Style::Bold ? face.bold : face.italic;
+        });
+    }
+
+private:
+    struct FaceSets {
+        FcCharSet* chars = nullptr;
+        FcLangSet* langs = nullptr;
+        std::optional<Outline> outline;  // none for bitmaps
+        bool bold = false;
+        bool italic = false;
+    };
+
+    template <typename Test>
+    void keepFaces(QBitArray& keep, Test test) const
+    {
+        const qsizetype families = std::min(keep.size(), qsizetype(starts_.size()) - 1);
+        for (qsizetype i = 0; i < families; ++i) {
+            if (keep.testBit(i)
+                && std::none_of(faces_.begin() + starts_[i], faces_.begin() + starts_[i + 1], test))
+                keep.clearBit(i);
+        }
+        for (qsizetype i = families; i < keep.size(); ++i)
+            keep.clearBit(i);
+    }
+
+    // Holds the configuration and the program's own patterns the sets live in.
+    std::shared_ptr<const Catalogue> catalogue_;
+    std::vector<FaceSets> faces_;
+    std::vector<qsizetype> starts_;  // a family's first face; one past the last at the end
+};
+
+std::unique_ptr<FamilySearch> LinuxFontService::search(const QStringList& families)
+{
+    catalogue();
+    return std::make_unique<Search>(m_catalogue, families);
+}
 
 bool LinuxFontService::addFontFile(const QString& path)
 {

@@ -24,6 +24,7 @@ public:
     QFont makeFont(const QString& faceName, bool bold, bool italic) override;
     bool drawsText(const QString& family, const QString& text) override;
     QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override;
+    std::unique_ptr<FamilySearch> search(const QStringList& families) override;
     QList<FontFileFace> familyFiles(const QString& family) override;
     QList<FontFileFace> fileFaces(const QString& path) override;
 
@@ -39,6 +40,7 @@ public:
 
 private:
     struct Catalogue;
+    class Search;
     struct LoadedFile {
         int qtId;
         int count;
@@ -47,8 +49,9 @@ private:
     const Catalogue& catalogue();
     QSet<QString>& installedNames();
 
-    // Built on first use, dropped whenever the set of fonts changes.
-    std::unique_ptr<Catalogue> m_catalogue;
+    // Built on first use, dropped whenever the set of fonts changes; a search
+    // keeps the one it was made from.
+    std::shared_ptr<const Catalogue> m_catalogue;
     // Kept across font lists, so that a change reads only the files it touched.
     LegacyNameCache m_names;
     // Absolute path -> Qt's id and how often the file was added.
