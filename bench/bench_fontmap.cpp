@@ -17,7 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QListWidget>
+#include <QListView>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -48,11 +48,12 @@ struct Window {
         frmMain.show();
         QApplication::processEvents();
         const QString name = family("GLYPHARY_BENCH_FAMILY", "Noto Sans CJK JP");
-        auto* list = frmMain.findChild<QListWidget*>(QStringLiteral("lstFonts"));
-        const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchExactly);
-        if (items.isEmpty())
+        auto* list = frmMain.findChild<QListView*>(QStringLiteral("lstFonts"));
+        const QModelIndexList hits =
+            list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        if (hits.isEmpty())
             qFatal("no family %s", qPrintable(name));
-        list->setCurrentItem(items.first());
+        list->setCurrentIndex(hits.first());
         auto* tabs = frmMain.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
         tabs->tabBar()->setCurrentIndex(tabs->indexOf(frmMain.findChild<QWidget*>(QStringLiteral("tabFontMap"))));
         chooser = frmMain.findChild<QComboBox*>(QStringLiteral("cboCharBlock"));

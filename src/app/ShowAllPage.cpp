@@ -106,7 +106,7 @@ void ShowAllPage::showEvent(QShowEvent* event)
     const int size = spnSelected->value();
     if (inRange(size, spnSelected))
         setShowAllHeight(SelectedFontsPainter::height(platform_.screen.logicalDpiY(), size,
-                                                      frame_.selectedFontsPage().families.size())
+                                                      source_().families.size())
                          + 1);
     QWidget::showEvent(event);
 }
