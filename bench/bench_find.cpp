@@ -2,7 +2,6 @@
 // query against what is kept, the first query, which works it out, and
 // typing into the window's box with the list repainted after each key.
 #include "RealPlatform.h"
-#include "app/MainPage.h"
 #include "app/TfrmMain.h"
 #include "catalogue/FamilyFilter.h"
 #include "catalogue/FontCatalogue.h"
@@ -87,8 +86,10 @@ void BM_TypingInWindow(benchmark::State& state)
     frmMain.FormCreate();
     frmMain.show();
     QCoreApplication::processEvents();
-    MainPage& page = *frmMain.mainPage();
-    const QString unfiltered = page.lblFonts->text();
+    auto* lblFonts = frmMain.findChild<QLabel*>(QStringLiteral("lblFonts"));
+    auto* edtFind = frmMain.findChild<QLineEdit*>(QStringLiteral("edtFind"));
+    auto* lstFonts = frmMain.findChild<QListView*>(QStringLiteral("lstFonts"));
+    const QString unfiltered = lblFonts->text();
     qint64 slowest = 0;
     qint64 total = 0;
     qint64 keys = 0;
@@ -96,18 +97,18 @@ void BM_TypingInWindow(benchmark::State& state)
         for (qsizetype typed = 1; typed <= query.size(); ++typed) {
             QElapsedTimer key;
             key.start();
-            page.edtFind->setText(query.left(typed));
+            edtFind->setText(query.left(typed));
             QCoreApplication::processEvents();
-            page.lstFonts->viewport()->repaint();
-            page.lblFonts->repaint();
+            lstFonts->viewport()->repaint();
+            lblFonts->repaint();
             slowest = std::max(slowest, key.nsecsElapsed());
             total += key.nsecsElapsed();
             ++keys;
         }
         state.PauseTiming();
-        if (page.lblFonts->text() == unfiltered)
+        if (lblFonts->text() == unfiltered)
             state.SkipWithError("the list was not filtered");
-        page.edtFind->clear();
+        edtFind->clear();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }

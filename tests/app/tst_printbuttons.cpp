@@ -210,7 +210,7 @@ void tst_printbuttons::selectAllAndPrintTakeTheListedFamilies()
     w.fake.printer.drawOn = &printed;
     w.check({"chkShortSample"});
     w.click("cmdPrint");
-    printed.families.removeAll(w.frmMain->HeadingFontName);
+    printed.families.removeAll(w.frmMain->sampleTexts().headingFont());
     QCOMPARE(printed.families, (QStringList{"Noto Serif", "Noto Serif Display"}));
     QCOMPARE(w.frmPrinting->lblSelected->text(), QStringLiteral("Fonts Selected: 2"));
 

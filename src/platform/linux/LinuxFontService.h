@@ -51,7 +51,7 @@ private:
 
     // Built on first use, dropped whenever the set of fonts changes; a search
     // keeps the one it was made from.
-    std::shared_ptr<const Catalogue> m_catalogue;
+    std::shared_ptr<Catalogue> m_catalogue;
     // Kept across font lists, so that a change reads only the files it touched.
     LegacyNameCache m_names;
     // Absolute path -> Qt's id and how often the file was added.
