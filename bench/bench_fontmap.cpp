@@ -3,13 +3,13 @@
 // list, the slowest find, showing the largest block in the real window, one
 // scroll step of it, and the chart of all characters
 // (GLYPHARY_BENCH_CHART_FAMILY, DejaVu Sans by default) in pages per second.
+#include "SilentServices.h"
 #include "RealPlatform.h"
 #include "app/TfrmMain.h"
 #include "catalogue/CharacterCoverage.h"
 #include "catalogue/FontMap.h"
 #include "printing/PrintHost.h"
 #include "printing/PrintJob.h"
-#include "printing/PrintProgress.h"
 #include "printing/PrintState.h"
 
 #include <benchmark/benchmark.h>
@@ -134,24 +134,6 @@ void BM_ScrollStep(benchmark::State& state)
     }
     state.counters["rows"] = w.grid->rowCount();
 }
-
-class NoProgress : public PrintProgress {
-public:
-    void setSelectedCaption(const QString&) override {}
-    void setPrintedCaption(const QString&) override {}
-    void showProgress() override {}
-    void hideProgress() override {}
-    void showSavedFile(const QString&) override {}
-};
-
-class NoMessages : public MessageBoxes {
-public:
-    void error(QWidget*, const QString&) override {}
-    void warning(QWidget*, const QString&) override {}
-    void information(QWidget*, const QString&) override {}
-    void dialogError(QWidget*, const QString&) override {}
-    bool confirm(QWidget*, const QString&) override { return false; }
-};
 
 class OneFamily : public PrintHost {
 public:

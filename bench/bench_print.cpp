@@ -8,12 +8,11 @@
 //                              set can be measured on a slice
 //   GLYPHARY_BENCH_RUNS=N      print runs per kind (3); one run of one kind per
 //                              process (--benchmark_filter) gives its honest peak
-#include "platform/MessageBoxes.h"
+#include "SilentServices.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
 #include "printing/PrintHost.h"
 #include "printing/PrintJob.h"
-#include "printing/PrintProgress.h"
 #include "printing/PrintState.h"
 
 #include "peak_memory.h"
@@ -110,24 +109,6 @@ private:
     int pumps_ = 0;
     Marks marks_;
     FontService& fonts_;
-};
-
-class NoProgress : public PrintProgress {
-public:
-    void setSelectedCaption(const QString&) override {}
-    void setPrintedCaption(const QString&) override {}
-    void showProgress() override {}
-    void hideProgress() override {}
-    void showSavedFile(const QString&) override {}
-};
-
-class NoMessages : public MessageBoxes {
-public:
-    void error(QWidget*, const QString&) override {}
-    void warning(QWidget*, const QString&) override {}
-    void information(QWidget*, const QString&) override {}
-    void dialogError(QWidget*, const QString&) override {}
-    bool confirm(QWidget*, const QString&) override { return false; }
 };
 
 struct Kind {

@@ -5,11 +5,11 @@
 // thousands of fonts installed.
 //
 // Usage: preview_print FOLDER [printouts, default 3]
+#include "SilentServices.h"
 #include "fontfiles/FontFolderPreview.h"
 #include "fontfiles/PreviewPrintout.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
-#include "printing/PrintProgress.h"
 #include "printing/PrintState.h"
 
 #include <QDir>
@@ -18,19 +18,6 @@
 
 #include <algorithm>
 #include <cstdio>
-
-namespace {
-
-class NoProgress : public PrintProgress {
-public:
-    void setSelectedCaption(const QString&) override {}
-    void setPrintedCaption(const QString&) override {}
-    void showProgress() override {}
-    void hideProgress() override {}
-    void showSavedFile(const QString&) override {}
-};
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
