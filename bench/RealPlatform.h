@@ -29,7 +29,7 @@ struct RealPlatform {
     LinuxShell shell;
     QtMessageBoxes messages;
     LinuxChmLibrary chm;
-    ChmHelpEngine helpEngine{chm, shell};
+    ChmHelpEngine helpEngine{chm, shell, screen};
     ApplicationHelp help{helpEngine};
     ErrorLog errors;
     Platform platform;

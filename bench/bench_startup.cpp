@@ -68,7 +68,7 @@ void BuildMainWindow(benchmark::State& state)
     LinuxShell shell;
     QtMessageBoxes messages;
     LinuxChmLibrary chm;
-    ChmHelpEngine helpEngine(chm, shell);
+    ChmHelpEngine helpEngine(chm, shell, screen);
     ApplicationHelp help(helpEngine);
     for (auto _ : state) {
         QSettingsStore settings;

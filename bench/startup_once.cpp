@@ -44,7 +44,7 @@ int main(int argc, char** argv)
     LinuxShell shell;
     QtMessageBoxes messages;
     LinuxChmLibrary chm;
-    ChmHelpEngine helpEngine(chm, shell);
+    ChmHelpEngine helpEngine(chm, shell, screen);
     ApplicationHelp help(helpEngine);
     ErrorLog errors(messages, QString());
     Platform platform{fonts, printer, screen, settings, ini, shell, messages, help, errors,

@@ -1,5 +1,6 @@
 #include "app/FontMapPage.h"
 
+#include "app/DesignLayout.h"
 #include "app/FormDesign.h"
 #include "platform/AnsiCodePage.h"
 
@@ -7,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -96,9 +98,28 @@ FontMapPage::FontMapPage(FontService& fonts, const FormDesign& design, const QFo
     connect(grdFontMap, &QTableWidget::cellClicked, this, &FontMapPage::grdFontMapClick);
     connect(chkGridBold, &QCheckBox::toggled, this, &FontMapPage::chkGridBoldClick);
     connect(chkGridItalic, &QCheckBox::toggled, this, &FontMapPage::chkGridItalicClick);
+    (new DesignLayout(panel, panel->size()))->add(grdFontMap, {0, 0, 1, 1});
+    grdFontMap->installEventFilter(this);
+    auto* layout = new DesignLayout(this, {});
+    layout->add(lblGridHeading, {0, 0, 1, 0});
+    layout->add(panel, {0, 0, 1, 1});
+    for (QWidget* below :
+         std::initializer_list<QWidget*>{lblCurrChar, pnlCurrChar, chkGridBold, chkGridItalic})
+        layout->add(below, {0, 1, 0, 1});
+    for (QWidget* beside : std::initializer_list<QWidget*>{cboCharBlock, txtFindChar, lblFindChar})
+        layout->add(beside, {0, 1, 1, 1});
+
     // Characters such as "<" and "&" show as they are.
     lblCurrChar->setTextFormat(Qt::PlainText);
     pnlCurrChar->setTextFormat(Qt::PlainText);
+}
+
+bool FontMapPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // The cells grow and shrink with the window.
+    if (watched == grdFontMap && event->type() == QEvent::Resize)
+        fitCells();
+    return QWidget::eventFilter(watched, event);
 }
 
 void FontMapPage::fillGrid()

@@ -33,6 +33,9 @@ public:
     void txtFindCharFind();
     void copyCurrentCharacter();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QLabel* lblGridHeading = nullptr;
     QTableWidget* grdFontMap = nullptr;

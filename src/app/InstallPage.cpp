@@ -1,6 +1,7 @@
 #include "app/InstallPage.h"
 
 #include "app/FileListBox.h"
+#include "app/DesignLayout.h"
 #include "app/FormDesign.h"
 #include "app/SampleTexts.h"
 #include "fontfiles/FontInstaller.h"
@@ -60,8 +61,8 @@ InstallPage::InstallPage(Platform& platform, const FormDesign& design, const QFo
             20)
         ->setFont(d.headingFont(windowFont));
 
-    d.label(this, QStringLiteral("Label24"), QStringLiteral("Double-click to select folder"), 8, 30,
-            200, 16);
+    QLabel* folderLabel = d.label(this, QStringLiteral("Label24"),
+                                  QStringLiteral("Double-click to select folder"), 8, 30, 200, 16);
     folderModel = new QFileSystemModel(this);
     folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     folderModel->setRootPath(QDir::rootPath());
@@ -153,6 +154,38 @@ InstallPage::InstallPage(Platform& platform, const FormDesign& design, const QFo
     cmdPreviewCancel = d.button(pnlLoading, QStringLiteral("cmdPreviewCancel"),
                                 QStringLiteral("&Cancel"), 580, 3, 88, 25);
     pnlLoading->hide();
+
+    // The folder tree, the file list and the two lists of fonts take the
+    // extra room, each column a third of the width; the sample takes the
+    // lower half of the extra height.
+    constexpr double Third = 1.0 / 3;
+    constexpr double TwoThirds = 2.0 / 3;
+    constexpr double Half = 0.5;
+    auto* inPanel = new DesignLayout(pnlLoading, pnlLoading->size());
+    inPanel->add(gaugeLoading, {0, 0, 1, 0});
+    inPanel->add(cmdPreviewCancel, {1, 0, 1, 0});
+    auto* layout = new DesignLayout(this, {});
+    layout->add(folderLabel, {0, 0, Third, 0});
+    layout->add(Tree1, {0, 0, Third, Half});
+    layout->add(File1, {0, Half, Third, 1});
+    for (QWidget* below : std::initializer_list<QWidget*>{lblFontFiles, cmdPreview})
+        layout->add(below, {0, 1, Third, 1});
+    layout->add(lblPAvailable, {Third, 0, TwoThirds, 0});
+    layout->add(lstPreview, {Third, 0, TwoThirds, Half});
+    layout->add(lstPreview2, {Third, 0, TwoThirds, Half});
+    for (QWidget* move : {cmdAdd, cmdAddAll, cmdRemove, cmdRemoveAll})
+        layout->add(move, {TwoThirds, 0, TwoThirds, 0});
+    layout->add(lblPSelected, {TwoThirds, 0, 1, 0});
+    layout->add(lstSelected, {TwoThirds, 0, 1, Half});
+    for (QWidget* sizes : std::initializer_list<QWidget*>{sampleSizeLabel, spnPreviewSize,
+                                                          printSizeLabel, spnPreviewPrintSize})
+        layout->add(sizes, {Third, Half, Third, Half});
+    for (QWidget* button : {cmdInstall, cmdPreviewPrint})
+        layout->add(button, {1, Half, 1, Half});
+    layout->add(cmdFontDetails, {1, 0, 1, 0});
+    layout->add(lblPreviewSample, {Third, Half, 1, Half});
+    layout->add(memDispPreview, {Third, Half, 1, 1});
+    layout->add(pnlLoading, {0, 1, 1, 1});
 
     connect(Tree1, &QTreeView::doubleClicked, this,
             reportingErrors(platform_.errors, "Tree1DblClick", [this] { Tree1DblClick(); }));

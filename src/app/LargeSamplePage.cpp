@@ -1,5 +1,6 @@
 #include "app/LargeSamplePage.h"
 
+#include "app/DesignLayout.h"
 #include "app/FormDesign.h"
 #include "platform/FontService.h"
 
@@ -34,6 +35,13 @@ LargeSamplePage::LargeSamplePage(FontService& fonts, const FormDesign& design,
     memLargeSample->setFrameShape(QFrame::NoFrame);
     memLargeSample->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     d.place(memLargeSample, 2, 2, 676, 394);
+    (new DesignLayout(panel, panel->size()))->add(memLargeSample, {0, 0, 1, 1});
+    auto* layout = new DesignLayout(this, {});
+    layout->add(lblLargeSample, {0, 0, 1, 0});
+    for (QWidget* right :
+         std::initializer_list<QWidget*>{sizeLabel, spnLargeSample, chkLargeBold, chkLargeItalic})
+        layout->add(right, {1, 0, 1, 0});
+    layout->add(panel, {0, 0, 1, 1});
 
     // Restoring a box's state fires these as a user's change does.
     connect(spnLargeSample, &QSpinBox::valueChanged, this, &LargeSamplePage::spnLargeSampleChange);

@@ -1,5 +1,6 @@
 #include "app/MainPage.h"
 
+#include "app/DesignLayout.h"
 #include "app/FormDesign.h"
 #include "app/SampleTexts.h"
 #include "catalogue/FontCatalogue.h"
@@ -117,6 +118,9 @@ MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, const FormDesig
         edtFind->setGeometry(inner.x(), inner.y(), inner.width(), box);
         lstFonts->setGeometry(inner.x(), inner.y() + box, inner.width(),
                               (inner.height() - box) / row * row);
+        auto* inPanel = new DesignLayout(panel, panel->size());
+        inPanel->add(edtFind, {0, 0, 1, 0});
+        inPanel->add(lstFonts, {0, 0, 1, 1});
     }
     // The family shown follows the current row alone; a selection change that
     // leaves it where it was changes only the count.
@@ -225,6 +229,23 @@ MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, const FormDesig
             reportingErrors(platform_.errors, "cmdPrintClick", [this] { cmdPrintClick(); }));
     connect(cmdPrintSetup, &QPushButton::clicked, this,
             reportingErrors(platform_.errors, "cmdPrintSetupClick", [this] { cmdPrintSetupClick(); }));
+
+    // A third of the extra width goes to the list, the rest to the sample;
+    // the list and the sample take the extra height, the options keep their size.
+    constexpr double List = 1.0 / 3;
+    auto* layout = new DesignLayout(this, {});
+    layout->add(lblSelected, {List, 0, List, 0});
+    layout->add(panel, {0, 0, List, 1});
+    for (QWidget* below : {cmdSelectAll, cmdHeadingFont})
+        layout->add(below, {0, 1, 0, 1});
+    layout->add(cmdFontDetails, {List, 1, List, 1});
+    for (QWidget* right : {cmdPrintSetup, cmdPrint})
+        layout->add(right, {1, 1, 1, 1});
+    layout->add(lblSample, {List, 0, 1, 0});
+    layout->add(memDispFont, {List, 0, 1, 1});
+    for (QWidget* line : std::initializer_list<QWidget*>{lblFontType, lblStyles, sampleGroup})
+        layout->add(line, {List, 1, 1, 1});
+    layout->add(options, {List, 1, List, 1});
 }
 
 MainPage::~MainPage() = default;

@@ -1,5 +1,7 @@
 #include "app/PageControl.h"
 
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
 #include <algorithm>
@@ -64,6 +66,14 @@ void PageControl::setTabWidth(int designed)
     tabBar()->setIconSize(tabBar()->iconSize());
     tabBar()->adjustSize();
     tabBar()->updateGeometry();
+}
+
+QSize PageControl::pageSize(const QSize& size) const
+{
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    option.rect = QRect(QPoint(), size);
+    return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this).size();
 }
 
 void PageControl::setActivePageQuietly(QWidget* page)

@@ -12,6 +12,9 @@ public:
     // Tabs of the designed width, narrowed where they would not all fit.
     void setTabWidth(int designed);
 
+    // The size of a page while the control has size.
+    QSize pageSize(const QSize& size) const;
+
     // Makes page the current one without emitting pageChanged.
     void setActivePageQuietly(QWidget* page);
 

@@ -1,5 +1,6 @@
 #include "app/ShowAllPage.h"
 
+#include "app/DesignLayout.h"
 #include "app/FormDesign.h"
 #include "app/PaintBox.h"
 #include "catalogue/SelectedFontsPainter.h"
@@ -7,6 +8,7 @@
 #include "platform/ScreenMetrics.h"
 
 #include <QFontMetrics>
+#include <QEvent>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -46,6 +48,14 @@ ShowAllPage::ShowAllPage(Platform& platform, const FormDesign& design, const QFo
     pbxSelected->setObjectName(QStringLiteral("pbxSelected"));
     pbxSelected->resize(d.px(602), d.px(4875));
     ScrollBox1->setWidget(pbxSelected);
+    // The painted page widens with the view, keeping the designed gap beside it.
+    pbxGap_ = ScrollBox1->width() - pbxSelected->width();
+    ScrollBox1->installEventFilter(this);
+    (new DesignLayout(panel, panel->size()))->add(ScrollBox1, {0, 0, 1, 1});
+    auto* layout = new DesignLayout(this, {});
+    for (QWidget* right : std::initializer_list<QWidget*>{sizeLabel, spnSelected})
+        layout->add(right, {1, 0, 1, 0});
+    layout->add(panel, {0, 0, 1, 1});
 
     connect(pbxSelected, &PaintBox::paint, this, &ShowAllPage::pbxSelectedPaint);
     connect(spnSelected, &QSpinBox::valueChanged, this, &ShowAllPage::spnSelectedChange);
@@ -109,6 +119,13 @@ void ShowAllPage::showEvent(QShowEvent* event)
                                                       source_().families.size())
                          + 1);
     QWidget::showEvent(event);
+}
+
+bool ShowAllPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ScrollBox1 && event->type() == QEvent::Resize)
+        pbxSelected->resize(ScrollBox1->width() - pbxGap_, pbxSelected->height());
+    return QWidget::eventFilter(watched, event);
 }
 
 void ShowAllPage::hideEvent(QHideEvent* event)

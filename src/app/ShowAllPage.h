@@ -40,6 +40,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setShowAllHeight(int height);
@@ -53,6 +54,7 @@ private:
     QSpinBox* spnSelected = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
     PaintBox* pbxSelected = nullptr;
+    int pbxGap_ = 0;
     Platform& platform_;
     std::function<SelectedFontsPainter::Page()> source_;
     SelectedFontsPainter::Page warmPage_;

@@ -85,7 +85,7 @@ QString installedText(FaceDetails::Installed installed)
 }  // namespace
 
 TfrmFontDetails::TfrmFontDetails(FontService& fonts, Shell& shell, const QString& userFontsFolder,
-                                 QWidget* owner)
+                                 QWidget* owner, double scale)
     : QDialog(owner), fonts_(fonts), shell_(shell), userFontsFolder_(userFontsFolder)
 {
     setObjectName(QStringLiteral("frmFontDetails"));
@@ -106,7 +106,7 @@ TfrmFontDetails::TfrmFontDetails(FontService& fonts, Shell& shell, const QString
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addWidget(buttons);
-    resize(560, 560);
+    resize(qRound(560 * scale), qRound(560 * scale));
 }
 
 void TfrmFontDetails::showFamily(const QString& family)

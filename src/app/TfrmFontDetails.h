@@ -14,8 +14,9 @@ class Shell;
 class TfrmFontDetails : public QDialog {
     Q_OBJECT
 public:
+    // Sized at scale times the design's pixels, as the main window lays out its pages.
     TfrmFontDetails(FontService& fonts, Shell& shell, const QString& userFontsFolder,
-                    QWidget* owner);
+                    QWidget* owner, double scale = 1);
 
     // Nothing is read again while the same family or file stays shown.
     void showFamily(const QString& family);
@@ -23,10 +24,10 @@ public:
     // No family or file is current.
     void showNothing();
 
+private:
     QLabel* lblSubject = nullptr;
     QTabWidget* tabFaces = nullptr;
 
-private:
     void showFaces(const QString& subject, const QList<FaceDetails>& faces,
                    const QString& noFaces);
     QWidget* facePage(const FaceDetails& face);

@@ -1,5 +1,6 @@
 #include "app/TfrmMain.h"
 
+#include "app/DesignLayout.h"
 #include "app/EditTextPage.h"
 #include "app/FileDrops.h"
 #include "app/FontMapPage.h"
@@ -62,7 +63,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Glyphary"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
 
     QFont designFont = systemFont();
@@ -75,7 +76,10 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     HelpRouter1->setHelpType(htHTMLhelp);
     PageControl1 = new PageControl(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setFixedSize(design_->px(ClientWidth), design_->px(ClientHeight));
+    // The designed size is the least; the tab widths are worked out at it.
+    const QSize designed(design_->px(ClientWidth), design_->px(ClientHeight));
+    PageControl1->setMinimumSize(designed);
+    PageControl1->resize(designed);
     setCentralWidget(PageControl1);
 
     const FormDesign& d = *design_;
@@ -92,7 +96,12 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     PageControl1->addTab(editTextPage_, QStringLiteral("&Edit Sample Text"));
     PageControl1->addTab(installPage_, QStringLiteral("Preview/&Install"));
     PageControl1->setTabWidth(TabWidth);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    const QSize page = PageControl1->pageSize(designed);
+    for (int i = 0; i < PageControl1->count(); ++i) {
+        if (auto* layout = dynamic_cast<DesignLayout*>(PageControl1->widget(i)->layout()))
+            layout->setDesignedSize(page);
+    }
+    resize(minimumSizeHint());
     move(133, 87);
 
     connect(PageControl1, &PageControl::pageChanging, this, &TfrmMain::PageControl1Changing);
@@ -269,14 +278,17 @@ void TfrmMain::UsingGlyphary1Click()
 
 void TfrmMain::HowtoFixProblemAccessingHelp1Click()
 {
-    (new TfrmHelpProblem(platform_.help, platform_.shell, platform_.messages, this))->show();
+    (new TfrmHelpProblem(platform_.help, platform_.shell, platform_.messages, this,
+                         design_->scale()))
+        ->show();
 }
 
 void TfrmMain::FontDetails1Click()
 {
     if (!fontDetails_)
         fontDetails_ = new TfrmFontDetails(platform_.fonts, platform_.shell,
-                                           platform_.shell.userFontsFolder(), this);
+                                           platform_.shell.userFontsFolder(), this,
+                                           design_->scale());
     fontDetails_->show();
     fontDetails_->raise();
     fontDetails_->activateWindow();
@@ -368,7 +380,7 @@ void TfrmMain::openFontFiles(const QStringList& paths)
         platform_.messages.information(this, message);
 }
 
-void TfrmMain::About1Click() { (new TfrmAbout(platform_.shell, this))->show(); }
+void TfrmMain::About1Click() { (new TfrmAbout(platform_.shell, this, design_->scale()))->show(); }
 
 // ---------------------------------------------------------------------------
 // Pages and keys

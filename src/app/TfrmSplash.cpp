@@ -18,14 +18,20 @@ constexpr QRect ImageRect(9, 9, 452, 104);
 constexpr QSize PictureSize(454, 112);
 constexpr int MaxLooks = 16;
 
-QPixmap paintPicture(const QStringList& typefaces, FontService& fonts)
+// The designed picture stretched to size, in device pixels at dpr per pixel,
+// so that the letters are drawn at the screen's resolution, not enlarged.
+QPixmap paintPicture(const QStringList& typefaces, FontService& fonts, const QSize& size,
+                     double dpr)
 {
     static constexpr std::array<QRgb, 8> Colours = {0xC00000, 0x0000C0, 0x008000, 0x800080,
                                                     0xD05000, 0x006060, 0x800000, 0x202020};
-    QPixmap picture(PictureSize);
+    QPixmap picture(size * dpr);
+    picture.setDevicePixelRatio(dpr);
     picture.fill(QColor(0xFF, 0xFF, 0x00));
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(double(size.width()) / PictureSize.width(),
+                  double(size.height()) / PictureSize.height());
 
     QList<QFont> letterFonts;
     int width = 0;
@@ -64,7 +70,8 @@ TfrmSplash::TfrmSplash(FontService& fonts, ScreenMetrics& screen)
     setFixedSize(scaled(ClientSize.width()), scaled(ClientSize.height()));
     image_ = QRect(scaled(ImageRect.x()), scaled(ImageRect.y()), scaled(ImageRect.width()),
                    scaled(ImageRect.height()));
-    picture_ = paintPicture(pickTypefaces(fonts, int(ProductName.size())), fonts);
+    picture_ = paintPicture(pickTypefaces(fonts, int(ProductName.size())), fonts, image_.size(),
+                            devicePixelRatioF());
 
     const QRect area = screen.workArea().isValid() ? screen.workArea()
                                                    : QRect(QPoint(0, 0), screen.screenSize());
@@ -118,6 +125,5 @@ void TfrmSplash::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(0x00, 0x00, 0xC0));
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(image_, picture_);
+    painter.drawPixmap(image_.topLeft(), picture_);
 }

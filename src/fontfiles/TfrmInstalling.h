@@ -22,11 +22,11 @@ public:
     void showProgress() override;
     void hideProgress() override;
 
+private:
     QLabel* lblSelected;
     QLabel* lblInstalled;
     QPushButton* cmdCancel;
 
-private:
     void cmdCancelClick();
 
     InstallState& state_;

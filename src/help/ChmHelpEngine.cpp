@@ -3,12 +3,23 @@
 #include "help/ChmHelpFile.h"
 #include "help/THelpViewer.h"
 #include "platform/ChmLibrary.h"
+#include "platform/ScreenMetrics.h"
 
 #include <QCursor>
 #include <QFileInfo>
 #include <QLabel>
 
-ChmHelpEngine::ChmHelpEngine(ChmLibrary& library, Shell& shell) : library_(library), shell_(shell) {}
+namespace {
+
+// The resolution the help window's size is designed at.
+constexpr double DesignDpi = 96.0;
+
+}  // namespace
+
+ChmHelpEngine::ChmHelpEngine(ChmLibrary& library, Shell& shell, ScreenMetrics& screen)
+    : library_(library), shell_(shell), screen_(screen)
+{
+}
 
 ChmHelpEngine::~ChmHelpEngine()
 {
@@ -98,7 +109,7 @@ bool ChmHelpEngine::showTopic(QWidget* window, const std::shared_ptr<const ChmHe
     if (viewer_ && viewer_->parentWidget() != window)
         delete viewer_;
     if (!viewer_)
-        viewer_ = new THelpViewer(shell_, window);
+        viewer_ = new THelpViewer(shell_, window, screen_.logicalDpiX() / DesignDpi);
     if (viewer_->file() != file.get())
         viewer_->setFile(file);
     viewer_->showTopic(topic);

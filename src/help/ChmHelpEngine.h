@@ -9,6 +9,7 @@
 class ChmHelpFile;
 class ChmLibrary;
 class QLabel;
+class ScreenMetrics;
 class Shell;
 class THelpViewer;
 
@@ -17,7 +18,8 @@ class THelpViewer;
 class ChmHelpEngine : public HelpEngine {
 public:
     // Archives opened here hold on to the library: it must outlive the engine.
-    ChmHelpEngine(ChmLibrary& library, Shell& shell);
+    // The help window is sized for the screen's logical resolution.
+    ChmHelpEngine(ChmLibrary& library, Shell& shell, ScreenMetrics& screen);
     ~ChmHelpEngine() override;
     ChmHelpEngine(const ChmHelpEngine&) = delete;
     ChmHelpEngine& operator=(const ChmHelpEngine&) = delete;
@@ -40,6 +42,7 @@ private:
 
     ChmLibrary& library_;
     Shell& shell_;
+    ScreenMetrics& screen_;
     QString fileName_;
     std::shared_ptr<const ChmHelpFile> file_;
     QPointer<THelpViewer> viewer_;

@@ -71,11 +71,11 @@ QVariant ChmBrowser::loadResource(int type, const QUrl& name)
     return *data;
 }
 
-THelpViewer::THelpViewer(Shell& shell, QWidget* owner) : QWidget(owner, Qt::Window)
+THelpViewer::THelpViewer(Shell& shell, QWidget* owner, double scale) : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpViewer"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(780, 560);
+    resize(qRound(780 * scale), qRound(560 * scale));
 
     browser = new ChmBrowser(shell, this);
     browser->setObjectName(QStringLiteral("browser"));

@@ -34,7 +34,8 @@ private:
 class THelpViewer : public QWidget {
     Q_OBJECT
 public:
-    THelpViewer(Shell& shell, QWidget* owner);
+    // Sized at scale times the design's pixels, as the main window lays out its pages.
+    THelpViewer(Shell& shell, QWidget* owner, double scale = 1);
 
     void setFile(std::shared_ptr<const ChmHelpFile> file);
     const ChmHelpFile* file() const { return file_.get(); }

@@ -9,12 +9,11 @@
 
 namespace {
 
-constexpr double DesignDpi = 96.0;
 constexpr int ClientWidth = 265;
 
 }  // namespace
 
-TfrmAbout::TfrmAbout(Shell& shell, QWidget* owner)
+TfrmAbout::TfrmAbout(Shell& shell, QWidget* owner, double scale)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
@@ -22,7 +21,6 @@ TfrmAbout::TfrmAbout(Shell& shell, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(true);
     setWindowTitle(QStringLiteral("About Glyphary"));
-    const double scale = logicalDpiX() / DesignDpi;
     auto px = [scale](int designPixels) { return qRound(designPixels * scale); };
     setFixedSize(px(ClientWidth), px(179));
     QPalette palette = this->palette();

@@ -11,7 +11,9 @@ class URLLabel;
 class TfrmAbout : public QDialog {
     Q_OBJECT
 public:
-    TfrmAbout(Shell& shell, QWidget* owner);
+    // Laid out at scale times the design's pixels, as the main window lays
+    // out its pages.
+    TfrmAbout(Shell& shell, QWidget* owner, double scale = 1);
 
     QLabel* Label1;
     QLabel* Label4;

@@ -14,12 +14,6 @@
 
 const QUrl TfrmHelpProblem::HelpFixPage(QStringLiteral("https://www.example.com/glyphary/helpfix.html"));
 
-namespace {
-
-constexpr double DesignDpi = 96.0;
-
-}  // namespace
-
 QString TfrmHelpProblem::missing(ApplicationHelp& help)
 {
     QStringList problems;
@@ -36,7 +30,7 @@ QString TfrmHelpProblem::missing(ApplicationHelp& help)
 }
 
 TfrmHelpProblem::TfrmHelpProblem(ApplicationHelp& help, Shell& shell, MessageBoxes& messages,
-                                 QWidget* owner)
+                                 QWidget* owner, double scale)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       shell_(shell), messages_(messages)
@@ -45,7 +39,6 @@ TfrmHelpProblem::TfrmHelpProblem(ApplicationHelp& help, Shell& shell, MessageBox
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(true);
     setWindowTitle(QStringLiteral("How to Fix Problem Accessing Help"));
-    const double scale = logicalDpiX() / DesignDpi;
     auto px = [scale](int designPixels) { return qRound(designPixels * scale); };
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);

@@ -13,7 +13,10 @@ class Shell;
 class TfrmHelpProblem : public QDialog {
     Q_OBJECT
 public:
-    TfrmHelpProblem(ApplicationHelp& help, Shell& shell, MessageBoxes& messages, QWidget* owner);
+    // Laid out at scale times the design's pixels, as the main window lays
+    // out its pages.
+    TfrmHelpProblem(ApplicationHelp& help, Shell& shell, MessageBoxes& messages, QWidget* owner,
+                    double scale = 1);
 
     static const QUrl HelpFixPage;
     // What keeps the help from opening: the library, the help file (named

@@ -24,11 +24,11 @@ public:
     void hideProgress() override;
     void showSavedFile(const QString& path) override;
 
+private:
     QLabel* lblSelected;
     QLabel* lblPrinted;
     QPushButton* cmdCancel;
 
-private:
     void cmdCancelClick();
     void showCentred();
 

@@ -14,6 +14,9 @@ namespace {
 // A stored edge of -1, or none, means that nothing was stored.
 constexpr int None = -1;
 constexpr int Margin = 20;
+constexpr int Maximised = 2;
+constexpr int Minimised = 1;
+constexpr int Normal = 0;
 
 QString key(const QWidget& form, const char* name)
 {
@@ -33,10 +36,32 @@ int storedEdge(SettingsStore& store, const QString& key)
     return settingInteger(store.value(key)).value_or(0);
 }
 
+bool sizeable(const QWidget& form) { return form.minimumSize() != form.maximumSize(); }
+
+void restoreWindowSize(QWidget& form, SettingsStore& store, ScreenMetrics& screen)
+{
+    const int width = storedEdge(store, key(form, "Width"));
+    const int height = storedEdge(store, key(form, "Height"));
+    if (width != None && height != None)
+        form.resize(QSize(width, height)
+                        .boundedTo(screen.workArea().size())
+                        .expandedTo(form.minimumSize()));
+    if (storedEdge(store, key(form, "State")) == Maximised)
+        form.setWindowState(form.windowState() | Qt::WindowMaximized);
+}
+
 }  // namespace
 
 void saveWindowPosition(const QWidget& form, SettingsStore& store, ScreenMetrics& screen)
 {
+    if (sizeable(form)) {
+        const QSize size = form.normalGeometry().size();
+        store.setValue(key(form, "Width"), size.width());
+        store.setValue(key(form, "Height"), size.height());
+        store.setValue(key(form, "State"), form.isMinimized()   ? Minimised
+                                           : form.isMaximized() ? Maximised
+                                                                : Normal);
+    }
     if (!screen.windowsPlaceable())
         return;
     // The normal geometry is the client area; move() takes the frame's corner.
@@ -49,16 +74,19 @@ void saveWindowPosition(const QWidget& form, SettingsStore& store, ScreenMetrics
 
 void restoreWindowPosition(QWidget& form, SettingsStore& store, ScreenMetrics& screen)
 {
+    // A window not shown yet has its laid-out size, and its least one, only
+    // once its layout has run.
+    form.ensurePolished();
+    if (QLayout* layout = form.layout())
+        layout->activate();
+    if (sizeable(form))
+        restoreWindowSize(form, store, screen);
     if (!screen.windowsPlaceable())
         return;
     int left = storedEdge(store, key(form, "Left"));
     int top = storedEdge(store, key(form, "Top"));
     const QString savedRes = store.value(key(form, "ScreenRes")).toString();
     const QSize screenSize = screen.screenSize();
-    // A window not shown yet has its laid-out size only once its layout has run.
-    form.ensurePolished();
-    if (QLayout* layout = form.layout())
-        layout->activate();
     const QSize size = form.frameGeometry().size();
 
     if (left == None && top == None) {

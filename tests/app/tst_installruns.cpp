@@ -176,12 +176,12 @@ void tst_installruns::install()
     int copies = 0;
     w.fake.shell.onCopy = [&](const QString& from) {
         flushBoxes();
-        seen << QFileInfo(from).fileName() + " | " + w.frmInstalling->lblSelected->text() + " | "
-                    + w.frmInstalling->lblInstalled->text();
+        seen << QFileInfo(from).fileName() + " | " + w.frmInstalling->findChild<QLabel*>("lblSelected")->text() + " | "
+                    + w.frmInstalling->findChild<QLabel*>("lblInstalled")->text();
         QVERIFY(w.frmInstalling->isVisible());
         // A press reaches the window when the run next lets events through.
         if (++copies == cancelAt)
-            QMetaObject::invokeMethod(w.frmInstalling->cmdCancel, "click", Qt::QueuedConnection);
+            QMetaObject::invokeMethod(w.frmInstalling->findChild<QPushButton*>("cmdCancel"), "click", Qt::QueuedConnection);
         if (copies == againAt) {
             QMetaObject::invokeMethod(w.find<QPushButton>("cmdInstall"), "click", Qt::QueuedConnection);
             QMetaObject::invokeMethod(w.find<QPushButton>("cmdPreviewPrint"), "click", Qt::QueuedConnection);
@@ -249,7 +249,7 @@ void tst_installruns::print()
         if (step == "cancel at 3") {
             w.fake.fonts.onAdd = [&](const QString&) {
                 if (++loads == 3)
-                    QMetaObject::invokeMethod(w.frmPrinting->cmdCancel, "click",
+                    QMetaObject::invokeMethod(w.frmPrinting->findChild<QPushButton*>("cmdCancel"), "click",
                                               Qt::QueuedConnection);
             };
         } else if (step == "job") {

@@ -22,6 +22,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using CharSet = FontFace::CharSet;
@@ -101,21 +102,73 @@ private slots:
 void TestMainWindow::pagesAreLaidOutWithoutOverlap_data()
 {
     QTest::addColumn<int>("dpi");
-    QTest::newRow("96 dpi") << 96;
-    QTest::newRow("120 dpi") << 120;
-    QTest::newRow("144 dpi") << 144;
+    QTest::addColumn<QSize>("extra");  // beyond the designed size
+    QTest::newRow("96 dpi") << 96 << QSize(0, 0);
+    QTest::newRow("120 dpi") << 120 << QSize(0, 0);
+    QTest::newRow("144 dpi") << 144 << QSize(0, 0);
+    QTest::newRow("96 dpi, 1280 x 900") << 96 << QSize(588, 408);
+    QTest::newRow("144 dpi, wider") << 144 << QSize(300, 0);
+    QTest::newRow("120 dpi, taller") << 120 << QSize(0, 301);
 }
 
 void TestMainWindow::pagesAreLaidOutWithoutOverlap()
 {
     QFETCH(int, dpi);
+    QFETCH(QSize, extra);
     Window w([dpi](FakePlatform& fake) { fake.screen.dpi = dpi; });
     w.start();
-    const QSize client = w.pages()->size();
-    QCOMPARE(client, QSize(qRound(692 * dpi / 96.0), qRound(472 * dpi / 96.0)));
-    QCOMPARE(w.frmMain->minimumSize(), w.frmMain->maximumSize());
-    QVERIFY(!(w.frmMain->windowFlags() & Qt::WindowMaximizeButtonHint));
+    const auto px = [dpi](int designed) { return qRound(designed * dpi / 96.0); };
+    const QSize designed(px(692), px(472));
+    QCOMPARE(w.pages()->size(), designed);
+    QCOMPARE(w.frmMain->size(), w.frmMain->minimumSize());
+    QVERIFY(w.frmMain->windowFlags() & Qt::WindowMaximizeButtonHint);
+    // A control's place on its page.
+    const auto at = [&w](const QString& name) {
+        auto* widget = w.find<QWidget>(name);
+        for (int i = 0; i < w.pages()->count(); ++i)
+            if (w.pages()->widget(i)->isAncestorOf(widget))
+                return QRect(widget->mapTo(w.pages()->widget(i), QPoint()), widget->size());
+        return QRect();
+    };
+    // Where the design puts them, and by how much each edge moves with the
+    // extra room, as fractions of it: the lists, memos and the grid take it.
+    struct Control {
+        const char* name;
+        QRect design;
+        double left, top, right, bottom;
+    };
+    const double Third = 1.0 / 3;
+    const Control controls[] = {
+        {"Panel1", {8, 24, 228, 372}, 0, 0, Third, 1},
+        {"memDispFont", {248, 24, 383, 77}, Third, 0, 1, 1},
+        {"GroupBox2", {248, 204, 428, 192}, Third, 1, Third, 1},
+        {"cmdPrint", {580, 404, 96, 25}, 1, 1, 1, 1},
+        {"memLargeSample", {4, 38, 676, 394}, 0, 0, 1, 1},
+        {"grdFontMap", {6, 38, 671, 209}, 0, 0, 1, 1},
+        {"chkGridBold", {330, 262, 70, 20}, 0, 1, 0, 1},
+        {"cboCharBlock", {410, 258, 266, 22}, 0, 1, 1, 1},
+        {"txtFindChar", {410, 286, 266, 22}, 0, 1, 1, 1},
+        {"ScrollBox1", {4, 38, 677, 400}, 0, 0, 1, 1},
+        {"txtPara", {484, 42, 195, 257}, 0, 0, 0, 0},
+        {"Tree1", {8, 48, 200, 190}, 0, 0, Third, 0.5},
+        {"lstSelected", {444, 48, 232, 150}, 2 * Third, 0, 1, 0.5},
+        {"memDispPreview", {216, 254, 460, 150}, Third, 0.5, 1, 1},
+    };
+    QHash<QString, QRect> designedAt;
+    for (int i = 0; i < w.pages()->count(); ++i) {
+        w.pages()->setCurrentIndex(i);
+        for (const Control& control : controls)
+            designedAt.insert(control.name, at(control.name));
+    }
+    const int listBefore = w.fonts()->height();
+    const int cellBefore = w.find<QTableWidget>("grdFontMap")->columnWidth(0);
+    for (const Control& control : controls) {
+        const QRect& d = control.design;
+        QCOMPARE(designedAt[control.name], QRect(px(d.x()), px(d.y()), px(d.width()), px(d.height())));
+    }
 
+    w.frmMain->resize(w.frmMain->size() + extra);
+    QTRY_COMPARE(w.pages()->size(), designed + extra);
     QStringList faults;
     for (int i = 0; i < w.pages()->count(); ++i) {
         QWidget* page = w.pages()->widget(i);
@@ -128,8 +181,38 @@ void TestMainWindow::pagesAreLaidOutWithoutOverlap()
                 !container->parentWidget()->inherits("QAbstractScrollArea") &&
                 container->window() == w.frmMain.get())
                 checkLayout(container, faults);
+        for (const Control& control : controls) {
+            if (page->isAncestorOf(w.find<QWidget>(control.name))) {
+                const QRect before = designedAt[control.name];
+                const QRect now = at(control.name);
+                const QMargins moved(now.left() - before.left(), now.top() - before.top(),
+                                     now.right() - before.right(), now.bottom() - before.bottom());
+                const QMargins share(qRound(control.left * extra.width()),
+                                     qRound(control.top * extra.height()),
+                                     qRound(control.right * extra.width()),
+                                     qRound(control.bottom * extra.height()));
+                const QMargins off = moved - share;
+                if (std::max({std::abs(off.left()), std::abs(off.top()), std::abs(off.right()),
+                              std::abs(off.bottom())}) > 1)
+                    faults.append(QStringLiteral("%1 moved by %2 %3 %4 %5")
+                                      .arg(control.name)
+                                      .arg(moved.left())
+                                      .arg(moved.top())
+                                      .arg(moved.right())
+                                      .arg(moved.bottom()));
+            }
+        }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    // The list shows as many more families as it is taller, the grid's cells
+    // still fill it to the pixel.
+    QCOMPARE(w.fonts()->height() - listBefore, extra.height());
+    auto* grid = w.find<QTableWidget>("grdFontMap");
+    int columns = 0;
+    for (int column = 0; column < grid->columnCount(); ++column)
+        columns += grid->columnWidth(column);
+    QCOMPARE(columns, grid->viewport()->width());
+    QCOMPARE(grid->columnWidth(0) > cellBefore, extra.width() >= grid->columnCount());
 }
 
 void TestMainWindow::fontMapHoldsTheCodePage()
@@ -641,9 +724,9 @@ void TestMainWindow::fontDetailsFollowTheCurrentFont()
     QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
     const auto shown = [dialog] {
         QStringList tabs;
-        for (int i = 0; i < dialog->tabFaces->count(); ++i)
-            tabs << dialog->tabFaces->tabText(i);
-        return dialog->lblSubject->text() + u'|' + tabs.join(u',');
+        for (int i = 0; i < dialog->findChild<QTabWidget*>("tabFaces")->count(); ++i)
+            tabs << dialog->findChild<QTabWidget*>("tabFaces")->tabText(i);
+        return dialog->findChild<QLabel*>("lblSubject")->text() + u'|' + tabs.join(u',');
     };
     QCOMPARE(shown(), "Family: Book Face|Regular,Bold,Italic,Bold Italic");
     w.clickFont(2);

@@ -124,7 +124,7 @@ void tst_printbuttons::print()
         QCOMPARE(w.frmMain->printState.ParagraphSizes[std::size_t(i)].Checked, i == checkedSize);
     QVERIFY(!w.frmPrinting->isVisible());
     if (!events.isEmpty())
-        QCOMPARE(w.frmPrinting->lblSelected->text(), QStringLiteral("Fonts Selected: 1"));
+        QCOMPARE(w.frmPrinting->findChild<QLabel*>("lblSelected")->text(), QStringLiteral("Fonts Selected: 1"));
 }
 
 void tst_printbuttons::printSetup_data()
@@ -171,13 +171,13 @@ void tst_printbuttons::runIntoAFileTellsWhereItWent()
     w.click("cmdPrint");
     QVERIFY(w.frmPrinting->isVisible());
     // Cut in the middle where it doesn't fit; the ends always show.
-    QVERIFY(w.frmPrinting->lblSelected->text().startsWith(QStringLiteral("Gly")));
-    QVERIFY(w.frmPrinting->lblSelected->text().endsWith(QStringLiteral("(2).pdf")));
-    QVERIFY(w.frmPrinting->lblPrinted->text().startsWith(QStringLiteral("in /")));
-    QVERIFY(w.frmPrinting->lblPrinted->text().endsWith(QStringLiteral("/Documents")));
-    QCOMPARE(w.frmPrinting->lblPrinted->toolTip(), w.fake.printer.runFile);
-    QCOMPARE(w.frmPrinting->cmdCancel->text(), QStringLiteral("&Close"));
-    w.frmPrinting->cmdCancel->click();
+    QVERIFY(w.frmPrinting->findChild<QLabel*>("lblSelected")->text().startsWith(QStringLiteral("Gly")));
+    QVERIFY(w.frmPrinting->findChild<QLabel*>("lblSelected")->text().endsWith(QStringLiteral("(2).pdf")));
+    QVERIFY(w.frmPrinting->findChild<QLabel*>("lblPrinted")->text().startsWith(QStringLiteral("in /")));
+    QVERIFY(w.frmPrinting->findChild<QLabel*>("lblPrinted")->text().endsWith(QStringLiteral("/Documents")));
+    QCOMPARE(w.frmPrinting->findChild<QLabel*>("lblPrinted")->toolTip(), w.fake.printer.runFile);
+    QCOMPARE(w.frmPrinting->findChild<QPushButton*>("cmdCancel")->text(), QStringLiteral("&Close"));
+    w.frmPrinting->findChild<QPushButton*>("cmdCancel")->click();
     QVERIFY(!w.frmPrinting->isVisible());
     QVERIFY(!w.frmMain->printState.PrintCancelled);
 
@@ -187,8 +187,8 @@ void tst_printbuttons::runIntoAFileTellsWhereItWent()
     w.fake.printer.runFile.clear();
     w.click("cmdPrint");
     QVERIFY(!w.frmPrinting->isVisible());
-    QCOMPARE(w.frmPrinting->cmdCancel->text(), QStringLiteral("&Cancel"));
-    QVERIFY(w.frmPrinting->lblPrinted->toolTip().isEmpty());
+    QCOMPARE(w.frmPrinting->findChild<QPushButton*>("cmdCancel")->text(), QStringLiteral("&Cancel"));
+    QVERIFY(w.frmPrinting->findChild<QLabel*>("lblPrinted")->toolTip().isEmpty());
 }
 
 void tst_printbuttons::selectAllAndPrintTakeTheListedFamilies()
@@ -212,7 +212,7 @@ void tst_printbuttons::selectAllAndPrintTakeTheListedFamilies()
     w.click("cmdPrint");
     printed.families.removeAll(w.frmMain->sampleTexts().headingFont());
     QCOMPARE(printed.families, (QStringList{"Noto Serif", "Noto Serif Display"}));
-    QCOMPARE(w.frmPrinting->lblSelected->text(), QStringLiteral("Fonts Selected: 2"));
+    QCOMPARE(w.frmPrinting->findChild<QLabel*>("lblSelected")->text(), QStringLiteral("Fonts Selected: 2"));
 
     // A term not understood lists nothing and shows no family.
     find->setText(QStringLiteral("size:12"));

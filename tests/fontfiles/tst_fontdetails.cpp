@@ -124,14 +124,14 @@ private slots:
         TfrmFontDetails dialog(fonts_, shell_, root_ + "/fonts", nullptr);
         dialog.show();
         dialog.showFamily("Test Sans");
-        QCOMPARE(dialog.tabFaces->count(), 4);
-        QCOMPARE(dialog.tabFaces->tabText(3), "Bold Italic");
-        QCOMPARE(dialog.tabFaces->widget(0)->findChild<QLabel*>("installed")->text(),
+        QCOMPARE(dialog.findChild<QTabWidget*>("tabFaces")->count(), 4);
+        QCOMPARE(dialog.findChild<QTabWidget*>("tabFaces")->tabText(3), "Bold Italic");
+        QCOMPARE(dialog.findChild<QTabWidget*>("tabFaces")->widget(0)->findChild<QLabel*>("installed")->text(),
                  "For this user");
 
         const QString details = root_ + "/details/TestDetails.ttf";
         dialog.showFile(details);
-        QWidget* page = dialog.tabFaces->widget(0);
+        QWidget* page = dialog.findChild<QTabWidget*>("tabFaces")->widget(0);
         QCOMPARE(page->findChild<QLabel*>("designer")->text(), u"Zoë Ångström");
         QCOMPARE(page->findChild<QLabel*>("installed")->text(), "Not installed");
         QTest::mouseClick(page->findChild<QLabel*>("licenseUrl"), Qt::LeftButton);
@@ -149,8 +149,8 @@ private slots:
         file.write(withNamesPastEnd(source.readAll()));
         file.close();
         dialog.showFile(hostile);
-        QCOMPARE(dialog.tabFaces->count(), 1);
-        page = dialog.tabFaces->widget(0);
+        QCOMPARE(dialog.findChild<QTabWidget*>("tabFaces")->count(), 1);
+        page = dialog.findChild<QTabWidget*>("tabFaces")->widget(0);
         for (const char* name : {"fullName", "style", "version", "uniqueId", "designer",
                                  "designerUrl", "manufacturer", "vendorUrl", "copyright",
                                  "trademark", "license", "licenseUrl", "description"})

@@ -1,3 +1,4 @@
+#include "fakes/FakeScreenMetrics.h"
 #include "fakes/FakeShell.h"
 #include "help/ChmHelpEngine.h"
 #include "help/ChmHelpFile.h"
@@ -47,7 +48,8 @@ void TestChmHelp::contentsPagesAndLinks()
 {
     LinuxChmLibrary library;
     FakeShell shell;
-    ChmHelpEngine engine(library, shell);
+    FakeScreenMetrics screen;
+    ChmHelpEngine engine(library, shell, screen);
     QWidget owner;
     QVERIFY(engine.loadHtmlHelp());
     QVERIFY(engine.htmlHelp(&owner, helpFile_, HtmlHelpCommand::DisplayToc, std::monostate()));
@@ -150,7 +152,8 @@ void TestChmHelp::requests()
 
     LinuxChmLibrary library;
     FakeShell shell;
-    ChmHelpEngine engine(library, shell);
+    FakeScreenMetrics screen;
+    ChmHelpEngine engine(library, shell, screen);
     QWidget owner;
     HtmlHelpData data = keyword.isEmpty() ? HtmlHelpData(quint32(number)) : HtmlHelpData(keyword);
     if (!topicFile.isEmpty()) {
@@ -204,7 +207,8 @@ void TestChmHelp::damagedFileOpensNothing()
 
     LinuxChmLibrary library;
     FakeShell shell;
-    ChmHelpEngine engine(library, shell);
+    FakeScreenMetrics screen;
+    ChmHelpEngine engine(library, shell, screen);
     QWidget owner;
     QVERIFY(!engine.htmlHelp(&owner, damaged, HtmlHelpCommand::DisplayToc, std::monostate()));
     QVERIFY(!engine.htmlHelp(&owner, damaged, HtmlHelpCommand::HelpContext, 1001u));
@@ -216,7 +220,8 @@ void TestChmHelp::missingLibrary()
 {
     LinuxChmLibrary library(QStringLiteral("libchm-absent.so.9"));
     FakeShell shell;
-    ChmHelpEngine engine(library, shell);
+    FakeScreenMetrics screen;
+    ChmHelpEngine engine(library, shell, screen);
     QWidget owner;
     QVERIFY(!engine.loadHtmlHelp());
     QVERIFY(!engine.loadHtmlHelp());  // tried again, still missing

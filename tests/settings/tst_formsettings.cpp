@@ -100,7 +100,7 @@ void TestFormSettings::optionControlsKeptBetweenRuns_data()
     QTest::newRow("first run") << QByteArray() << designed << States() << false
                                << QByteArrayList{"chkBold\\Checked=False", "spnPointSize\\Value=12",
                                                  "spnSelected\\Value=12", "Left=133", "Top=87",
-                                                 "ScreenRes=1280x1024"};
+                                                 "ScreenRes=1280x1024", "Width=692", "State=0"};
     QTest::newRow("checked and a size")
         << QByteArray() << States() << States{{"chkPara12", true}, {"spnPointSize", 16}} << false
         << QByteArrayList{"chkPara12\\Checked=True", "spnPointSize\\Value=16"};
@@ -229,44 +229,86 @@ void TestFormSettings::windowPosition_data()
     QTest::addColumn<bool>("placeable");      // false: the window system places windows
     QTest::addColumn<QVariantMap>("stored");  // under frmMain/
     QTest::addColumn<QPoint>("restored");     // after FormCreate
+    QTest::addColumn<QSize>("size");          // after FormCreate; empty: the designed one
+    QTest::addColumn<bool>("maximised");      // after FormCreate
     QTest::addColumn<bool>("maximise");       // before closing
     QTest::addColumn<QVariantMap>("saved");
 
     const QSize screen(1280, 1024);
     const QString res = "1280x1024";
-    QTest::newRow("first run") << screen << true << QVariantMap() << QPoint(133, 87) << false
-                               << QVariantMap{{"Left", 133}, {"Top", 87}, {"ScreenRes", res}};
+    const QSize designed;
+    QTest::newRow("first run") << screen << true << QVariantMap() << QPoint(133, 87) << designed
+                               << false << false
+                               << QVariantMap{{"Left", 133}, {"Top", 87}, {"ScreenRes", res},
+                                              {"Width", 692}, {"State", 0}};
     QTest::newRow("first run, narrow screen")
-        << QSize(820, 1024) << true << QVariantMap() << QPoint(AtRightEdge, 87) << false
-        << QVariantMap{{"ScreenRes", "820x1024"}};
+        << QSize(820, 1024) << true << QVariantMap() << QPoint(AtRightEdge, 87) << designed
+        << false << false << QVariantMap{{"ScreenRes", "820x1024"}};
     QTest::newRow("same screen, Left 5000")
         << screen << true << QVariantMap{{"Left", 5000}, {"Top", 200}, {"ScreenRes", res}}
-        << QPoint(1260, 200) << false << QVariantMap{{"Left", 1260}, {"Top", 200}};
+        << QPoint(1260, 200) << designed << false << false
+        << QVariantMap{{"Left", 1260}, {"Top", 200}};
     QTest::newRow("same screen, far below")
         << screen << true << QVariantMap{{"Left", "1e300"}, {"Top", 99999999999.0}, {"ScreenRes", res}}
-        << QPoint(1260, 1004) << false << QVariantMap();
+        << QPoint(1260, 1004) << designed << false << false << QVariantMap();
     QTest::newRow("changed screen, Left 5000")
         << screen << true << QVariantMap{{"Left", 5000}, {"Top", 200}, {"ScreenRes", "1600x1200"}}
-        << QPoint(AtRightEdge, 200) << false << QVariantMap{{"ScreenRes", res}};
+        << QPoint(AtRightEdge, 200) << designed << false << false
+        << QVariantMap{{"ScreenRes", res}};
     QTest::newRow("Left -3") << screen << true
                              << QVariantMap{{"Left", -3}, {"Top", "40"}, {"ScreenRes", res}}
-                             << QPoint(0, 40) << false << QVariantMap();
+                             << QPoint(0, 40) << designed << false << false << QVariantMap();
     QTest::newRow("Left -1 is none")
         << screen << true << QVariantMap{{"Left", -1}, {"Top", 40}, {"ScreenRes", res}}
-        << QPoint(133, 40) << false << QVariantMap();
+        << QPoint(133, 40) << designed << false << false << QVariantMap();
     QTest::newRow("Left no number") << screen << true
                                     << QVariantMap{{"Left", "abc"}, {"Top", 40}, {"ScreenRes", res}}
-                                    << QPoint(0, 40) << false << QVariantMap();
+                                    << QPoint(0, 40) << designed << false << false << QVariantMap();
     QTest::newRow("800 wide after restore")
         << QSize(800, 600) << true << QVariantMap{{"Left", 300}, {"Top", 200}, {"ScreenRes", "800x600"}}
-        << QPoint(0, 0) << false << QVariantMap();
+        << QPoint(0, 0) << designed << false << false << QVariantMap();
     QTest::newRow("maximised saves its normal place")
         << screen << true << QVariantMap{{"Left", 200}, {"Top", 150}, {"ScreenRes", res}}
-        << QPoint(200, 150) << true << QVariantMap{{"Left", 200}, {"Top", 150}};
+        << QPoint(200, 150) << designed << false << true
+        << QVariantMap{{"Left", 200}, {"Top", 150}, {"Width", 692}, {"State", 2}};
     QTest::newRow("window system places windows")
-        << screen << false << QVariantMap{{"Left", 300}, {"Top", 200}, {"ScreenRes", "1x1"}}
-        << QPoint(133, 87) << false
-        << QVariantMap{{"Left", 300}, {"Top", 200}, {"ScreenRes", "1x1"}};
+        << screen << false
+        << QVariantMap{{"Left", 300}, {"Top", 200}, {"ScreenRes", "1x1"}, {"Width", 900},
+                       {"Height", 700}}
+        << QPoint(133, 87) << QSize(900, 700) << false << false
+        << QVariantMap{{"Left", 300}, {"Top", 200}, {"ScreenRes", "1x1"}, {"Width", 900},
+                       {"Height", 700}};
+    QTest::newRow("size")
+        << screen << true
+        << QVariantMap{{"Left", 100}, {"Top", 50}, {"ScreenRes", res}, {"Width", 900},
+                       {"Height", "700"}, {"State", 0}}
+        << QPoint(100, 50) << QSize(900, 700) << false << false
+        << QVariantMap{{"Width", 900}, {"Height", 700}, {"State", 0}};
+    QTest::newRow("width alone is no size")
+        << screen << true << QVariantMap{{"Left", 100}, {"Top", 50}, {"ScreenRes", res}, {"Width", 900}}
+        << QPoint(100, 50) << designed << false << false << QVariantMap{{"Width", 692}};
+    QTest::newRow("maximised")
+        << screen << true
+        << QVariantMap{{"Left", 100}, {"Top", 50}, {"ScreenRes", res}, {"Width", 900},
+                       {"Height", 700}, {"State", 2}}
+        << QPoint() << QSize(900, 700) << true << false
+        << QVariantMap{{"Left", 100}, {"Top", 50}, {"Width", 900}, {"Height", 700}, {"State", 2}};
+    QTest::newRow("minimised comes back normal")
+        << screen << true
+        << QVariantMap{{"Left", 100}, {"Top", 50}, {"ScreenRes", res}, {"Width", 900},
+                       {"Height", 700}, {"State", 1}}
+        << QPoint(100, 50) << QSize(900, 700) << false << false << QVariantMap{{"State", 0}};
+    QTest::newRow("larger than the work area")
+        << screen << true
+        << QVariantMap{{"Left", 0}, {"Top", 0}, {"ScreenRes", res}, {"Width", 5000},
+                       {"Height", 5000}}
+        << QPoint(0, 0) << screen << false << false
+        << QVariantMap{{"Width", 1280}, {"Height", 1024}};
+    QTest::newRow("smaller than designed")
+        << screen << true
+        << QVariantMap{{"Left", 100}, {"Top", 50}, {"ScreenRes", res}, {"Width", 10},
+                       {"Height", "abc"}}
+        << QPoint(100, 50) << designed << false << false << QVariantMap{{"Width", 692}};
 }
 
 void TestFormSettings::windowPosition()
@@ -275,6 +317,8 @@ void TestFormSettings::windowPosition()
     QFETCH(bool, placeable);
     QFETCH(QVariantMap, stored);
     QFETCH(QPoint, restored);
+    QFETCH(QSize, size);
+    QFETCH(bool, maximised);
     QFETCH(bool, maximise);
     QFETCH(QVariantMap, saved);
 
@@ -286,11 +330,18 @@ void TestFormSettings::windowPosition()
     });
     run.start();
     TfrmMain& frmMain = *run.frmMain;
-    if (restored.x() == AtRightEdge)
-        QCOMPARE(frmMain.pos().x() + frmMain.width(), screen.width());
-    else
-        QCOMPARE(frmMain.pos().x(), restored.x());
-    QCOMPARE(frmMain.pos().y(), restored.y());
+    QCOMPARE(frmMain.isMaximized(), maximised);
+    QVERIFY(!frmMain.isMinimized());
+    const QRect normal = frmMain.normalGeometry();
+    QCOMPARE(normal.size(), size.isValid() ? size : frmMain.minimumSize());
+    // A maximised window's normal place shows in what it saves.
+    if (!maximised) {
+        if (restored.x() == AtRightEdge)
+            QCOMPARE(frmMain.pos().x() + frmMain.width(), screen.width());
+        else
+            QCOMPARE(frmMain.pos().x(), restored.x());
+        QCOMPARE(frmMain.pos().y(), restored.y());
+    }
 
     if (maximise) {
         frmMain.showMaximized();
