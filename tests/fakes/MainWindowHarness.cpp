@@ -47,9 +47,10 @@ void MainWindowHarness::start()
 
 void MainWindowHarness::addDialogs()
 {
-    frmPrinting = new TfrmPrinting(frmMain->printState, frmMain.get());
+    frmPrinting = new TfrmPrinting(frmMain->printState, frmMain.get(), frmMain->designScale());
     frmMain->setPrintingDialog(frmPrinting);
-    frmInstalling = new TfrmInstalling(frmMain->installState, frmMain.get());
+    frmInstalling =
+        new TfrmInstalling(frmMain->installState, frmMain.get(), frmMain->designScale());
     frmMain->setInstallingDialog(frmInstalling);
 }
 
