@@ -4,7 +4,8 @@
 
 // Private profile files in UTF-8; a line that is not valid UTF-8 is read as
 // Windows-1252, which files from Windows hold. A file that starts with a
-// UTF-16 byte order mark is read and written whole in that encoding. Section
+// UTF-16 byte order mark is read and written whole in that encoding, and not at
+// all when it is no valid UTF-16: an odd length or a lone surrogate. Section
 // and key names match without regard to case and to surrounding blanks;
 // values are read with surrounding blanks removed. A file is read for every
 // call and never kept open; only its section headers and the section asked
