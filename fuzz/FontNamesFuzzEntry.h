@@ -1,14 +1,18 @@
 #pragma once
 
-// The name reader's fuzzing entry: the fuzz target runs it on generated
+// The name readers' fuzzing entry: the fuzz target runs it on generated
 // inputs, the tests on the seed corpus.
 
 #include "fontfiles/FontNameReader.h"
+#include "platform/linux/SfntLegacyNames.h"
 
 #include <QBuffer>
 
 #include <cstddef>
 #include <cstdint>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace fontnames_fuzz {
 
@@ -46,10 +50,32 @@ inline QString checkStrings(const FontNameStrings& strings)
     return {};
 }
 
+// The legacy names are read from a path, with positioned reads: the input
+// goes to one file in memory, written anew for each input.
+inline QString checkLegacyNames(const uint8_t* data, size_t size)
+{
+    static const int fd = ::memfd_create("fuzz.ttf", MFD_CLOEXEC);
+    if (fd < 0 || ::ftruncate(fd, 0) != 0 || ::pwrite(fd, data, size, 0) != ssize_t(size))
+        return QStringLiteral("cannot write the file in memory");
+    const QByteArray path = "/proc/self/fd/" + QByteArray::number(fd);
+    for (int face = 0; face < 2; ++face) {
+        const std::optional<SfntLegacyNames> names = SfntLegacyNames::read(path, face);
+        // A string is at most one 16-bit length of single-byte characters.
+        if (names && (names->family.size() > 0xffff || names->style.size() > 0xffff))
+            return QStringLiteral("legacy names of face %1: lengths %2, %3")
+                .arg(face)
+                .arg(names->family.size())
+                .arg(names->style.size());
+    }
+    return {};
+}
+
 // Reads the names of one in-memory file; returns what is wrong with them,
 // empty when nothing is.
 inline QString readAndCheck(const uint8_t* data, size_t size)
 {
+    if (QString fault = checkLegacyNames(data, size); !fault.isEmpty())
+        return fault;
     const QString fileName = QStringLiteral("fuzz.ttf");
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     QBuffer buffer(&bytes);

@@ -13,7 +13,7 @@ class FontListModel;
 class ListedFamilies;
 class FormDesign;
 class PrintJob;
-class PrintState;
+struct PrintState;
 class QCheckBox;
 class QLabel;
 class QLineEdit;

@@ -70,18 +70,23 @@ bool SampleTextStore::iniFileExists() const { return ini_.fileExists(iniPath_); 
 
 void SampleTextStore::WriteDefaultTexts()
 {
+    QList<IniEntry> entries;
     for (size_t i = 0; i < LineKeys.size(); ++i)
-        ini_.writeString(iniPath_, Section, LineKeys[i], LineDefaults[i]);
-    ini_.writeString(iniPath_, Section, ParagraphKey, escapeParagraph(ParagraphDefault));
-    ini_.writeString(iniPath_, Section, HeadingFontKey, HeadingFontDefault);
+        entries.append({LineKeys[i], LineDefaults[i]});
+    entries.append({ParagraphKey, escapeParagraph(ParagraphDefault)});
+    entries.append({HeadingFontKey, HeadingFontDefault});
+    ini_.writeStrings(iniPath_, Section, entries);
 }
 
 void SampleTextStore::LoadSampleTexts()
 {
+    QStringList keys(LineKeys.begin(), LineKeys.end());
+    keys << ParagraphKey << HeadingFontKey;
+    const QStringList values = ini_.readStrings(iniPath_, Section, keys, QString());
     for (size_t i = 0; i < LineKeys.size(); ++i)
-        controls_.lines[i]->setText(ini_.readString(iniPath_, Section, LineKeys[i], QString()));
-    paragraphLimit_.setText(unescapeParagraph(ini_.readString(iniPath_, Section, ParagraphKey, QString())));
-    texts_.setHeadingFont(ini_.readString(iniPath_, Section, HeadingFontKey, QString()));
+        controls_.lines[i]->setText(values[qsizetype(i)]);
+    paragraphLimit_.setText(unescapeParagraph(values[keys.size() - 2]));
+    texts_.setHeadingFont(values[keys.size() - 1]);
 }
 
 void SampleTextStore::ShowDefaultTexts()
@@ -92,11 +97,14 @@ void SampleTextStore::ShowDefaultTexts()
     texts_.setHeadingFont(HeadingFontDefault);
 }
 
+// One replacement of the file: a failed save leaves every text as it was.
 void SampleTextStore::SaveSampleTexts()
 {
+    QList<IniEntry> entries;
     for (size_t i = 0; i < LineKeys.size(); ++i)
-        ini_.writeString(iniPath_, Section, LineKeys[i], singleLine(controls_.lines[i]->text()));
-    ini_.writeString(iniPath_, Section, ParagraphKey, escapeParagraph(controls_.paragraph->toPlainText()));
+        entries.append({LineKeys[i], singleLine(controls_.lines[i]->text())});
+    entries.append({ParagraphKey, escapeParagraph(controls_.paragraph->toPlainText())});
+    ini_.writeStrings(iniPath_, Section, entries);
 }
 
 void SampleTextStore::changeHeadingFont(QWidget* parent, const QString& face)

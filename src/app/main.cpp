@@ -19,6 +19,31 @@
 
 #include <QDir>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QtMessageHandler qtMessages = nullptr;
+
+// Qt aborts, as a crash would, when no platform plugin opens a display; the
+// user is told plainly what is missing instead.
+void withoutDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        qtMessages(type, context, message);
+        return;
+    }
+    std::fputs("Glyphary needs a graphical display, and none could be opened. Start it in a "
+               "desktop session, or set DISPLAY or WAYLAND_DISPLAY (and QT_QPA_PLATFORM, if "
+               "set) to one that is running.\n",
+               stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
     // Answered before the application object exists, which needs a display.
@@ -29,7 +54,9 @@ int main(int argc, char* argv[])
 
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(GLYPHARY_APP_ID));
+    qtMessages = qInstallMessageHandler(withoutDisplay);
     GlyApplication app(argc, argv);
+    qInstallMessageHandler(qtMessages);
     const AppFolders folders =
         AppFolders::locate(QCoreApplication::applicationDirPath(), QStringLiteral(GLYPHARY_DATA_FROM_BIN));
     QDir().mkpath(folders.iniFolder);

@@ -50,6 +50,12 @@ QString unescaped(QString text)
 ChmHelpFile::ChmHelpFile(std::unique_ptr<ChmArchive> archive)
     : archive_(std::move(archive)), paths_(archive_->paths())
 {
+    pathIndex_.reserve(paths_.size());
+    for (const QString& path : std::as_const(paths_)) {
+        const QString folded = path.toCaseFolded();
+        if (!pathIndex_.contains(folded))
+            pathIndex_.insert(folded, path);
+    }
     readSystem();
     readContextMap();
 }
@@ -124,11 +130,11 @@ QString ChmHelpFile::normalised(const QString& path) const
         return {};
     if (!name.startsWith(u'/'))
         name.prepend(u'/');
-    for (qsizetype slash = 0; slash >= 0; slash = name.indexOf(u'/', slash + 1)) {
-        const QString tail = name.mid(slash);
-        for (const QString& known : paths_)
-            if (known.compare(tail, Qt::CaseInsensitive) == 0)
-                return known + anchor;
+    const QString folded = name.toCaseFolded();
+    for (qsizetype slash = 0; slash >= 0; slash = folded.indexOf(u'/', slash + 1)) {
+        const auto known = pathIndex_.constFind(folded.mid(slash));
+        if (known != pathIndex_.cend())
+            return *known + anchor;
     }
     return {};
 }
@@ -146,7 +152,12 @@ QList<SitemapEntry> ChmHelpFile::sitemap(const QString& file) const
     return entries;
 }
 
-QList<SitemapEntry> ChmHelpFile::contents() const { return sitemap(contentsFile_); }
+QList<SitemapEntry> ChmHelpFile::contents() const
+{
+    if (!contents_)
+        contents_ = sitemap(contentsFile_);
+    return *contents_;
+}
 
 QList<SitemapEntry> ChmHelpFile::index() const { return sitemap(indexFile_); }
 

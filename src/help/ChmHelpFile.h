@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 // One line of a contents tree or an index: its text, the page it opens
 // (a path inside the file, "/page.htm#anchor"; empty for a heading) and its
@@ -45,9 +46,13 @@ private:
 
     std::unique_ptr<ChmArchive> archive_;
     QStringList paths_;
+    // Each path by its case-folded form, the first of those that fold alike.
+    QHash<QString, QString> pathIndex_;
     QString title_;
     QString defaultTopic_;
     QString contentsFile_;
     QString indexFile_;
     QHash<quint32, QString> contextMap_;
+    // Read on first asking: the contents serve the default topic and the window.
+    mutable std::optional<QList<SitemapEntry>> contents_;
 };

@@ -94,6 +94,8 @@ THelpViewer::THelpViewer(Shell& shell, QWidget* owner, double scale) : QWidget(o
     contentsTree = new QTreeWidget;
     contentsTree->setObjectName(QStringLiteral("contentsTree"));
     contentsTree->setHeaderHidden(true);
+    // One line of text each: rows need not be measured one by one in a long tree.
+    contentsTree->setUniformRowHeights(true);
     connect(contentsTree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         showTopic(item->data(0, LocalRole).toString());
     });
@@ -103,6 +105,7 @@ THelpViewer::THelpViewer(Shell& shell, QWidget* owner, double scale) : QWidget(o
     indexKeyword->setObjectName(QStringLiteral("indexKeyword"));
     indexList = new QListWidget(indexPage);
     indexList->setObjectName(QStringLiteral("indexList"));
+    indexList->setUniformItemSizes(true);
     auto* indexLayout = new QVBoxLayout(indexPage);
     indexLayout->setContentsMargins(2, 2, 2, 2);
     indexLayout->addWidget(indexKeyword);
@@ -140,6 +143,7 @@ void THelpViewer::setFile(std::shared_ptr<const ChmHelpFile> file)
     setWindowTitle(file_->title().isEmpty() ? QStringLiteral("Help") : file_->title());
 
     contentsTree->clear();
+    topicLines_.clear();
     QList<QTreeWidgetItem*> parents;
     const QList<SitemapEntry> contents = file_->contents();
     for (const SitemapEntry& entry : contents) {
@@ -149,6 +153,8 @@ void THelpViewer::setFile(std::shared_ptr<const ChmHelpFile> file)
                                        : new QTreeWidgetItem(parents.last());
         item->setText(0, entry.name);
         item->setData(0, LocalRole, entry.local);
+        if (const QString page = ChmBrowser::pageUrl(entry.local).path(); !topicLines_.contains(page))
+            topicLines_.insert(page, item);
         parents.append(item);
     }
     contentsTree->expandAll();
@@ -158,9 +164,11 @@ void THelpViewer::setFile(std::shared_ptr<const ChmHelpFile> file)
     std::stable_sort(index.begin(), index.end(), [](const SitemapEntry& a, const SitemapEntry& b) {
         return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
     });
+    keywords_.clear();
     for (const SitemapEntry& entry : std::as_const(index)) {
         auto* item = new QListWidgetItem(entry.name, indexList);
         item->setData(LocalRole, entry.local);
+        keywords_.append(entry.name);
     }
 }
 
@@ -173,12 +181,8 @@ void THelpViewer::showTopic(const QString& path)
 // The contents line of the page shown, however it was reached.
 void THelpViewer::markTopic(const QUrl& page)
 {
-    for (QTreeWidgetItemIterator it(contentsTree); *it; ++it) {
-        if (ChmBrowser::pageUrl((*it)->data(0, LocalRole).toString()).path() == page.path()) {
-            contentsTree->setCurrentItem(*it);
-            return;
-        }
-    }
+    if (QTreeWidgetItem* line = topicLines_.value(page.path()))
+        contentsTree->setCurrentItem(line);
 }
 
 void THelpViewer::showContents() { tabs->setCurrentWidget(contentsTree); }
@@ -194,11 +198,12 @@ void THelpViewer::showIndex(const QString& keyword)
 
 void THelpViewer::findKeyword(const QString& keyword)
 {
-    for (int row = 0; row < indexList->count(); ++row) {
-        if (indexList->item(row)->text().startsWith(keyword, Qt::CaseInsensitive)) {
-            indexList->setCurrentRow(row);
-            return;
-        }
-    }
-    indexList->setCurrentRow(-1);
+    // Sorted without regard to case, the keywords that start with keyword
+    // come first among those not before it.
+    const auto first = std::lower_bound(keywords_.cbegin(), keywords_.cend(), keyword,
+                                        [](const QString& a, const QString& b) {
+                                            return a.compare(b, Qt::CaseInsensitive) < 0;
+                                        });
+    const bool found = first != keywords_.cend() && first->startsWith(keyword, Qt::CaseInsensitive);
+    indexList->setCurrentRow(found ? int(first - keywords_.cbegin()) : -1);
 }

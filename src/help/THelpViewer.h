@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QStringList>
 #include <QTextBrowser>
 #include <QWidget>
 
@@ -10,6 +12,7 @@ class QLineEdit;
 class QListWidget;
 class QTabWidget;
 class QTreeWidget;
+class QTreeWidgetItem;
 class Shell;
 
 // Shows the pages of a compiled help file; links, pictures and style sheets
@@ -55,4 +58,8 @@ private:
     void markTopic(const QUrl& page);
 
     std::shared_ptr<const ChmHelpFile> file_;
+    // The first contents line of each page, by the page's path.
+    QHash<QString, QTreeWidgetItem*> topicLines_;
+    // The index keywords in the list's order.
+    QStringList keywords_;
 };

@@ -7,6 +7,7 @@
 #include "app/TfrmSplash.h"
 #include "fakes/MainWindowHarness.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -53,6 +54,8 @@ private slots:
     void startUp();
     void paragraphSurvivesRestart_data();
     void paragraphSurvivesRestart();
+    void failedSaveKeepsEveryText_data();
+    void failedSaveKeepsEveryText();
     void paragraphInputLimit_data();
     void paragraphInputLimit();
     void headingFontQuestion_data();
@@ -261,6 +264,35 @@ void TestScreenViews::paragraphSurvivesRestart()
     second.fake.ini.files[second.ini()] = first.fake.ini.files[first.ini()];
     second.start();
     QCOMPARE(second.find<QPlainTextEdit>("txtPara")->toPlainText(), paragraph);
+}
+
+void TestScreenViews::failedSaveKeepsEveryText_data()
+{
+    QTest::addColumn<int>("writesBeforeFailure");
+    QTest::newRow("the first write fails") << 0;
+    QTest::newRow("the second write fails") << 1;
+    QTest::newRow("the last write fails") << 13;
+}
+
+// However far a failing save gets, the file keeps every old text or takes every new one.
+void TestScreenViews::failedSaveKeepsEveryText()
+{
+    QFETCH(int, writesBeforeFailure);
+    Window w;
+    w.start();
+    const QMap<QString, QString> before = w.fake.ini.files[w.ini()];
+    for (QLineEdit* line : w.frmMain->editTextPage()->findChildren<QLineEdit*>())
+        line->setText(line->text() + " new");
+    w.find<QPlainTextEdit>("txtPara")->setPlainText("new paragraph");
+    w.fake.ini.writesBeforeFailure = writesBeforeFailure;
+    w.find<QAbstractButton>("cmdSaveText")->click();
+    QStringList changed;
+    const QMap<QString, QString> after = w.fake.ini.files[w.ini()];
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        if (before.value(it.key()) != it.value())
+            changed.append(it.key());
+    }
+    QVERIFY2(changed.isEmpty() || changed.size() == 14, qPrintable(changed.join(u' ')));
 }
 
 void TestScreenViews::paragraphInputLimit_data()

@@ -7,20 +7,26 @@ QString entryKey(const QString& section, const QString& key)
 }
 }  // namespace
 
-QString FakeIniFiles::readString(const QString& path, const QString& section, const QString& key,
-                                 const QString& fallback)
+QStringList FakeIniFiles::readStrings(const QString& path, const QString& section,
+                                      const QStringList& keys, const QString& fallback)
 {
+    QStringList values;
     const auto file = files.constFind(path);
-    if (file == files.cend())
-        return fallback;
-    return file->value(entryKey(section, key), fallback).left(2047);
+    for (const QString& key : keys)
+        values.append(file == files.cend() ? fallback
+                                           : file->value(entryKey(section, key), fallback).left(2047));
+    return values;
 }
 
-void FakeIniFiles::writeString(const QString& path, const QString& section, const QString& key,
-                               const QString& value)
+void FakeIniFiles::writeStrings(const QString& path, const QString& section,
+                                const QList<IniEntry>& entries)
 {
-    if (readOnly.contains(path))
+    if (readOnly.contains(path) || writesBeforeFailure == 0)
         throw IniWriteError(QStringLiteral("Unable to write to %1").arg(path).toStdString());
-    files[path].insert(entryKey(section, key), value);
-    writes.append(section + u'/' + key + u'=' + value);
+    if (writesBeforeFailure > 0)
+        --writesBeforeFailure;
+    for (const auto& [key, value] : entries) {
+        files[path].insert(entryKey(section, key), value);
+        writes.append(section + u'/' + key + u'=' + value);
+    }
 }

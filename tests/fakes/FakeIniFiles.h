@@ -10,14 +10,16 @@
 class FakeIniFiles : public IniFiles {
 public:
     bool fileExists(const QString& path) override { return files.contains(path); }
-    QString readString(const QString& path, const QString& section, const QString& key,
-                       const QString& fallback) override;
-    void writeString(const QString& path, const QString& section, const QString& key,
-                     const QString& value) override;
+    QStringList readStrings(const QString& path, const QString& section, const QStringList& keys,
+                            const QString& fallback) override;
+    void writeStrings(const QString& path, const QString& section,
+                      const QList<IniEntry>& entries) override;
 
     QMap<QString, QMap<QString, QString>> files;
     // Every write in order, as "section/key=value".
     QStringList writes;
     // Writes to these paths throw IniWriteError.
     QStringList readOnly;
+    // Writes after this many succeed throw IniWriteError; negative: none do.
+    int writesBeforeFailure = -1;
 };

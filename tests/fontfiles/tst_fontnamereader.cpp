@@ -1,4 +1,5 @@
 #include "fontfiles/FontNameReader.h"
+#include "platform/linux/SfntLegacyNames.h"
 
 #include "SfntBuilder.h"
 
@@ -322,6 +323,8 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         // What the font details read: "ID:text" of each name stated.
         QTest::addColumn<QStringList>("stated");
+        // What the font list's legacy names read: "family|style", empty for nothing.
+        QTest::addColumn<QString>("legacy");
 
         const QByteArray good = sfnt::font({win(1, "Fam"), win(4, "Full")});
         const auto withNameOffset = [&](quint32 offset) {
@@ -342,34 +345,48 @@ private slots:
             "ttcf" + QByteArray::fromHex("000100000000000100ffff00");
         QByteArray collectionCount = collection({good});
         sfnt::putBe32(collectionCount, 8, 0xFFFFFFFF);
+        const QByteArray styled = sfnt::font({win(1, "Fam"), win(2, "Bold"), win(4, "Full")});
+        QByteArray styleLengthPastEnd = styled;
+        sfnt::putBe16(styleLengthPastEnd, sfnt::nameTableStart(styled) + 6 + 12 + 8, 0xFFFF);
 
         QTest::newRow("table count far beyond the file")
-            << manyTables << QStringList{} << QStringList{};
+            << manyTables << QStringList{} << QStringList{} << QString();
         QTest::newRow("naming table past the end")
-            << withNameOffset(0xFFFFFFF0) << QStringList{} << QStringList{};
+            << withNameOffset(0xFFFFFFF0) << QStringList{} << QStringList{} << QString();
         QTest::newRow("full name string past the end")
-            << withStringOffset(good, 1, 0xFFFF) << QStringList{} << QStringList{"1:Fam"};
+            << withStringOffset(good, 1, 0xFFFF) << QStringList{} << QStringList{"1:Fam"}
+            << "Fam|";
         QTest::newRow("full name longer than the file")
-            << lengthPastEnd << QStringList{} << QStringList{"1:Fam"};
+            << lengthPastEnd << QStringList{} << QStringList{"1:Fam"} << "Fam|";
         QTest::newRow("record count past the end, names found first")
             << withNameCount(good, 0xFFFF) << QStringList{"Full|Fam"}
-            << QStringList{"1:Fam", "4:Full"};
+            << QStringList{"1:Fam", "4:Full"} << QString();
         QTest::newRow("record count past the end")
-            << countPastEnd << QStringList{} << QStringList{"1:Family"};
+            << countPastEnd << QStringList{} << QStringList{"1:Family"} << QString();
         QTest::newRow("family string past the end after a full name")
             << withStringOffset(sfnt::font({win(4, "Early Full"), win(1, "Family")}), 1, 0xFFFF)
-            << QStringList{"Early Full|Early Full"} << QStringList{"4:Early Full"};
+            << QStringList{"Early Full|Early Full"} << QStringList{"4:Early Full"} << QString();
+        QTest::newRow("style string past the end")
+            << withStringOffset(styled, 1, 0xFFFF) << QStringList{"Full|Fam"}
+            << QStringList{"1:Fam", "4:Full"} << QString();
+        QTest::newRow("style longer than the file")
+            << styleLengthPastEnd << QStringList{"Full|Fam"} << QStringList{"1:Fam", "4:Full"}
+            << QString();
         QTest::newRow("collection offset past the end")
-            << collectionPastEnd << QStringList{} << QStringList{};
+            << collectionPastEnd << QStringList{} << QStringList{} << QString();
         QTest::newRow("collection counting more fonts than it holds")
-            << collectionCount << QStringList{} << QStringList{"1:Fam", "4:Full"};
+            << collectionCount << QStringList{} << QStringList{"1:Fam", "4:Full"} << "Fam|";
     }
 
     void damaged()
     {
         compareNames();
         QFETCH(QStringList, stated);
-        QCOMPARE(describe(ReadFontFileNameStrings(m_dir.filePath(kFileName), 0)), stated);
+        QFETCH(QString, legacy);
+        const QString path = m_dir.filePath(kFileName);
+        QCOMPARE(describe(ReadFontFileNameStrings(path, 0)), stated);
+        const std::optional<SfntLegacyNames> names = SfntLegacyNames::read(QFile::encodeName(path), 0);
+        QCOMPARE(names ? names->family + u'|' + names->style : QString(), legacy);
     }
 
     // However a file is cut, before it is opened or while it is read, it

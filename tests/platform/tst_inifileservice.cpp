@@ -6,6 +6,23 @@
 
 #include <unistd.h>
 
+namespace {
+
+// text in UTF-16 with its byte order mark.
+QByteArray utf16(const QString& text, bool bigEndian)
+{
+    QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+    for (const QChar c : text) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xff);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+}  // namespace
+
 class TestIniFileService : public QObject {
     Q_OBJECT
 
@@ -15,6 +32,8 @@ private slots:
     void writeString_data();
     void writeString();
     void failedWriteNamesTheFullPath();
+    void brokenUtf16IsLeftAsItIs_data();
+    void brokenUtf16IsLeftAsItIs();
 
 private:
     // A file with content; "<missing>" makes none.
@@ -49,6 +68,11 @@ void TestIniFileService::readString_data()
                                         << "DefSample" << QString::fromUtf8("Café crème €–");
     QTest::newRow("UTF-8 value") << QByteArray("[Glyphary]\nDefSample=Caf\xC3\xA9\n") << "DefSample"
                                  << QString::fromUtf8("Café");
+    QTest::newRow("UTF-16 little-endian")
+        << utf16("; x\r\n[Glyphary]\r\nDefSample=Caf\u00e9 \U0001F600\r\n", false) << "DefSample"
+        << QString::fromUtf8("Café \U0001F600");
+    QTest::newRow("UTF-16 big-endian") << utf16("[Glyphary]\nDef8=\u20ac8", true) << "Def8"
+                                       << QString::fromUtf8("€8");
     QTest::newRow("cut to 2047") << "[Glyphary]\nk=" + QByteArray(3000, 'x') << "k" << QString(2047, u'x');
 }
 
@@ -80,6 +104,15 @@ void TestIniFileService::writeString_data()
         << QStringList{"Glyphary", "HeadingFont", QString::fromUtf8("Büro"), "Glyphary", "Def8", "x"}
         << QByteArray("\xEF\xBB\xBF[Glyphary]\r\nDefSample=Caf\xE9 cr\xE8me\r\n ; \xFF\xFE odd\n"
                       "HeadingFont=B\xC3\xBCro\r\nDef8=x\r\n");
+    QTest::newRow("UTF-16 little-endian stays so, whole")
+        << utf16("[Glyphary]\r\nDef8=old\r\n; \U0001F600 \u00e9\r\n\r\n[Other]\r\nk=v", false)
+        << QStringList{"Glyphary", "Def8", QString::fromUtf8("neu \u00fc"), "Glyphary", "Def9", "nine",
+                       "Other", "j", "w"}
+        << utf16("[Glyphary]\r\nDef8=neu \u00fc\r\n; \U0001F600 \u00e9\r\nDef9=nine\r\n\r\n"
+                 "[Other]\r\nk=v\r\nj=w\r\n", false);
+    QTest::newRow("UTF-16 big-endian, new section")
+        << utf16("[A]\nx=1", true) << QStringList{"C", "w", QString::fromUtf8("\u20ac")}
+        << utf16("[A]\nx=1\n[C]\nw=\u20ac\n", true);
 }
 
 void TestIniFileService::writeString()
@@ -88,8 +121,14 @@ void TestIniFileService::writeString()
     QFETCH(QStringList, writes);
     QFETCH(QByteArray, after);
     const QString path = fileWith(before);
-    for (qsizetype i = 0; i + 2 < writes.size(); i += 3)
-        ini_.writeString(path, writes[i], writes[i + 1], writes[i + 2]);
+    // Each run of writes to one section is one write of the file.
+    for (qsizetype i = 0; i + 2 < writes.size();) {
+        const QString section = writes[i];
+        QList<IniEntry> entries;
+        for (; i + 2 < writes.size() && writes[i] == section; i += 3)
+            entries.append({writes[i + 1], writes[i + 2]});
+        ini_.writeStrings(path, section, entries);
+    }
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), after);
@@ -111,6 +150,35 @@ void TestIniFileService::failedWriteNamesTheFullPath()
         QVERIFY(QFile::setPermissions(unreadable, QFile::WriteOwner));
         QVERIFY_THROWS_EXCEPTION(IniWriteError, ini_.writeString(unreadable, "Glyphary", "Def9", "y"));
     }
+}
+
+void TestIniFileService::brokenUtf16IsLeftAsItIs_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray good = utf16("[Glyphary]\nDef8=x\n", false);
+    QTest::newRow("odd length") << good + 'x';
+    QTest::newRow("lone high surrogate") << good + utf16(QString(QChar(0xD83D)) + "\n", false).mid(2);
+    QTest::newRow("lone low surrogate, big-endian")
+        << utf16("[Glyphary]\nDef8=" + QString(QChar(0xDE00)) + "\n", true);
+}
+
+// Neither read as something else nor written over in another encoding.
+void TestIniFileService::brokenUtf16IsLeftAsItIs()
+{
+    QFETCH(QByteArray, content);
+    const QString path = fileWith(content);
+    QCOMPARE(ini_.readString(path, "Glyphary", "Def8", "<fallback>"), "<fallback>");
+    try {
+        ini_.writeString(path, "Glyphary", "Def9", "y");
+        QFAIL("the write reported success");
+    } catch (const IniWriteError& e) {
+        const QString message = QString::fromStdString(e.what());
+        QVERIFY2(message.startsWith("Unable to write to " + path + ": it is UTF-16 text with broken"),
+                 qPrintable(message));
+    }
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), content);
 }
 
 QTEST_GUILESS_MAIN(TestIniFileService)

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 
 #include <optional>
@@ -12,62 +13,97 @@
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+const QByteArray kUtf16LeBom("\xFF\xFE");
+const QByteArray kUtf16BeBom("\xFE\xFF");
 
-struct IniLine {
-    QByteArray bytes;  // as the file holds it, without its line end
-    QByteArray end;    // empty for a last line that has none
-    QString text;
-};
-
+// The file's text as lines of UTF-8 or code page bytes; a UTF-16 file is
+// held as UTF-8, which maps it one to one, and written back in its own encoding.
 struct IniText {
     QByteArray bom;
+    bool utf16 = false;
+    bool bigEndian = false;
+    QByteArray body;  // after the byte order mark
     QByteArray lineEnd = "\n";  // for lines the write adds
-    QList<IniLine> lines;
 };
 
-// Files carried over from Windows, or edited there, hold code page bytes.
-QString decodeLine(const QByteArray& bytes)
+struct Loaded {
+    std::optional<IniText> text;  // nothing when the file exists but can't be taken
+    QString fault;  // why, when it is not just unreadable
+};
+
+// A UTF-16 file with an odd length or a lone surrogate is no text: writing it
+// anew as text would change bytes nobody wrote.
+std::optional<QByteArray> utf16ToUtf8(QByteArrayView bytes, bool bigEndian)
 {
-    QString text = QString::fromUtf8(bytes);
-    if (text.toUtf8() == bytes)
-        return text;
-    return ansiString(bytes);
+    if (bytes.size() % 2 != 0)
+        return std::nullopt;
+    QString text(bytes.size() / 2, Qt::Uninitialized);
+    const auto* in = reinterpret_cast<const uchar*>(bytes.data());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const uchar a = in[2 * i];
+        const uchar b = in[2 * i + 1];
+        text[i] = QChar(char16_t(bigEndian ? a << 8 | b : b << 8 | a));
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return std::nullopt;
+    }
+    return text.toUtf8();
 }
 
-// Nothing when the file exists but can't be read: writing it anew would lose
-// every other line.
-std::optional<IniText> load(const QString& path)
+QByteArray utf8ToUtf16(const QByteArray& bytes, bool bigEndian)
+{
+    const QString text = QString::fromUtf8(bytes);
+    QByteArray out(text.size() * 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        out[2 * i + (bigEndian ? 0 : 1)] = char(c >> 8);
+        out[2 * i + (bigEndian ? 1 : 0)] = char(c & 0xff);
+    }
+    return out;
+}
+
+Loaded load(const QString& path)
 {
     IniText text;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (file.exists())
-            return std::nullopt;
-        return text;
+            return {};
+        return {text, {}};
     }
     QByteArray bytes = file.readAll();
-    if (bytes.startsWith(kUtf8Bom)) {
-        text.bom = kUtf8Bom;
-        bytes.remove(0, kUtf8Bom.size());
-    }
-    const qsizetype firstLf = bytes.indexOf('\n');
-    if (firstLf > 0 && bytes.at(firstLf - 1) == '\r')
-        text.lineEnd = "\r\n";
-    qsizetype begin = 0;
-    while (begin < bytes.size()) {
-        const qsizetype lf = bytes.indexOf('\n', begin);
-        IniLine line;
-        line.bytes = bytes.mid(begin, lf < 0 ? -1 : lf - begin);
-        line.end = lf < 0 ? QByteArray() : QByteArray("\n");
-        if (line.bytes.endsWith('\r')) {
-            line.bytes.chop(1);
-            line.end.prepend('\r');
+    if (bytes.startsWith(kUtf16LeBom) || bytes.startsWith(kUtf16BeBom)) {
+        text.bom = bytes.left(2);
+        text.utf16 = true;
+        text.bigEndian = bytes.startsWith(kUtf16BeBom);
+        std::optional<QByteArray> utf8 = utf16ToUtf8(QByteArrayView(bytes).sliced(2), text.bigEndian);
+        if (!utf8)
+            return {std::nullopt, QStringLiteral("it is UTF-16 text with broken characters "
+                                                 "(an odd length or a lone surrogate)")};
+        text.body = std::move(*utf8);
+    } else {
+        if (bytes.startsWith(kUtf8Bom)) {
+            text.bom = kUtf8Bom;
+            bytes.remove(0, kUtf8Bom.size());
         }
-        line.text = decodeLine(line.bytes);
-        text.lines.append(line);
-        begin = lf < 0 ? bytes.size() : lf + 1;
+        text.body = std::move(bytes);
     }
-    return text;
+    const qsizetype firstLf = text.body.indexOf('\n');
+    if (firstLf > 0 && text.body.at(firstLf - 1) == '\r')
+        text.lineEnd = "\r\n";
+    return {std::move(text), {}};
+}
+
+// Files carried over from Windows, or edited there, hold code page bytes.
+QString decodeLine(QByteArrayView bytes)
+{
+    QString text = QString::fromUtf8(bytes);
+    if (text.toUtf8() == bytes)
+        return text;
+    return ansiString(bytes);
 }
 
 // Blanks and tabs only, as the classic profile reader trims.
@@ -98,43 +134,88 @@ bool sameName(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-bool isKeyLine(const QString& line, const QString& key)
+// The name a key line sets, folded for lookup; nothing for other lines.
+std::optional<QString> keyOf(const QString& line)
 {
     const qsizetype eq = line.indexOf(u'=');
-    return eq >= 0 && sameName(trimBlanks(QStringView(line).left(eq)), key);
+    if (eq < 0)
+        return std::nullopt;
+    return trimBlanks(QStringView(line).left(eq)).toCaseFolded();
 }
 
-struct Span {
-    qsizetype header = -1;  // -1: the section is missing
-    qsizetype end = 0;      // one past its last line
+struct IniLine {
+    QByteArray bytes;  // as the file holds it, without its line end
+    QByteArray end;    // empty for a last line that has none
+    QString text;
 };
 
-// The first section of that name; later ones of the same name are not read.
-Span findSection(const QList<IniLine>& lines, const QString& section)
+// The lines of the first section of its name, between the prefix and the
+// suffix, which stay bytes; later sections of the same name are not read.
+// Only lines that start with a bracket are decoded to find it.
+struct Section {
+    bool found = false;
+    qsizetype begin = 0;  // the first byte after the header's line
+    qsizetype end = 0;    // one past its last line
+    QList<IniLine> lines;
+};
+
+Section findSection(const QByteArray& body, const QString& name)
 {
-    Span span;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const auto name = sectionOf(lines[i].text);
-        if (!name)
-            continue;
-        if (span.header >= 0) {
-            span.end = i;
-            return span;
+    Section section;
+    section.end = body.size();
+    const char* data = body.constData();
+    for (qsizetype pos = 0; pos < body.size();) {
+        const qsizetype lf = body.indexOf('\n', pos);
+        const qsizetype lineEnd = lf < 0 ? body.size() : lf;
+        const qsizetype next = lf < 0 ? body.size() : lf + 1;
+        qsizetype first = pos;
+        while (first < lineEnd && (data[first] == ' ' || data[first] == '\t'))
+            ++first;
+        if (first < lineEnd && data[first] == '[') {
+            QByteArrayView bytes(data + pos, lineEnd - pos);
+            if (bytes.endsWith('\r'))
+                bytes.chop(1);
+            if (const auto header = sectionOf(decodeLine(bytes))) {
+                if (section.found) {
+                    section.end = pos;
+                    break;
+                }
+                if (sameName(*header, name)) {
+                    section.found = true;
+                    section.begin = next;
+                }
+            }
         }
-        if (sameName(*name, section))
-            span.header = i;
+        pos = next;
     }
-    span.end = lines.size();
-    return span;
+    if (!section.found)
+        section.begin = section.end;
+    for (qsizetype pos = section.begin; pos < section.end;) {
+        const qsizetype lf = body.indexOf('\n', pos);
+        const qsizetype next = lf < 0 || lf >= section.end ? section.end : lf + 1;
+        IniLine line;
+        line.bytes = body.mid(pos, (lf < 0 || lf >= section.end ? section.end : lf) - pos);
+        line.end = lf < 0 || lf >= section.end ? QByteArray() : QByteArray("\n");
+        if (line.bytes.endsWith('\r')) {
+            line.bytes.chop(1);
+            line.end.prepend('\r');
+        }
+        line.text = decodeLine(line.bytes);
+        section.lines.append(std::move(line));
+        pos = next;
+    }
+    return section;
 }
 
-qsizetype findKey(const QList<IniLine>& lines, const Span& span, const QString& key)
+// The first line of each key in the section.
+QHash<QString, qsizetype> keyLines(const QList<IniLine>& lines)
 {
-    for (qsizetype i = span.header + 1; i < span.end; ++i) {
-        if (isKeyLine(lines[i].text, key))
-            return i;
+    QHash<QString, qsizetype> keys;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (const auto key = keyOf(lines[i].text); key && !keys.contains(*key))
+            keys.insert(*key, i);
     }
-    return -1;
+    return keys;
 }
 
 QString cutValue(QString value)
@@ -148,10 +229,12 @@ QString cutValue(QString value)
     return value;
 }
 
-[[noreturn]] void failWrite(const QString& path)
+[[noreturn]] void failWrite(const QString& path, const QString& why = {})
 {
-    throw IniWriteError(
-        QStringLiteral("Unable to write to %1").arg(QFileInfo(path).absoluteFilePath()).toStdString());
+    QString message = QStringLiteral("Unable to write to %1").arg(QFileInfo(path).absoluteFilePath());
+    if (!why.isEmpty())
+        message += QStringLiteral(": ") + why + QStringLiteral("; it is left as it is");
+    throw IniWriteError(message.toStdString());
 }
 
 }  // namespace
@@ -161,68 +244,92 @@ bool IniFileService::fileExists(const QString& path)
     return QFileInfo(path).isFile();
 }
 
-QString IniFileService::readString(const QString& path, const QString& section, const QString& key,
-                                   const QString& fallback)
+QStringList IniFileService::readStrings(const QString& path, const QString& section,
+                                        const QStringList& keys, const QString& fallback)
 {
-    const std::optional<IniText> text = load(path);
-    if (!text)
-        return fallback;
-    const Span span = findSection(text->lines, section);
-    if (span.header < 0)
-        return fallback;
-    const qsizetype at = findKey(text->lines, span, key);
-    if (at < 0)
-        return fallback;
-    const QString& line = text->lines[at].text;
-    return cutValue(trimBlanks(QStringView(line).mid(line.indexOf(u'=') + 1)));
+    QStringList values(keys.size(), fallback);
+    const Loaded loaded = load(path);
+    if (!loaded.text)
+        return values;
+    const Section found = findSection(loaded.text->body, section);
+    if (!found.found)
+        return values;
+    const QHash<QString, qsizetype> lines = keyLines(found.lines);
+    for (qsizetype k = 0; k < keys.size(); ++k) {
+        const auto at = lines.constFind(keys[k].toCaseFolded());
+        if (at == lines.cend())
+            continue;
+        const QString& line = found.lines[*at].text;
+        values[k] = cutValue(trimBlanks(QStringView(line).mid(line.indexOf(u'=') + 1)));
+    }
+    return values;
 }
 
-void IniFileService::writeString(const QString& path, const QString& section, const QString& key,
-                                 const QString& value)
+void IniFileService::writeStrings(const QString& path, const QString& section,
+                                  const QList<IniEntry>& entries)
 {
     // A line break would end the value and start lines of its own in the file.
-    for (const QString* s : {&section, &key, &value}) {
-        if (s->contains(u'\n') || s->contains(u'\r'))
+    const auto singleLine = [](const QString& s) { return !s.contains(u'\n') && !s.contains(u'\r'); };
+    if (!singleLine(section))
+        throw std::invalid_argument("INI names and values are single lines");
+    for (const auto& [key, value] : entries) {
+        if (!singleLine(key) || !singleLine(value))
             throw std::invalid_argument("INI names and values are single lines");
     }
 
+    if (entries.isEmpty())
+        return;
     const QFileInfo info(path);
     // Replacing the file would get round its read-only flag.
     if (info.exists() && !info.isWritable())
         failWrite(path);
 
-    std::optional<IniText> loaded = load(path);
-    if (!loaded)
-        failWrite(path);
-    IniText& text = *loaded;
-    const QString entry = key + u'=' + value;
+    Loaded loaded = load(path);
+    if (!loaded.text)
+        failWrite(path, loaded.fault);
+    IniText& text = *loaded.text;
+    Section found = findSection(text.body, section);
+    QList<IniLine>& lines = found.lines;
     const auto newLine = [&](const QString& content) {
         return IniLine{content.toUtf8(), text.lineEnd, content};
     };
-    const auto insert = [&](qsizetype at, const QString& content) {
-        if (at > 0 && text.lines[at - 1].end.isEmpty())
-            text.lines[at - 1].end = text.lineEnd;
-        text.lines.insert(at, newLine(content));
-    };
-    const Span span = findSection(text.lines, section);
-    if (span.header < 0) {
-        insert(text.lines.size(), u'[' + section + u']');
-        insert(text.lines.size(), entry);
-    } else if (const qsizetype at = findKey(text.lines, span, key); at >= 0) {
-        const QByteArray end = text.lines[at].end;
-        text.lines[at] = newLine(entry);
-        text.lines[at].end = end;
-    } else {
-        qsizetype insertAt = span.end;  // after the section's last line that isn't blank
-        while (insertAt > span.header + 1 && trimBlanks(text.lines[insertAt - 1].text).isEmpty())
-            --insertAt;
-        insert(insertAt, entry);
+    QByteArray prefix = text.body.left(found.begin);
+    if (!found.found) {
+        if (!prefix.isEmpty() && !prefix.endsWith('\n'))
+            prefix += text.lineEnd;
+        prefix += newLine(u'[' + section + u']').bytes + text.lineEnd;
     }
 
-    // Only the line written is encoded anew; every other line keeps its bytes.
-    QByteArray bytes = text.bom;
-    for (const IniLine& line : std::as_const(text.lines))
-        bytes += line.bytes + line.end;
+    // New keys go after the section's last line that isn't blank, in order.
+    qsizetype insertAt = lines.size();
+    while (insertAt > 0 && trimBlanks(lines[insertAt - 1].text).isEmpty())
+        --insertAt;
+    QHash<QString, qsizetype> keys = keyLines(lines);
+    for (const auto& [key, value] : entries) {
+        const QString entry = key + u'=' + value;
+        const QString folded = key.toCaseFolded();
+        if (const auto at = keys.constFind(folded); at != keys.cend()) {
+            const QByteArray end = lines[*at].end;
+            lines[*at] = newLine(entry);
+            lines[*at].end = end;
+            continue;
+        }
+        if (insertAt > 0 && lines[insertAt - 1].end.isEmpty())
+            lines[insertAt - 1].end = text.lineEnd;
+        else if (insertAt == 0 && !prefix.isEmpty() && !prefix.endsWith('\n'))
+            prefix += text.lineEnd;
+        // Only blank lines follow, so no key's line moves.
+        lines.insert(insertAt, newLine(entry));
+        keys.insert(folded, insertAt);
+        ++insertAt;
+    }
+
+    // Only the lines written are encoded anew; every other line keeps its bytes.
+    QByteArray body = prefix;
+    for (const IniLine& line : std::as_const(lines))
+        body += line.bytes + line.end;
+    body += QByteArrayView(text.body).sliced(found.end);
+    const QByteArray bytes = text.bom + (text.utf16 ? utf8ToUtf16(body, text.bigEndian) : body);
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
