@@ -86,7 +86,6 @@ FontMapPage::FontMapPage(FontService& fonts, const FormDesign& design, const QFo
     txtFindChar->setPlaceholderText(QStringLiteral("Find: a character, U+0416 or a name"));
     d.place(txtFindChar, 410, 286, 266, 22);
     lblFindChar = d.label(this, QStringLiteral("lblFindChar"), QString(), 410, 312, 266, 16);
-    lblFindChar->setTextFormat(Qt::PlainText);
     connect(cboCharBlock, &QComboBox::currentIndexChanged, this, &FontMapPage::cboCharBlockChange);
     connect(txtFindChar, &QLineEdit::returnPressed, this, &FontMapPage::txtFindCharFind);
     // Ctrl+C copies the current cell's text as every item view does.
@@ -97,7 +96,6 @@ FontMapPage::FontMapPage(FontService& fonts, const FormDesign& design, const QFo
     connect(chkGridBold, &QCheckBox::toggled, this, &FontMapPage::chkGridBoldClick);
     connect(chkGridItalic, &QCheckBox::toggled, this, &FontMapPage::chkGridItalicClick);
     // Characters such as "<" and "&" show as they are.
-    lblCurrChar->setTextFormat(Qt::PlainText);
     pnlCurrChar->setTextFormat(Qt::PlainText);
 }
 

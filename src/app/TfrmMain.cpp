@@ -35,12 +35,20 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QTabBar>
+#include <QTextDocument>
 
 #include <algorithm>
 
 namespace {
 
 constexpr int ClientWidth = 692;
+
+// A tip shows as written even when a family's name in it looks like markup,
+// which the tip would render, loading the files it names.
+QString asWritten(const QString& tip)
+{
+    return Qt::mightBeRichText(tip) ? Qt::convertFromPlainText(tip) : tip;
+}
 constexpr int ClientHeight = 472;
 constexpr int TabWidth = 113;
 constexpr int WideTabWidth = 125;
@@ -316,13 +324,13 @@ void TfrmMain::updateRemoveFontFamily1()
     RemoveFontFamily1->setEnabled(!plan.files.isEmpty());
     if (!plan.files.isEmpty() || family.isEmpty())
         RemoveFontFamily1->setToolTip(QString());
-    else if (plan.keptFaces > 0)
-        RemoveFontFamily1->setToolTip(
-            QStringLiteral("\"%1\" is installed for all users: only an administrator can remove it.")
-                .arg(family));
     else
-        RemoveFontFamily1->setToolTip(
-            QStringLiteral("\"%1\" has no font files in your fonts folder.").arg(family));
+        RemoveFontFamily1->setToolTip(asWritten(
+            plan.keptFaces > 0
+                ? QStringLiteral("\"%1\" is installed for all users: only an administrator can "
+                                 "remove it.")
+                      .arg(family)
+                : QStringLiteral("\"%1\" has no font files in your fonts folder.").arg(family)));
 }
 
 void TfrmMain::RemoveFontFamily1Click()
