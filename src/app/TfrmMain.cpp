@@ -42,13 +42,6 @@
 namespace {
 
 constexpr int ClientWidth = 692;
-
-// A tip shows as written even when a family's name in it looks like markup,
-// which the tip would render, loading the files it names.
-QString asWritten(const QString& tip)
-{
-    return Qt::mightBeRichText(tip) ? Qt::convertFromPlainText(tip) : tip;
-}
 constexpr int ClientHeight = 472;
 constexpr int TabWidth = 113;
 constexpr int WideTabWidth = 125;
@@ -58,6 +51,13 @@ const QString WaitForRun = QStringLiteral("Wait until the current run has finish
 const QString NoScreenFontPage = QStringLiteral(
     "The currently selected font does not have an equivalent screen font,\n"
     "so the large sample and font map are not available.");
+
+// A tip shows as written even when a family's name in it looks like markup,
+// which the tip would render, loading the files it names.
+QString asWritten(const QString& tip)
+{
+    return Qt::mightBeRichText(tip) ? Qt::convertFromPlainText(tip) : tip;
+}
 
 }  // namespace
 
