@@ -1,6 +1,7 @@
 // Installing 500 generated fonts in one run into a fonts folder under a
 // temporary home, with the machine's fontconfig configuration: fonts per second.
 #include "fontfiles/FontInstaller.h"
+#include "fontfiles/FontNameReader.h"
 #include "fontfiles/InstallProgress.h"
 #include "fontfiles/InstallState.h"
 #include "platform/MessageBoxes.h"
@@ -73,7 +74,9 @@ QList<FontFileItem> makeFonts(const QString& root)
         QFile out(root + "/source/" + file);
         if (!out.open(QIODevice::WriteOnly) || out.write(renamed) != renamed.size())
             return {};
-        items.append({QStringLiteral("Test %1 Regular").arg(code), {QStringLiteral("Test ") + code, file}});
+        out.close();
+        // As Preview Fonts lists them: Install checks the file against what was read.
+        ReadFontFileNames(root + "/source/", file, items);
     }
     return items;
 }

@@ -88,7 +88,6 @@ FontMapPage::FontMapPage(FontService& fonts, const FormDesign& design, const QFo
     txtFindChar->setPlaceholderText(QStringLiteral("Find: a character, U+0416 or a name"));
     d.place(txtFindChar, 410, 286, 266, 22);
     lblFindChar = d.label(this, QStringLiteral("lblFindChar"), QString(), 410, 312, 266, 16);
-    lblFindChar->setTextFormat(Qt::PlainText);
     connect(cboCharBlock, &QComboBox::currentIndexChanged, this, &FontMapPage::cboCharBlockChange);
     connect(txtFindChar, &QLineEdit::returnPressed, this, &FontMapPage::txtFindCharFind);
     // Ctrl+C copies the current cell's text as every item view does.
@@ -110,7 +109,6 @@ FontMapPage::FontMapPage(FontService& fonts, const FormDesign& design, const QFo
         layout->add(beside, {0, 1, 1, 1});
 
     // Characters such as "<" and "&" show as they are.
-    lblCurrChar->setTextFormat(Qt::PlainText);
     pnlCurrChar->setTextFormat(Qt::PlainText);
 }
 

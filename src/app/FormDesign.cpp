@@ -19,7 +19,11 @@ void FormDesign::place(QWidget* widget, int left, int top, int width, int height
 QLabel* FormDesign::label(QWidget* parent, const QString& name, const QString& caption, int left,
                           int top, int width, int height) const
 {
-    auto* result = new QLabel(caption, parent);
+    auto* result = new QLabel(parent);
+    // Captions show names from font files and the INI file, which rich text
+    // would let load files or grow the label without bound.
+    result->setTextFormat(Qt::PlainText);
+    result->setText(caption);
     result->setObjectName(name);
     place(result, left, top, width, height);
     return result;

@@ -36,6 +36,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QTabBar>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -51,6 +52,13 @@ const QString WaitForRun = QStringLiteral("Wait until the current run has finish
 const QString NoScreenFontPage = QStringLiteral(
     "The currently selected font does not have an equivalent screen font,\n"
     "so the large sample and font map are not available.");
+
+// A tip shows as written even when a family's name in it looks like markup,
+// which the tip would render, loading the files it names.
+QString asWritten(const QString& tip)
+{
+    return Qt::mightBeRichText(tip) ? Qt::convertFromPlainText(tip) : tip;
+}
 
 }  // namespace
 
@@ -328,13 +336,13 @@ void TfrmMain::updateRemoveFontFamily1()
     RemoveFontFamily1->setEnabled(!plan.files.isEmpty());
     if (!plan.files.isEmpty() || family.isEmpty())
         RemoveFontFamily1->setToolTip(QString());
-    else if (plan.keptFaces > 0)
-        RemoveFontFamily1->setToolTip(
-            QStringLiteral("\"%1\" is installed for all users: only an administrator can remove it.")
-                .arg(family));
     else
-        RemoveFontFamily1->setToolTip(
-            QStringLiteral("\"%1\" has no font files in your fonts folder.").arg(family));
+        RemoveFontFamily1->setToolTip(asWritten(
+            plan.keptFaces > 0
+                ? QStringLiteral("\"%1\" is installed for all users: only an administrator can "
+                                 "remove it.")
+                      .arg(family)
+                : QStringLiteral("\"%1\" has no font files in your fonts folder.").arg(family)));
 }
 
 void TfrmMain::RemoveFontFamily1Click()

@@ -1,5 +1,6 @@
 #include "fontfiles/FontInstaller.h"
 
+#include "fontfiles/FontNameReader.h"
 #include "fontfiles/InstallProgress.h"
 #include "fontfiles/InstallState.h"
 #include "platform/FontService.h"
@@ -7,6 +8,24 @@
 #include "platform/Shell.h"
 
 #include <QScopeGuard>
+
+#include <algorithm>
+
+namespace {
+
+// The file still yields the item's names, and its size and modification
+// time are those it had when the names were read.
+bool asPreviewed(const FontFileItem& item, const QString& sourceFolder)
+{
+    QList<FontFileItem> now;
+    ReadFontFileNames(sourceFolder, item.second.FileName, now);
+    return std::any_of(now.cbegin(), now.cend(), [&item](const FontFileItem& read) {
+        return read == item && read.second.FileSize == item.second.FileSize
+               && read.second.FileModified == item.second.FileModified;
+    });
+}
+
+}  // namespace
 
 FontInstaller::FontInstaller(FontService& fonts, Shell& shell, MessageBoxes& messages,
                              InstallProgress& progress, InstallState& state,
@@ -36,8 +55,7 @@ bool FontInstaller::install(QList<FontFileItem> items, const QString& sourceFold
 
     for (const FontFileItem& item : std::as_const(items)) {
         hooks.processEvents();
-        const QString name = item.first.trimmed();
-        if (installOne(name, sourceFolder + item.second.FileName, fontsFolder)) {
+        if (installOne(item, sourceFolder, fontsFolder)) {
             ++installed;
             progress_.setInstalledCaption(QStringLiteral("Installed: %1").arg(installed));
         }
@@ -60,16 +78,24 @@ bool FontInstaller::install(QList<FontFileItem> items, const QString& sourceFold
     return true;
 }
 
-bool FontInstaller::installOne(const QString& name, const QString& source,
+bool FontInstaller::installOne(const FontFileItem& item, const QString& sourceFolder,
                                const QString& fontsFolder)
 {
+    // Another file put in its place after Preview Fonts is not what the user chose.
+    if (!asPreviewed(item, sourceFolder)) {
+        messages_.warning(dialogParent_,
+                          QStringLiteral("The font file \"%1\" changed since it was previewed")
+                              .arg(item.second.FileName));
+        return false;
+    }
+    const QString name = item.first.trimmed();
     const QString already = QStringLiteral("The font \"%1\" is already installed").arg(name);
     if (fonts_.isFontInstalled(name)) {
         messages_.information(dialogParent_, already);
         return false;
     }
     QString path;
-    switch (shell_.copyIntoFolder(source, fontsFolder, path)) {
+    switch (shell_.copyIntoFolder(sourceFolder + item.second.FileName, fontsFolder, path)) {
     case Shell::CopyResult::AlreadyThere:
         messages_.information(dialogParent_, already);
         return false;

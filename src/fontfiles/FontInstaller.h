@@ -16,7 +16,8 @@ struct InstallState;
 
 // The Install button's run: copies each selected font file into the user's
 // fonts folder, where every program finds it, with a message for each font
-// that is already there or can't be installed, and one for the count.
+// that is already there, can't be installed or whose file changed since its
+// names were read, and one for the count.
 class FontInstaller {
 public:
     FontInstaller(FontService& fonts, Shell& shell, MessageBoxes& messages,
@@ -36,7 +37,8 @@ public:
 
 private:
     // Whether the font was installed.
-    bool installOne(const QString& name, const QString& source, const QString& fontsFolder);
+    bool installOne(const FontFileItem& item, const QString& sourceFolder,
+                    const QString& fontsFolder);
 
     FontService& fonts_;
     Shell& shell_;

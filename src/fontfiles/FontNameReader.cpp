@@ -335,5 +335,13 @@ void ReadFontFileNames(const QString& folder, const QString& fileName,
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return;
+    const qsizetype first = list.size();
     readNames(file, fileName, list, kFileBlockSize);
+    // Of the file opened, not of whatever the name points to by now.
+    const qint64 size = file.size();
+    const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
+    for (qsizetype i = first; i < list.size(); ++i) {
+        list[i].second.FileSize = size;
+        list[i].second.FileModified = modified;
+    }
 }

@@ -9,8 +9,9 @@
 class QIODevice;
 
 // Appends the pairs (full font name, entry) that a TrueType or OpenType file's
-// naming table yields, normally one, without loading the font. A file that
-// cannot be opened or does not fit yields nothing and reports nothing.
+// naming table yields, normally one, without loading the font, each with the
+// file's size and modification time. A file that cannot be opened or does not
+// fit yields nothing and reports nothing.
 //
 // Names are read byte by byte as single-byte text: bytes below 32 are dropped
 // and the rest map through Windows-1252, so two-byte names keep only their

@@ -15,7 +15,9 @@ namespace {
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& design,
                   double scale)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setObjectName(name);
     label->setGeometry(qRound(design.x() * scale), qRound(design.y() * scale),
                        qRound(design.width() * scale),

@@ -124,7 +124,10 @@ bool ChmHelpEngine::showPopup(QWidget* window, const QString& text, const HelpPo
     if (text.isEmpty())
         return false;
     delete popup_;
-    popup_ = new QLabel(text, window, Qt::Popup);
+    popup_ = new QLabel(window, Qt::Popup);
+    // The help file's popup texts are plain: markup in them shows as written.
+    popup_->setTextFormat(Qt::PlainText);
+    popup_->setText(text);
     popup_->setObjectName(QStringLiteral("HelpPopup"));
     popup_->setAttribute(Qt::WA_DeleteOnClose);
     popup_->setWordWrap(true);

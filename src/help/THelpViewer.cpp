@@ -4,6 +4,7 @@
 #include "platform/Shell.h"
 
 #include <QAction>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSplitter>
@@ -57,11 +58,22 @@ QUrl ChmBrowser::pageUrl(const QString& path)
 QVariant ChmBrowser::loadResource(int type, const QUrl& name)
 {
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
-    if (url.scheme() != Scheme || !file_)
-        return {};
-    const std::optional<QByteArray> data = file_->read(url.path());
+    const std::optional<QByteArray> data =
+        url.scheme() == Scheme && file_ ? file_->read(url.path()) : std::nullopt;
+    // Nothing null goes back, nor a picture that does not decode: the
+    // document and its picture handler would open the name as a local file
+    // themselves, and a page may name a FIFO or a device.
+    if (type == QTextDocument::ImageResource) {
+        QImage picture;
+        if (!data || !picture.loadFromData(*data)) {
+            // Blank, at the size of Qt's own stand-in for a missing picture.
+            picture = QImage(16, 16, QImage::Format_ARGB32_Premultiplied);
+            picture.fill(Qt::transparent);
+        }
+        return picture;
+    }
     if (!data)
-        return {};
+        return QByteArray();
     if (type == QTextDocument::HtmlResource) {
         QStringDecoder decoder(QStringConverter::encodingForHtml(*data).value_or(QStringConverter::Latin1));
         return QString(decoder(*data));

@@ -44,7 +44,10 @@ TfrmHelpProblem::TfrmHelpProblem(ApplicationHelp& help, Shell& shell, MessageBox
     setAutoFillBackground(true);
 
     const QString problem = missing(help);
-    Label1 = new QLabel(
+    Label1 = new QLabel(this);
+    // The help file's path is wherever the program was put.
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setText(
         (problem.isEmpty()
              ? QStringLiteral("The Glyphary help needs the CHM library chmlib and the help file %1. "
                               "If nothing opens when you choose Using Glyphary from the Help "
@@ -52,8 +55,7 @@ TfrmHelpProblem::TfrmHelpProblem(ApplicationHelp& help, Shell& shell, MessageBox
                    .arg(QDir::toNativeSeparators(help.HelpFile))
              : problem)
             + QStringLiteral(" If your Internet connection is active, the Get Update button opens "
-                             "a page that tells where to get the library."),
-        this);
+                             "a page that tells where to get the library."));
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

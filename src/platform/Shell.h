@@ -16,9 +16,11 @@ public:
     // The user's fonts folder, without a trailing separator; empty if unknown.
     virtual QString userFontsFolder() = 0;
     // Copies a file into a folder, which is created when missing, under the
-    // file's own name; when a different file has that name, under the first
-    // free one of name-2.ext, name-3.ext, ... A file is never replaced, and a
-    // failed copy leaves nothing behind. path receives the file written or found.
+    // file's own name without leading dots (font.ext when that leaves no
+    // name); when a different file, or anything but a file, has that name,
+    // under the first free one of name-2.ext, name-3.ext, ... A file is never
+    // replaced, and a failed copy leaves nothing behind. path receives the
+    // file written or found.
     virtual CopyResult copyIntoFolder(const QString& from, const QString& folder,
                                       QString& path) = 0;
     virtual bool removeFile(const QString& path) = 0;

@@ -8,16 +8,26 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 
 #include <algorithm>
 
 namespace {
 
+// A tip shows as written even when a path in it looks like markup, which the
+// tip would render, loading the files it names.
+QString asWritten(const QString& tip)
+{
+    return Qt::mightBeRichText(tip) ? Qt::convertFromPlainText(tip) : tip;
+}
+
 // A centred caption line, at least as high as its font's line.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& design,
                   double scale)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setObjectName(name);
     label->setGeometry(qRound(design.x() * scale), qRound(design.y() * scale),
                        qRound(design.width() * scale),
@@ -104,7 +114,7 @@ void TfrmPrinting::showSavedFile(const QString& path)
     fit(lblSelected, file.fileName());
     fit(lblPrinted, QStringLiteral("in %1").arg(QDir::toNativeSeparators(file.absolutePath())));
     for (QLabel* label : {lblSelected, lblPrinted})
-        label->setToolTip(QDir::toNativeSeparators(file.absoluteFilePath()));
+        label->setToolTip(asWritten(QDir::toNativeSeparators(file.absoluteFilePath())));
     cmdCancel->setText(QStringLiteral("&Close"));
     saved_ = true;
     showCentred();

@@ -6,6 +6,7 @@
 #include "app/TfrmMain.h"
 #include "fakes/MainWindowHarness.h"
 #include "fontfiles/SfntBuilder.h"
+#include "platform/linux/QtMessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -20,10 +23,15 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QFileInfo>
+#include <QScreen>
 #include <QTest>
+#include <QTextDocumentFragment>
+#include <QTimer>
 #include <QTreeView>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -33,9 +41,30 @@ void bookFaces(FakePlatform& fake)
     fake.printer.setTypefaces({"Book Face", "Printer Gothic"});
 }
 
+// Whether a label shows its text as written: as wide and as high as the
+// text, broken into lines where the label wraps it.
+bool asWritten(const QLabel* label)
+{
+    const QFontMetrics metrics = label->fontMetrics();
+    const bool wraps = label->wordWrap();
+    const QSize text = metrics.boundingRect(QRect(0, 0, wraps ? label->contentsRect().width() : 0, 0),
+                                            wraps ? Qt::TextWordWrap : 0, label->text())
+                           .size();
+    const QSize shown = wraps ? QSize(label->width(), label->heightForWidth(label->width()))
+                              : label->sizeHint();
+    return shown.width() >= text.width() && shown.height() >= text.height()
+           && shown.height() < text.height() + metrics.height();
+}
+
 struct Window : MainWindowHarness {
-    // restoredSize: the sample size box as the settings store sets it before start-up.
-    explicit Window(int restoredSize = 12) : MainWindowHarness(bookFaces)
+    // restoredSize: the sample size box as the settings store sets it before
+    // start-up; setUp fills the fakes further.
+    explicit Window(int restoredSize = 12, const std::function<void(FakePlatform&)>& setUp = {})
+        : MainWindowHarness([&setUp](FakePlatform& fake) {
+              bookFaces(fake);
+              if (setUp)
+                  setUp(fake);
+          })
     {
         find<QSpinBox>("spnPreviewSize")->setValue(restoredSize);
         frmMain->FormCreate();
@@ -111,6 +140,8 @@ private slots:
     void page();
     void leavingRefreshesTheCatalogue();
     void restoredSampleSize();
+    void namesShowAsWritten_data();
+    void namesShowAsWritten();
 };
 
 void TestInstallPage::page_data()
@@ -307,6 +338,114 @@ void TestInstallPage::restoredSampleSize()
 {
     Window w(16);
     QCOMPARE(w.find<QPlainTextEdit>("memDispPreview")->font().pointSize(), 16);
+}
+
+void TestInstallPage::namesShowAsWritten_data()
+{
+    QTest::addColumn<QString>("name");      // FIFO: the path of a FIFO
+    QTest::addColumn<QString>("source");    // "font file", "family" or "INI file"
+    QTest::addColumn<QStringList>("shown");  // the texts that hold it, NAME for it
+
+    const QString fromFifo = R"(<img src="FIFO">)";
+    const QStringList fontFile{"lblPreviewSample: Sample: NAME",
+                               "information: The font \"NAME\" is already installed"};
+    QTest::newRow("a picture read from a FIFO, as a font file's full name")
+        << fromFifo << "font file" << fontFile;
+    QTest::newRow("a picture read from /dev/zero, as a font file's full name")
+        << R"(<img src="/dev/zero">)" << "font file" << fontFile;
+    QTest::newRow("a picture of 800 x 24000 pixels, as a font file's full name")
+        << R"(<img width="800" height="24000">)" << "font file" << fontFile;
+    QTest::newRow("a picture read from a FIFO, as a family")
+        << fromFifo << "family"
+        << QStringList{"lblSample: Sample: NAME",
+                       "tip: \"NAME\" has no font files in your fonts folder.",
+                       "confirm: The current heading font is Arial.\nChange it to NAME?"};
+    QTest::newRow("a picture read from a FIFO, as the INI file's heading font")
+        << fromFifo << "INI file"
+        << QStringList{"confirm: The current heading font is NAME.\nChange it to Book Face?"};
+}
+
+// Names from font files and the INI file show as plain text in labels, tips
+// and the real message boxes: markup in them loads no file and sizes nothing.
+void TestInstallPage::namesShowAsWritten()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, source);
+    QFETCH(QStringList, shown);
+
+    // Away from the previewed folder.
+    QTemporaryDir fifoFolder;
+    const QString fifo = fifoFolder.filePath("fifo");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    name.replace("FIFO", fifo);
+    shown.replaceInStrings("NAME", name);
+
+    Window w(12, [&](FakePlatform& fake) {
+        if (source == "family") {
+            fake.fonts.addTrueTypeFamily(name);
+            fake.printer.setTypefaces({"Book Face", "Printer Gothic", name});
+        } else if (source == "INI file") {
+            fake.ini.files[fake.platform.appFolder + "GLYPHARY.INI"]["glyphary/headingfont"] = name;
+        }
+    });
+    w.addDialogs();
+    w.fake.fonts.addFamily("Fam", {{"Regular", true, false, FontFace::CharSet::Ansi}});
+    QTemporaryDir dir;
+    const QString fullName = source == "font file" ? name : QStringLiteral("Plain Sans");
+    QFile file(dir.filePath("f0.ttf"));
+    const QByteArray font = sfnt::font({sfnt::win(1, "Fam"), sfnt::win(4, fullName)});
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(font) == font.size());
+    file.close();
+
+    QStringList seen;
+    const auto look = [&](const QString& where, const QLabel* label) {
+        if (!asWritten(label))
+            seen << where + " not as written";
+        if (label->text().contains(name))
+            seen << where + ": " + label->text();
+    };
+    // Each box the program asks for, shown by the real boxes and closed again.
+    w.fake.messages.onBox = [&](const FakeMessageBoxes::Box& box) {
+        QTimer::singleShot(0, this, [&, kind = box.kind] {
+            auto* shownBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!shownBox) {
+                seen << kind + " not shown";
+                return;
+            }
+            if (!shownBox->screen()->availableGeometry().contains(QRect({}, shownBox->size())))
+                seen << kind + " larger than the screen";
+            look(kind, shownBox->findChild<QLabel*>("qt_msgbox_label"));
+            shownBox->close();
+        });
+        QtMessageBoxes real;
+        if (box.kind == "confirm")
+            real.confirm(w.frmMain.get(), box.text);
+        else
+            real.information(w.frmMain.get(), box.text);
+    };
+
+    w.choosePage(w.page);
+    w.chooseFolder(dir.path());
+    w.find<QPushButton>("cmdPreview")->click();
+    look("lblPreviewSample", w.find<QLabel>("lblPreviewSample"));
+    w.find<QPushButton>("cmdAddAll")->click();
+    w.fake.fonts.installedNames << fullName;
+    w.find<QPushButton>("cmdInstall")->click();
+
+    w.choosePage(w.frmMain->mainPage());
+    w.setCurrentFont(w.rowOf(source == "family" ? name : "Book Face"),
+                     QItemSelectionModel::NoUpdate);
+    look("lblSample", w.find<QLabel>("lblSample"));
+    // A tip that looks like rich text is shown as such.
+    emit w.find<QMenu>("File2")->aboutToShow();
+    const QString tip = w.find<QAction>("RemoveFontFamily1")->toolTip();
+    const QString tipShown =
+        Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText() : tip;
+    if (tipShown.contains(name))
+        seen << "tip: " + tipShown;
+    w.find<QPushButton>("cmdHeadingFont")->click();
+
+    QCOMPARE(seen, shown);
 }
 
 QTEST_MAIN(TestInstallPage)

@@ -91,7 +91,8 @@ private slots:
 void tst_installruns::install_data()
 {
     QTest::addColumn<QStringList>("fonts");
-    QTest::addColumn<QStringList>("setup");  // "installed <name>", "fail <file>", "unreadable <file>", "cancel at <n>", "again at <n>"
+    QTest::addColumn<QStringList>("setup");  // "installed <name>", "fail <file>", "unreadable <file>", "cancel at <n>", "again at <n>",
+                                             // after Preview Fonts: "replace <file> <name>", "touch <file>"
     QTest::addColumn<QStringList>("log");    // per copy: file and the dialog's labels; then the message boxes
     QTest::addColumn<bool>("fontsInstalled");
 
@@ -120,6 +121,13 @@ void tst_installruns::install_data()
                        "information: The font \"Gamma Sans\" is already installed",
                        "information: Installed 0 fonts"}
         << false;
+    QTest::newRow("files changed after Preview Fonts: names alone, the time alone")
+        << three << QStringList{"replace f1.ttf Other Sans", "touch f2.ttf"}
+        << QStringList{"warning: The font file \"f1.ttf\" changed since it was previewed",
+                       "warning: The font file \"f2.ttf\" changed since it was previewed",
+                       "f0.ttf | Fonts Selected: 3 | Installed: 0",
+                       "information: Installed 1 font"}
+        << true;
     QTest::newRow("cancel while the second of five is handled")
         << QStringList{"Font A", "Font B", "Font C", "Font D", "Font E"} << QStringList{"cancel at 2"}
         << QStringList{"f0.ttf | Fonts Selected: 5 | Installed: 0",
@@ -164,6 +172,20 @@ void tst_installruns::install()
             cancelAt = step.section(u' ', 2).toInt();
         else if (step.startsWith("again at "))
             againAt = step.section(u' ', 2).toInt();
+        else if (step.startsWith("replace ") || step.startsWith("touch ")) {
+            QFile file(w.dir.filePath(step.section(u' ', 1, 1)));
+            const QDateTime modified = QFileInfo(file).lastModified();
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            if (step.startsWith("replace ")) {
+                // Another font of the same size at the same time, as cp -p leaves it.
+                const QByteArray font =
+                    sfnt::font({sfnt::win(1, "Fam"), sfnt::win(4, step.section(u' ', 2))});
+                QVERIFY(file.size() == font.size() && file.write(font) == font.size() && file.flush());
+                QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+            } else {
+                QVERIFY(file.setFileTime(modified.addSecs(3600), QFileDevice::FileModificationTime));
+            }
+        }
     }
     // Copies and message boxes in the order they happen.
     QStringList seen;

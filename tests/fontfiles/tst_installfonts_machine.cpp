@@ -2,10 +2,12 @@
 // configuration that reads that folder and the test's own fonts.
 #include "fakes/FakeMessageBoxes.h"
 #include "fontfiles/FontInstaller.h"
+#include "fontfiles/FontNameReader.h"
 #include "fontfiles/InstallProgress.h"
 #include "fontfiles/InstallState.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxShell.h"
+#include "fontfiles/SfntBuilder.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,13 +19,14 @@
 #include <csignal>
 #include <cstdio>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 struct Install {
     QString folder;  // "fonts", "extra" or "other", under the test's root
-    QString name;    // the item's display text
+    QString name;    // the full name Preview Fonts reads from the file
     QString file;
 };
 using Run = QList<Install>;
@@ -57,6 +60,8 @@ private slots:
     void init();
     void install_data();
     void install();
+    void copy_data();
+    void copy();
 
 private:
     QString fontsFolder() const { return m_root + "/home/data/fonts"; }
@@ -115,21 +120,23 @@ void tst_installfonts_machine::install_data()
     QTest::newRow("same file twice in one run")
         << QList<Run>{{extra, extra}} << "" << QStringList{already, one}
         << QStringList{"TestExtra.ttf"} << QStringList{"Test Extra Regular"};
-    QTest::newRow("same bytes under a name fontconfig doesn't know")
-        << QList<Run>{{extra}, {{"extra", "Renamed", "TestExtra.ttf"}}} << ""
-        << QStringList{one, "information: The font \"Renamed\" is already installed", none}
-        << QStringList{"TestExtra.ttf"} << QStringList{"Test Extra Regular"};
     QTest::newRow("a system font")
-        << QList<Run>{{{"fonts", " Test Sans Bold ", "TestSans-Bold.ttf"}}} << ""
+        << QList<Run>{{{"fonts", "Test Sans Bold", "TestSans-Bold.ttf"}}} << ""
         << QStringList{"information: The font \"Test Sans Bold\" is already installed", none}
         << QStringList{} << QStringList{};
     QTest::newRow("different file, same file name")
         << QList<Run>{{extra}, {{"other", "Test Late Regular", "TestExtra.ttf"}}} << ""
         << QStringList{one, one} << QStringList{"TestExtra-2.ttf", "TestExtra.ttf"}
         << QStringList{"Test Extra Regular", "Test Late Regular"};
-    QTest::newRow("not a font") << QList<Run>{{{"other", "Junk", "Junk.ttf"}}} << ""
-                                << QStringList{"warning: Unable to install font Junk", none}
-                                << QStringList{} << QStringList{};
+    QTest::newRow("names but no font") << QList<Run>{{{"other", "Junk", "Junk.ttf"}}} << ""
+                                       << QStringList{"warning: Unable to install font Junk", none}
+                                       << QStringList{} << QStringList{};
+    QTest::newRow("dot-files, which fontconfig skips, under names it reads")
+        << QList<Run>{{{"other", "Test Late Regular", ".hidden.ttf"},
+                       {"other", "Test Extra Regular", "..ttf"}}}
+        << "" << QStringList{"information: Installed 2 fonts"}
+        << QStringList{"font.ttf", "hidden.ttf"}
+        << QStringList{"Test Extra Regular", "Test Late Regular"};
     QTest::newRow("read-only fonts folder")
         << QList<Run>{{extra}} << "read-only"
         << QStringList{"warning: Unable to install font Test Extra Regular", none} << QStringList{}
@@ -169,9 +176,12 @@ void tst_installfonts_machine::install()
     InstallState state;
     FontInstaller installer(m_fonts, m_shell, messages_, progress, state);
     for (const Run& run : runs) {
+        // As Preview Fonts lists them.
         QList<FontFileItem> items;
-        for (const Install& install : run)
-            items.append({install.name, {QString(), install.file}});
+        for (const Install& install : run) {
+            ReadFontFileNames(m_root + u'/' + install.folder, install.file, items);
+            QCOMPARE(items.value(items.size() - 1).first, install.name);
+        }
         installer.install(items, m_root + u'/' + run.first().folder + u'/', fontsFolder(),
                           {[] {}, [] {}});
     }
@@ -187,6 +197,78 @@ void tst_installfonts_machine::install()
         QVERIFY(installed.open(QIODevice::ReadOnly) && source.open(QIODevice::ReadOnly));
         QCOMPARE(installed.readAll(), source.readAll());
     }
+}
+
+void tst_installfonts_machine::copy_data()
+{
+    QTest::addColumn<QString>("from");          // under the test's root
+    QTest::addColumn<QStringList>("there");     // "name: what", in the folder before the copy
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("nothing there") << "extra/TestExtra.ttf" << QStringList{}
+                                   << "copied TestExtra.ttf";
+    QTest::newRow("the same bytes") << "extra/TestExtra.ttf" << QStringList{"TestExtra.ttf: same"}
+                                    << "already there TestExtra.ttf";
+    QTest::newRow("a link to the same bytes")
+        << "extra/TestExtra.ttf" << QStringList{"TestExtra.ttf: link to the same"}
+        << "already there TestExtra.ttf";
+    QTest::newRow("another file") << "extra/TestExtra.ttf" << QStringList{"TestExtra.ttf: other"}
+                                  << "copied TestExtra-2.ttf";
+    QTest::newRow("a FIFO, which is never opened")
+        << "extra/TestExtra.ttf" << QStringList{"TestExtra.ttf: fifo"} << "copied TestExtra-2.ttf";
+    QTest::newRow("a link to a FIFO, a folder")
+        << "extra/TestExtra.ttf"
+        << QStringList{"TestExtra.ttf: link to a fifo", "TestExtra-2.ttf: folder"}
+        << "copied TestExtra-3.ttf";
+    QTest::newRow("a dot-file goes without its dots") << "other/.hidden.ttf" << QStringList{}
+                                                     << "copied hidden.ttf";
+    QTest::newRow("a dot-file is there without its dots")
+        << "other/.hidden.ttf" << QStringList{"hidden.ttf: same"} << "already there hidden.ttf";
+    QTest::newRow("a dot-file that is there under another file's name")
+        << "other/.hidden.ttf" << QStringList{"hidden.ttf: other"} << "copied hidden-2.ttf";
+    QTest::newRow("nothing but dots and a suffix") << "other/..ttf" << QStringList{}
+                                                  << "copied font.ttf";
+}
+
+// Into a folder fontconfig never reads: a FIFO there would hold it up too.
+void tst_installfonts_machine::copy()
+{
+    QFETCH(QString, from);
+    QFETCH(QStringList, there);
+    QFETCH(QString, result);
+
+    QTemporaryDir folder(m_root + "/copy-XXXXXX");
+    const QString source = m_root + u'/' + from;
+    const QString fifo = folder.filePath(".fifo");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& entry : there) {
+        const QString path = folder.filePath(entry.section(": ", 0, 0));
+        const QString what = entry.section(": ", 1);
+        if (what == "same")
+            QVERIFY(QFile::copy(source, path));
+        else if (what == "link to the same")
+            QVERIFY(QFile::link(source, path));
+        else if (what == "other")
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        else if (what == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (what == "link to a fifo")
+            QVERIFY(QFile::link(fifo, path));
+        else if (what == "folder")
+            QVERIFY(QDir().mkdir(path));
+    }
+
+    QString path;
+    const Shell::CopyResult copied = m_shell.copyIntoFolder(source, folder.path(), path);
+    const QString name = QFileInfo(path).fileName();
+    QCOMPARE(copied == Shell::CopyResult::Copied          ? "copied " + name
+             : copied == Shell::CopyResult::AlreadyThere ? "already there " + name
+                                                           : QStringLiteral("failed"),
+             result);
+    QFile written(path);
+    QFile original(source);
+    QVERIFY(written.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), original.readAll());
 }
 
 namespace {
@@ -212,11 +294,15 @@ bool prepare(const QString& root)
         std::fputs("No python3 with fontTools (python3-fonttools)\n", stderr);
         return false;
     }
-    // Another file named like an extra font, and a file that is no font.
+    // Another file named like an extra font, dot-files, and a file with
+    // names but no font.
     QDir().mkpath(root + "/other");
     QFile junk(root + "/other/Junk.ttf");
+    const QByteArray names = sfnt::font({sfnt::win(1, "Junk"), sfnt::win(4, "Junk")});
     if (!QFile::copy(root + "/extra/TestLate.ttf", root + "/other/TestExtra.ttf")
-        || !junk.open(QIODevice::WriteOnly) || junk.write(QByteArray(4096, 'x')) != 4096)
+        || !QFile::copy(root + "/extra/TestLate.ttf", root + "/other/.hidden.ttf")
+        || !QFile::copy(root + "/extra/TestExtra.ttf", root + "/other/..ttf")
+        || !junk.open(QIODevice::WriteOnly) || junk.write(names) != names.size())
         return false;
     junk.close();
 

@@ -1,6 +1,7 @@
 #include "app/TfrmMain.h"
 #include "fakes/FakePlatform.h"
 #include "help/TfrmAbout.h"
+#include "help/THelpViewer.h"
 #include "help/TfrmHelpProblem.h"
 #include "help/URLLabel.h"
 
@@ -9,7 +10,10 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 // The Help menu of the main window over fake services.
 class TestHelpDialogs : public QObject {
@@ -20,6 +24,8 @@ private slots:
     void helpProblem_data();
     void helpProblem();
     void aboutTwice();
+    void pagesReadNothingElse_data();
+    void pagesReadNothingElse();
 
 private:
     static void trigger(TfrmMain& frmMain, const char* item)
@@ -166,6 +172,29 @@ void TestHelpDialogs::aboutTwice()
     second->cmdOK->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!second);
+}
+
+void TestHelpDialogs::pagesReadNothingElse_data()
+{
+    QTest::addColumn<QString>("html");  // FIFO: the path of a FIFO
+    QTest::newRow("a picture at a file: address") << R"(<p>x<img src="file://FIFO"></p>)";
+    QTest::newRow("a picture at a path") << R"(<p>x<img src="FIFO"></p>)";
+}
+
+// A page may name any file; the viewer opens none outside the help file.
+void TestHelpDialogs::pagesReadNothingElse()
+{
+    QFETCH(QString, html);
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath("fifo");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    FakeShell shell;
+    ChmBrowser browser(shell, nullptr);
+    browser.resize(300, 200);
+    browser.setHtml(html.replace("FIFO", fifo));
+    // Drawn, the page has asked for its pictures.
+    QVERIFY(!browser.grab().isNull());
+    QVERIFY(browser.toPlainText().startsWith(u'x'));
 }
 
 QTEST_MAIN(TestHelpDialogs)

@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -14,12 +16,31 @@ namespace {
 // Gives up on a folder that holds this many files of one name.
 constexpr int kMaxVariants = 1000;
 
+// Opens a regular file, or a link to one, for reading. A FIFO or a device
+// would block the open or never end: neither is opened, and should one take
+// the name meanwhile, O_NONBLOCK keeps the open from blocking and it is
+// refused once open.
+bool openRegular(const QString& path, QFile& file)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
 bool sameBytes(const QString& a, const QString& b)
 {
-    QFile first(a);
-    QFile second(b);
-    if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly)
-        || first.size() != second.size())
+    QFile first;
+    QFile second;
+    if (!openRegular(a, first) || !openRegular(b, second) || first.size() != second.size())
         return false;
     while (!first.atEnd()) {
         const QByteArray chunk = first.read(1 << 16);
@@ -29,20 +50,37 @@ bool sameBytes(const QString& a, const QString& b)
     return true;
 }
 
-QString variant(const QDir& folder, const QFileInfo& source, int n)
-{
-    if (n == 1)
-        return folder.filePath(source.fileName());
-    const QString suffix = source.suffix();
-    const QString base = suffix.isEmpty() ? source.fileName() : source.completeBaseName();
-    return folder.filePath(QStringLiteral("%1-%2%3").arg(base).arg(n).arg(
-        suffix.isEmpty() ? QString() : u'.' + suffix));
-}
+// The copy's name. fontconfig skips names that start with a dot, so the
+// dots go; a name with nothing else before its suffix becomes font.suffix.
+struct TargetName {
+    explicit TargetName(const QFileInfo& source)
+        : base(source.completeBaseName())
+        , suffix(source.suffix())
+    {
+        qsizetype dots = 0;
+        while (dots < base.size() && base[dots] == u'.')
+            ++dots;
+        base.remove(0, dots);
+        if (base.isEmpty())
+            base = QStringLiteral("font");
+    }
+
+    // name, name-2, name-3, ... with the suffix.
+    QString variant(const QDir& folder, int n) const
+    {
+        const QString dotSuffix = suffix.isEmpty() ? QString() : u'.' + suffix;
+        return folder.filePath(n == 1 ? base + dotSuffix
+                                      : QStringLiteral("%1-%2%3").arg(base).arg(n).arg(dotSuffix));
+    }
+
+    QString base;
+    QString suffix;
+};
 
 bool writeTemporaryCopy(const QString& from, QTemporaryFile& to)
 {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly) || !to.open())
+    QFile source;
+    if (!openRegular(from, source) || !to.open())
         return false;
     while (!source.atEnd()) {
         const QByteArray chunk = source.read(1 << 16);
@@ -68,12 +106,13 @@ Shell::CopyResult LinuxShell::copyIntoFolder(const QString& from, const QString&
     if (!source.isFile() || folder.isEmpty() || !QDir().mkpath(folder))
         return CopyResult::Failed;
     const QDir target(folder);
+    const TargetName name(source);
 
     int n = 1;
     for (;; ++n) {
         if (n > kMaxVariants)
             return CopyResult::Failed;
-        const QString candidate = variant(target, source, n);
+        const QString candidate = name.variant(target, n);
         const QFileInfo info(candidate);
         if (!info.exists() && !info.isSymLink())
             break;
@@ -89,7 +128,7 @@ Shell::CopyResult LinuxShell::copyIntoFolder(const QString& from, const QString&
         return CopyResult::Failed;
     // Renaming never replaces a file; one that appeared meanwhile moves us on.
     for (; n <= kMaxVariants; ++n) {
-        const QString candidate = variant(target, source, n);
+        const QString candidate = name.variant(target, n);
         if (QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink())
             continue;
         if (temporary.rename(candidate)) {
