@@ -77,7 +77,7 @@ public:
         const qint64 xref = written_;
         put("xref\n0 " + std::to_string(offsets_.size() + 1) + "\n0000000000 65535 f \n");
         for (const qint64 offset : offsets_) {
-            char entry[21];
+            char entry[32];
             std::snprintf(entry, sizeof entry, "%010lld 00000 n \n", static_cast<long long>(offset));
             put(entry);
         }
