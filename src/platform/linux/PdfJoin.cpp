@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QIODevice>
+#include <QUuid>
 
 // Without qpdf's retired smart pointer.
 #define POINTERHOLDER_TRANSITION 4
@@ -96,8 +97,13 @@ private:
         QPDFObjectHandle trailer = first.getTrailer();
         if (QPDFObjectHandle info = trailer.getKey("/Info"); info.isIndirect())
             trailerExtras_ += " /Info " + reference(idOf(info));
-        if (QPDFObjectHandle id = trailer.getKey("/ID"); id.isArray())
+        // Readers and caches tell documents apart by it; Qt writes none.
+        if (QPDFObjectHandle id = trailer.getKey("/ID"); id.isArray()) {
             trailerExtras_ += " /ID " + direct(id);
+        } else {
+            const std::string hex = QUuid::createUuid().toRfc4122().toHex().toStdString();
+            trailerExtras_ += " /ID [<" + hex + "><" + hex + ">]";
+        }
         QPDFObjectHandle root = first.getRoot();
         ids_[root.getObjGen()] = catalogId_;
         write(catalogId_, root);
