@@ -45,12 +45,14 @@ double cpuSeconds()
 
 constexpr int slice = 1000;
 
-// Processor time at the start of the run, after its first slice of families
-// and at the start of its last slice; the peak memory after the first slice.
+// Processor time at the start of the run, after its first slice of families,
+// at the start of its last slice and of its last family (what follows it is
+// mostly the ending of the file); the peak memory after the first slice.
 struct Marks {
     double start = 0;
     double firstSlice = -1;
     double lastSliceStart = -1;
+    double lastFamily = -1;
     double firstSlicePeakMb = 0;
 };
 
@@ -89,6 +91,8 @@ public:
         }
         if (drawn == fontCount() - slice)
             marks_.lastSliceStart = cpuSeconds();
+        if (drawn == fontCount() - 1)
+            marks_.lastFamily = cpuSeconds();
     }
     void startRun()
     {
@@ -138,6 +142,7 @@ void printEveryFamily(benchmark::State& state, const Kind& kind)
     double cpu = 0;
     double firstSlice = 0;
     double lastSlice = 0;
+    double ending = 0;
     for (auto _ : state) {
         host.startRun();
         job.print();
@@ -148,6 +153,8 @@ void printEveryFamily(benchmark::State& state, const Kind& kind)
             firstSlice += marks.firstSlice - marks.start;
         if (marks.lastSliceStart >= 0)
             lastSlice += end - marks.lastSliceStart;
+        if (marks.lastFamily >= 0)
+            ending += end - marks.lastFamily;
     }
 
     const double pages = kind.familiesPerPage == 0 ? double(families.size())
@@ -159,6 +166,7 @@ void printEveryFamily(benchmark::State& state, const Kind& kind)
                                                         | benchmark::Counter::kInvert);
     const double runs = double(state.iterations());
     state.counters["cpu ms/family"] = cpu / runs / double(families.size()) * 1000;
+    state.counters["cpu s last family to end"] = ending / runs;
     if (families.size() >= 2 * slice) {
         state.counters["cpu ms/family first 1k"] = firstSlice / runs / slice * 1000;
         state.counters["cpu ms/family last 1k"] = lastSlice / runs / slice * 1000;

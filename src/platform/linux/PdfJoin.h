@@ -6,8 +6,8 @@ class QIODevice;
 
 // Writes the pages of the PDF files, in order, as one document to out: the
 // first file's catalogue and document information stay, the other files add
-// their pages. One file is read at a time and streams are copied as written,
-// so peak memory is that of the documents' structure, not of their contents;
-// the files must stay until the join returns. False when a file can't be read
+// their pages. One file is read at a time and its objects written out as they
+// are read, streams as they were written, so memory stays that of one file's
+// structure however many files are joined. False when a file can't be read
 // or out can't take the document.
 bool joinPdfFiles(const QStringList& files, QIODevice& out);
