@@ -12,6 +12,7 @@
 #include "platform/ChmLibrary.h"
 #include "platform/linux/IniFileService.h"
 #include "platform/linux/LinuxShell.h"
+#include "platform/linux/QtScreenMetrics.h"
 #include "SilentServices.h"
 
 #include <QApplication>
@@ -159,6 +160,7 @@ int main(int argc, char** argv)
     helpFile.close();
     MemoryLibrary library;
     LinuxShell shell;
+    QtScreenMetrics screen;
     QWidget owner;
 
     QList<double> start, save, contents, topic, keyword;
@@ -176,7 +178,7 @@ int main(int argc, char** argv)
         });
 
         // A new engine each time: it keeps the file it opened.
-        ChmHelpEngine engine(library, shell);
+        ChmHelpEngine engine(library, shell, screen);
         contents << milliseconds([&] {
             engine.htmlHelp(&owner, helpPath, HtmlHelpCommand::DisplayToc, std::monostate());
         });
