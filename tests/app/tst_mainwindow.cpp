@@ -67,6 +67,18 @@ void checkLayout(QWidget* parent, QStringList& faults)
                                                                    shown[j]->objectName()));
 }
 
+// Enough selected families to make Show All taller than a few screenfuls,
+// whether or not it has been painted yet.
+void hundredFamilies(FakePlatform& fake)
+{
+    QStringList names;
+    for (int i = 0; i < 100; ++i) {
+        names.append(QStringLiteral("Family %1").arg(i));
+        fake.fonts.addTrueTypeFamily(names.last());
+    }
+    fake.printer.setTypefaces(names);
+}
+
 }  // namespace
 
 class TestMainWindow : public QObject {
@@ -547,14 +559,7 @@ void TestMainWindow::showAllStartsAtTheTop()
 
 void TestMainWindow::showAllShrinksUnderTheView()
 {
-    Window w([](FakePlatform& fake) {
-        QStringList names;
-        for (int i = 0; i < 100; ++i) {
-            names.append(QStringLiteral("Family %1").arg(i));
-            fake.fonts.addTrueTypeFamily(names.last());
-        }
-        fake.printer.setTypefaces(names);
-    });
+    Window w(hundredFamilies);
     w.start();
     w.find<QAbstractButton>("cmdSelectAll")->click();
     auto* size = w.find<QSpinBox>("spnSelected");
@@ -598,16 +603,7 @@ void TestMainWindow::paging()
     QFETCH(int, start);
     QFETCH(int, key);
     QFETCH(QString, expected);
-    // Enough selected families to make the page taller than a few screenfuls,
-    // whether or not it has been painted yet.
-    Window w([](FakePlatform& fake) {
-        QStringList names;
-        for (int i = 0; i < 100; ++i) {
-            names.append(QStringLiteral("Family %1").arg(i));
-            fake.fonts.addTrueTypeFamily(names.last());
-        }
-        fake.printer.setTypefaces(names);
-    });
+    Window w(hundredFamilies);
     w.start();
     w.find<QAbstractButton>("cmdSelectAll")->click();
     w.frmMain->activateWindow();
