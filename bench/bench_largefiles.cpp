@@ -5,6 +5,7 @@
 //
 // Usage: bench_largefiles [runs]
 
+#include "Median.h"
 #include "app/SampleTexts.h"
 #include "app/SampleTextStore.h"
 #include "help/ChmHelpEngine.h"
@@ -123,12 +124,6 @@ double milliseconds(const std::function<void()>& work)
     timer.start();
     work();
     return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 //
 // Usage: FONTCONFIG_FILE=... bench_legacynames [runs]
 
+#include "Median.h"
 #include "platform/linux/LegacyNameCache.h"
 
 #include <QCoreApplication>
@@ -50,12 +51,6 @@ double run(const QString& path, const QList<QPair<QByteArray, int>>& faces, qsiz
     if (asked > 1)
         cache.save();
     return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

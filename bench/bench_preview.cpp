@@ -6,6 +6,7 @@
 //
 // Usage: bench_preview [files]
 
+#include "Median.h"
 #include "fontfiles/FontFolderPreview.h"
 
 #include "../tests/fontfiles/SfntBuilder.h"
@@ -74,12 +75,6 @@ double cpuMs()
     timespec t{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace
