@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
@@ -14,6 +15,8 @@
 // Without qpdf's retired smart pointer.
 #define POINTERHOLDER_TRANSITION 4
 #include <qpdf/QPDF.hh>
+
+#include <fontconfig/fontconfig.h>
 
 #include <arpa/inet.h>
 #include <csignal>
@@ -61,6 +64,8 @@ private slots:
     void runsWriteWholeFilesOnly();
     void longRunsJoinTheirParts_data();
     void longRunsJoinTheirParts();
+    void runsLeaveTheFontsAsTheyWere_data();
+    void runsLeaveTheFontsAsTheyWere();
     void silentPrintServer();
     void typefacesKeptUntilPrinterSetAgain();
     void textBlockHeights_data();
@@ -388,6 +393,56 @@ void tst_LinuxPrinterService::longRunsJoinTheirParts()
         faces.insert(font.name);
     }
     QCOMPARE(faces.size(), written + 1);
+}
+
+void tst_LinuxPrinterService::runsLeaveTheFontsAsTheyWere_data()
+{
+    QTest::addColumn<bool>("listReadAgain");  // a font loaded and unloaded just before the run
+
+    QTest::newRow("a run") << false;
+    QTest::newRow("Qt reads its list of fonts again in the run") << true;
+}
+
+void tst_LinuxPrinterService::runsLeaveTheFontsAsTheyWere()
+{
+    QFETCH(bool, listReadAgain);
+
+    const FcConfig* configuration = FcConfigGetCurrent();
+    const QStringList qtFamilies = QFontDatabase::families();
+    if (listReadAgain) {
+        FcPattern* request = FcNameParse(reinterpret_cast<const FcChar8*>("DejaVu Sans"));
+        FcConfigSubstitute(nullptr, request, FcMatchPattern);
+        FcDefaultSubstitute(request);
+        FcResult result = FcResultNoMatch;
+        FcPattern* match = FcFontMatch(nullptr, request, &result);
+        FcChar8* file = nullptr;
+        QVERIFY(match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch);
+        const int id = QFontDatabase::addApplicationFont(QFile::decodeName(reinterpret_cast<char*>(file)));
+        FcPatternDestroy(match);
+        FcPatternDestroy(request);
+        QVERIFY(id >= 0);
+        QVERIFY(QFontDatabase::removeApplicationFont(id));
+    }
+
+    const QStringList families{"DejaVu Serif", "Liberation Mono", "DejaVu Sans Mono"};
+    LinuxPrinterService& printer = pdf(QStringLiteral("fonts.pdf"));
+    printer.beginRun();
+    for (const QString& family : families) {
+        printer.beginDoc();
+        printer.canvas().setFont(family, 12, false, false);
+        printer.canvas().textOut(0, 0, family);
+        printer.endDoc();
+    }
+    printer.endRun();
+
+    // Each family in its own face, and the program's fonts as before.
+    QStringList embedded;
+    for (const PdfReadBack::Font& font : PdfReadBack(printer.lastRunFile()).fonts)
+        embedded.append(font.name.mid(font.name.indexOf(QLatin1Char('+')) + 1));
+    embedded.sort();
+    QCOMPARE(embedded, (QStringList{"DejaVuSansMono", "DejaVuSerif", "LiberationMono"}));
+    QCOMPARE(FcConfigGetCurrent(), configuration);
+    QCOMPARE(QFontDatabase::families(), qtFamilies);
 }
 
 void tst_LinuxPrinterService::silentPrintServer()

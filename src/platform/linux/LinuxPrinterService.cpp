@@ -254,6 +254,7 @@ void LinuxPrinterService::endRun()
 {
     inRun_ = false;
     recentFonts_.clear();
+    fontMatch_.clear();
     if (!pdfRun_)
         return;
     const std::unique_ptr<PdfRun> run = std::move(pdfRun_);
@@ -336,7 +337,7 @@ void LinuxPrinterService::beginDoc()
         beginRun();
     const QPaintDevice& device =
         pdfCurrent() ? static_cast<const QPaintDevice&>(*pdfMeasure_) : queuePrinter();
-    canvas_ = std::make_unique<PrinterCanvas>(fonts_, device, dpiY(), recentFonts_);
+    canvas_ = std::make_unique<PrinterCanvas>(fonts_, device, dpiY(), recentFonts_, fontMatch_);
 }
 
 void LinuxPrinterService::endDoc()

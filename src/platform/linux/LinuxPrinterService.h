@@ -85,6 +85,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<PrinterCanvas> canvas_;
     RecentPrinterFonts recentFonts_;  // for the run
+    PrinterFontMatch fontMatch_;      // for the run
     std::unique_ptr<PdfRun> pdfRun_;  // while a PDF run has pages
     bool inRun_ = false;
     bool docRun_ = false;  // the open document started its own run

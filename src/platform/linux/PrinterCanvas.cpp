@@ -2,10 +2,14 @@
 
 #include "platform/FontService.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QScopeGuard>
+
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +18,68 @@ namespace {
 
 constexpr std::size_t recentFontCount = 8;
 
+// A configuration of one face, the one fontconfig gives a request for nothing
+// in particular; null when it does not load.
+FcConfig* defaultFaceAlone()
+{
+    FcPattern* request = FcPatternCreate();
+    FcConfigSubstitute(nullptr, request, FcMatchPattern);
+    FcDefaultSubstitute(request);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, request, &result);
+    FcPatternDestroy(request);
+    if (!match)
+        return nullptr;
+    FcConfig* alone = nullptr;
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+        alone = FcConfigCreate();
+        FcConfigBuildFonts(alone);
+        FcConfigAppFontAddFile(alone, file);
+        const FcFontSet* faces = FcConfigGetFonts(alone, FcSetApplication);
+        if (!faces || faces->nfont == 0) {
+            FcConfigDestroy(alone);
+            alone = nullptr;
+        }
+    }
+    FcPatternDestroy(match);
+    return alone;
+}
+
 }  // namespace
+
+PrinterFontMatch::~PrinterFontMatch()
+{
+    clear();
+}
+
+qreal PrinterFontMatch::ascent(const QFont& font, const QPaintDevice& device)
+{
+    if (!made_) {
+        narrow_ = defaultFaceAlone();
+        made_ = true;
+    }
+    // Asking for its styles makes Qt read its list of fonts, as it does again
+    // after one is loaded or unloaded: from the whole configuration. A family
+    // it does not know would be looked for among fallbacks Qt keeps for good.
+    if (!narrow_ || QFontDatabase::styles(font.family()).isEmpty())
+        return QFontMetricsF(font, &device).ascent();
+    FcConfig* whole = FcConfigReference(nullptr);
+    FcConfigSetCurrent(narrow_);
+    const auto restore = qScopeGuard([whole] {
+        FcConfigSetCurrent(whole);
+        FcConfigDestroy(whole);
+    });
+    return QFontMetricsF(font, &device).ascent();
+}
+
+void PrinterFontMatch::clear()
+{
+    if (narrow_)
+        FcConfigDestroy(narrow_);
+    narrow_ = nullptr;
+    made_ = false;
+}
 
 void RecentPrinterFonts::keep(const QFont& font)
 {
@@ -32,10 +97,11 @@ void RecentPrinterFonts::clear()
 }
 
 PrinterCanvas::PrinterCanvas(FontService& fonts, const QPaintDevice& device, int dpiY,
-                             RecentPrinterFonts& recent)
+                             RecentPrinterFonts& recent, PrinterFontMatch& match)
     : fonts_(fonts)
     , device_(device)
     , recent_(recent)
+    , match_(match)
     , dpiY_(dpiY)
 {
 }
@@ -51,7 +117,7 @@ void PrinterCanvas::setFont(const QString& family, double pointSize, bool bold, 
     // At the printer's resolution the font keeps the engine it measures with
     // for the drawing ops, which would otherwise load it again at replay.
     font_ = QFont(font_, &device_);
-    ascent_ = QFontMetricsF(font_, &device_).ascent();
+    ascent_ = match_.ascent(font_, device_);
     recent_.keep(font_);
 }
 
@@ -61,7 +127,7 @@ void PrinterCanvas::textOut(int x, int y, const QString& text)
         return;
     // Measured when first needed: most pages set a font before any text.
     if (!ascent_)
-        ascent_ = QFontMetricsF(font_, &device_).ascent();
+        ascent_ = match_.ascent(font_, device_);
     ops_.push_back({Op::Text, font_, QPointF(x, y + *ascent_), {}, 0, text, {}, 0});
 }
 

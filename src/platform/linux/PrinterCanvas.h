@@ -16,6 +16,7 @@
 class FontService;
 class QPaintDevice;
 class QPainter;
+typedef struct _FcConfig FcConfig;
 
 // The last few fonts a run's pages were given, kept for the run: a heading
 // font every page sets would otherwise leave Qt's font cache between pages
@@ -29,6 +30,30 @@ private:
     std::deque<QFont> fonts_;  // newest first
 };
 
+// Qt matches every font engine it makes against the whole fontconfig
+// configuration, only to read how to rasterise its glyphs (hinting,
+// antialiasing, subpixel order): a scan of every installed face for each
+// family printed. A page uses none of it, its fonts embedded as unhinted
+// outlines. So a run's engines are made in a configuration of one face and no
+// rules, where the match costs the same at any size of collection. The face
+// is the desktop's default one, as fontconfig gives it.
+class PrinterFontMatch {
+public:
+    PrinterFontMatch() = default;
+    ~PrinterFontMatch();
+    PrinterFontMatch(const PrinterFontMatch&) = delete;
+    PrinterFontMatch& operator=(const PrinterFontMatch&) = delete;
+
+    // The ascent of font on device, its engine made in the narrow configuration.
+    qreal ascent(const QFont& font, const QPaintDevice& device);
+    // The next run makes its configuration anew, from the fonts of its day.
+    void clear();
+
+private:
+    FcConfig* narrow_ = nullptr;  // none when the default face would not load
+    bool made_ = false;
+};
+
 // One page's drawing, measured against the printer it will go to and kept
 // until the document ends: then it is replayed onto the printer, or dropped
 // when the document is aborted.
@@ -36,7 +61,7 @@ class PrinterCanvas : public Canvas {
 public:
     // device measures text as the printer will set it; dpiY sizes the fonts.
     PrinterCanvas(FontService& fonts, const QPaintDevice& device, int dpiY,
-                  RecentPrinterFonts& recent);
+                  RecentPrinterFonts& recent, PrinterFontMatch& match);
 
     void setFont(const QString& family, double pointSize, bool bold, bool italic) override;
     bool symbolFont() override;
@@ -65,6 +90,7 @@ private:
     FontService& fonts_;
     const QPaintDevice& device_;
     RecentPrinterFonts& recent_;
+    PrinterFontMatch& match_;
     int dpiY_;
     QFont font_;
     bool symbol_ = false;
