@@ -8,6 +8,7 @@
 //                              set can be measured on a slice
 //   GLYPHARY_BENCH_RUNS=N      print runs per kind (3); one run of one kind per
 //                              process (--benchmark_filter) gives its honest peak
+//   GLYPHARY_BENCH_PRINTER=Q   prints to the CUPS queue Q instead of a PDF file
 #include "SilentServices.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
@@ -125,8 +126,13 @@ void printEveryFamily(benchmark::State& state, const Kind& kind)
 {
     LinuxFontService fonts;
     LinuxPrinterService printer(fonts);
-    printer.setCurrentIndex(int(printer.printers().indexOf(LinuxPrinterService::pdfPrinterName())));
-    printer.setPdfFileName(QDir::temp().filePath(QLatin1String(kind.file)));
+    const QString queue = QString::fromLocal8Bit(qgetenv("GLYPHARY_BENCH_PRINTER"));
+    if (queue.isEmpty()) {
+        printer.setCurrentIndex(int(printer.printers().indexOf(LinuxPrinterService::pdfPrinterName())));
+        printer.setPdfFileName(QDir::temp().filePath(QLatin1String(kind.file)));
+    } else {
+        printer.choosePrinter(queue);
+    }
     QStringList families = fonts.scalableFamilies();
     families.sort(Qt::CaseInsensitive);
     if (const int limit = fromEnvironment("GLYPHARY_BENCH_FAMILIES", -1);
