@@ -62,7 +62,7 @@ void BM_MakeFontForEveryFamily(benchmark::State& state)
     const QStringList families = fonts.screenFamilies();
     for (auto _ : state) {
         for (const QString& family : families)
-            benchmark::DoNotOptimize(fonts.makeFont(family, true, false));
+            benchmark::DoNotOptimize(fonts.makeFont({family, 0, true}));
     }
     setFamilies(state, families.size());
 }

@@ -2,6 +2,7 @@
 
 #include "app/DesignLayout.h"
 #include "app/FormDesign.h"
+#include "catalogue/SpecimenSettings.h"
 #include "platform/AnsiCodePage.h"
 
 #include <QCheckBox>
@@ -33,9 +34,15 @@ QString codePageTitle()
 
 }  // namespace
 
-FontMapPage::FontMapPage(FontService& fonts, const FormDesign& design, const QFont& windowFont)
+FontMapPage::FontMapPage(FontService& fonts, const SpecimenSettings& specimens,
+                         const FormDesign& design, const QFont& windowFont)
     : fonts_(fonts), fontMap_(fonts)
 {
+    fontMap_.setVariations(specimens.variations());
+    connect(&specimens, &SpecimenSettings::changed, this, [this, &specimens] {
+        fontMap_.setVariations(specimens.variations());
+        applyFontMapFont();
+    });
     setObjectName(QStringLiteral("tabFontMap"));
     const FormDesign& d = design;
     lblGridHeading = d.label(this, QStringLiteral("lblGridHeading"), QStringLiteral("Font Name"), 8,

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class FormDesign;
+class SpecimenSettings;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -17,7 +18,8 @@ class QTableWidget;
 class FontMapPage : public QWidget {
     Q_OBJECT
 public:
-    FontMapPage(FontService& fonts, const FormDesign& design, const QFont& windowFont);
+    FontMapPage(FontService& fonts, const SpecimenSettings& specimens, const FormDesign& design,
+                const QFont& windowFont);
 
     // The grid's font and its cells in the code page, before any family is shown.
     void fillGrid();

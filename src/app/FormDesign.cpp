@@ -104,15 +104,14 @@ QFont sizedLike(QFont font, const QFont& model)
     return font;
 }
 
-QFont styledFont(FontService& fonts, const QFont& current, const QString& family, bool bold,
-                 bool italic)
+QFont styledFont(FontService& fonts, const QFont& current, const Specimen& specimen)
 {
     QFont font = current;
-    if (family.isEmpty()) {
-        font.setBold(bold);
-        font.setItalic(italic);
+    if (specimen.face.isEmpty()) {
+        font.setBold(specimen.bold);
+        font.setItalic(specimen.italic);
     } else {
-        font = fonts.makeFont(family, bold, italic);
+        font = fonts.makeFont(specimen);
     }
     return sizedLike(font, current);
 }

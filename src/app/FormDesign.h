@@ -4,6 +4,7 @@
 #include <QString>
 
 class FontService;
+struct Specimen;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -48,7 +49,6 @@ QFont systemFont();
 bool inRange(int value, const QSpinBox* box);
 // font at the size of model, which may be given in points or in pixels.
 QFont sizedLike(QFont font, const QFont& model);
-// A memo's font in another style; an empty family (none shown yet, or one
-// without a screen font) keeps the memo's own font.
-QFont styledFont(FontService& fonts, const QFont& current, const QString& family, bool bold,
-                 bool italic);
+// A memo's font for another specimen; an empty face (none shown yet, or one
+// without a screen font) keeps the memo's own font in the specimen's style.
+QFont styledFont(FontService& fonts, const QFont& current, const Specimen& specimen);

@@ -48,6 +48,6 @@ void GlyApplication::report(const QString& message, const QString& where)
 void GlyApplication::useInstalledInterfaceFamily(FontService& fonts)
 {
     QFont interfaceFont = font();
-    interfaceFont.setFamily(fonts.makeFont(interfaceFont.family(), false, false).family());
+    interfaceFont.setFamily(fonts.makeFont({interfaceFont.family()}).family());
     setFont(interfaceFont);
 }

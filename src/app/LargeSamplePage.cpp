@@ -2,6 +2,7 @@
 
 #include "app/DesignLayout.h"
 #include "app/FormDesign.h"
+#include "catalogue/SpecimenSettings.h"
 #include "platform/FontService.h"
 
 #include <QCheckBox>
@@ -10,9 +11,9 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 
-LargeSamplePage::LargeSamplePage(FontService& fonts, const FormDesign& design,
-                                 const QFont& windowFont)
-    : fonts_(fonts)
+LargeSamplePage::LargeSamplePage(FontService& fonts, const SpecimenSettings& specimens,
+                                 const FormDesign& design, const QFont& windowFont)
+    : fonts_(fonts), specimens_(specimens)
 {
     setObjectName(QStringLiteral("tabLargeSample"));
     const FormDesign& d = design;
@@ -47,13 +48,15 @@ LargeSamplePage::LargeSamplePage(FontService& fonts, const FormDesign& design,
     connect(spnLargeSample, &QSpinBox::valueChanged, this, &LargeSamplePage::spnLargeSampleChange);
     connect(chkLargeBold, &QCheckBox::toggled, this, &LargeSamplePage::chkLargeBoldClick);
     connect(chkLargeItalic, &QCheckBox::toggled, this, &LargeSamplePage::chkLargeItalicClick);
+    connect(&specimens_, &SpecimenSettings::changed, this, &LargeSamplePage::restyleLargeSample);
 }
 
 void LargeSamplePage::LargeSampleRefresh(const QString& family)
 {
     family_ = family;
     lblLargeSample->setText(family_);
-    QFont font = fonts_.makeFont(family_, chkLargeBold->isChecked(), chkLargeItalic->isChecked());
+    QFont font = fonts_.makeFont(
+        specimens_.specimen(family_, chkLargeBold->isChecked(), chkLargeItalic->isChecked()));
     font.setPointSize(spnLargeSample->value());
     memLargeSample->setFont(font);
 }
@@ -69,8 +72,9 @@ void LargeSamplePage::spnLargeSampleChange(int value)
 
 void LargeSamplePage::restyleLargeSample()
 {
-    memLargeSample->setFont(styledFont(fonts_, memLargeSample->font(), family_,
-                                       chkLargeBold->isChecked(), chkLargeItalic->isChecked()));
+    memLargeSample->setFont(styledFont(
+        fonts_, memLargeSample->font(),
+        specimens_.specimen(family_, chkLargeBold->isChecked(), chkLargeItalic->isChecked())));
 }
 
 void LargeSamplePage::chkLargeBoldClick() { restyleLargeSample(); }

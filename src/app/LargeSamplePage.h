@@ -4,6 +4,7 @@
 
 class FontService;
 class FormDesign;
+class SpecimenSettings;
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
@@ -13,7 +14,8 @@ class QSpinBox;
 class LargeSamplePage : public QWidget {
     Q_OBJECT
 public:
-    LargeSamplePage(FontService& fonts, const FormDesign& design, const QFont& windowFont);
+    LargeSamplePage(FontService& fonts, const SpecimenSettings& specimens, const FormDesign& design,
+                    const QFont& windowFont);
 
     // Takes the family as it is current on entering the page.
     void LargeSampleRefresh(const QString& family);
@@ -32,5 +34,6 @@ private:
     void restyleLargeSample();
 
     FontService& fonts_;
+    const SpecimenSettings& specimens_;
     QString family_;
 };

@@ -8,6 +8,7 @@
 #include "catalogue/FontListModel.h"
 #include "catalogue/FontQuery.h"
 #include "catalogue/ListedFamilies.h"
+#include "catalogue/SpecimenSettings.h"
 #include "platform/ErrorReporter.h"
 #include "platform/FontService.h"
 #include "platform/Platform.h"
@@ -68,9 +69,9 @@ private:
 
 }  // namespace
 
-MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, const FormDesign& design,
-                   const SampleTexts& texts)
-    : texts_(texts), platform_(platform), catalogue_(catalogue)
+MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, const SpecimenSettings& specimens,
+                   const FormDesign& design, const SampleTexts& texts)
+    : texts_(texts), platform_(platform), catalogue_(catalogue), specimens_(specimens)
 {
     setObjectName(QStringLiteral("tabMain"));
     const FormDesign& d = design;
@@ -183,6 +184,7 @@ MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, const FormDesig
     connect(spnPointSize, &QSpinBox::valueChanged, this, &MainPage::spnPointSizeChange);
     connect(chkSampleBold, &QCheckBox::toggled, this, &MainPage::chkSampleBoldClick);
     connect(chkSampleItalic, &QCheckBox::toggled, this, &MainPage::chkSampleItalicClick);
+    connect(&specimens_, &SpecimenSettings::changed, this, &MainPage::restyleDispFont);
 
     auto* options = new QGroupBox(QStringLiteral("Print Options"), this);
     options->setObjectName(QStringLiteral("GroupBox2"));
@@ -417,8 +419,8 @@ void MainPage::lstFontsClick()
         sampleFont.setItalic(chkSampleItalic->isChecked());
     } else {
         // The boxes hold the style: a face's own weight may read as bold.
-        sampleFont = platform_.fonts.makeFont(name, chkSampleBold->isChecked(),
-                                              chkSampleItalic->isChecked());
+        sampleFont = platform_.fonts.makeFont(specimens_.specimen(
+            name, chkSampleBold->isChecked(), chkSampleItalic->isChecked()));
     }
     sampleFont.setPointSizeF(memoFont.pointSizeF());
     memDispFont->setFont(sampleFont);
@@ -458,8 +460,10 @@ void MainPage::spnPointSizeChange(int value)
 void MainPage::restyleDispFont()
 {
     const QString family = catalogue_.NoScreenFont() ? QString() : catalogue_.CurrentFontName();
-    memDispFont->setFont(styledFont(platform_.fonts, memDispFont->font(), family,
-                                    chkSampleBold->isChecked(), chkSampleItalic->isChecked()));
+    memDispFont->setFont(
+        styledFont(platform_.fonts, memDispFont->font(),
+                   specimens_.specimen(family, chkSampleBold->isChecked(),
+                                       chkSampleItalic->isChecked())));
 }
 
 void MainPage::chkSampleBoldClick() { restyleDispFont(); }
@@ -518,6 +522,7 @@ public:
         o.bold = p_.chkBold->isChecked();
         o.italic = p_.chkItalic->isChecked();
         o.sampleSize = p_.spnSampleSize->value();
+        o.variations = p_.specimens_.variations();
         for (std::size_t i = 0; i < o.paraSizes.size(); ++i)
             o.paraSizes[i] = p_.paragraphSizes[qsizetype(i)]->isChecked();
         return o;

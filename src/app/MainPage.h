@@ -11,6 +11,7 @@ class FamilyFilter;
 class FontCatalogue;
 class FontListModel;
 class ListedFamilies;
+class SpecimenSettings;
 class FormDesign;
 class PrintJob;
 struct PrintState;
@@ -32,8 +33,8 @@ struct Platform;
 class MainPage : public QWidget {
     Q_OBJECT
 public:
-    MainPage(Platform& platform, FontCatalogue& catalogue, const FormDesign& design,
-             const SampleTexts& texts);
+    MainPage(Platform& platform, FontCatalogue& catalogue, const SpecimenSettings& specimens,
+             const FormDesign& design, const SampleTexts& texts);
     ~MainPage() override;
 
     void FillFontList();
@@ -123,6 +124,7 @@ private:
     const SampleTexts& texts_;
     Platform& platform_;
     FontCatalogue& catalogue_;
+    const SpecimenSettings& specimens_;
     FontListModel* families_ = nullptr;
     // What the list shows of families_; rows, selection and printing are its.
     ListedFamilies* listed_ = nullptr;

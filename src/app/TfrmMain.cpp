@@ -91,9 +91,9 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     setCentralWidget(PageControl1);
 
     const FormDesign& d = *design_;
-    mainPage_ = new MainPage(platform_, catalogue_, d, sampleTexts_);
-    largeSamplePage_ = new LargeSamplePage(platform_.fonts, d, designFont);
-    fontMapPage_ = new FontMapPage(platform_.fonts, d, designFont);
+    mainPage_ = new MainPage(platform_, catalogue_, specimens_, d, sampleTexts_);
+    largeSamplePage_ = new LargeSamplePage(platform_.fonts, specimens_, d, designFont);
+    fontMapPage_ = new FontMapPage(platform_.fonts, specimens_, d, designFont);
     showAllPage_ = new ShowAllPage(platform_, d, designFont, [this] { return selectedFontsPage(); });
     editTextPage_ = new EditTextPage(platform_, d, sampleTexts_);
     installPage_ = new InstallPage(platform_, d, designFont, sampleTexts_, printState, installState);
@@ -122,6 +122,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     connect(installPage_, &InstallPage::installRunEnded, mainPage_, &MainPage::markFirstFont);
     // Show All paints what the texts say now, even if they changed while it was hidden.
     connect(&sampleTexts_, &SampleTexts::changed, showAllPage_, &ShowAllPage::refresh);
+    connect(&specimens_, &SpecimenSettings::changed, showAllPage_, &ShowAllPage::refresh);
     connect(installPage_, &InstallPage::fontDetailsRequested, this, &TfrmMain::FontDetails1Click);
     connect(installPage_, &InstallPage::currentFontFileChanged, this,
             &TfrmMain::followFontDetails);
@@ -499,6 +500,7 @@ SelectedFontsPainter::Page TfrmMain::selectedFontsPage() const
     page.sampleText = sampleTexts_.sample();
     page.bold = mainPage_->sampleBold();
     page.italic = mainPage_->sampleItalic();
+    page.variations = specimens_.variations();
     return page;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SampleTexts.h"
+#include "catalogue/SpecimenSettings.h"
 #include "catalogue/FontCatalogue.h"
 #include "catalogue/SelectedFontsPainter.h"
 #include "fontfiles/InstallState.h"
@@ -67,6 +68,7 @@ public:
 
     const FontCatalogue& catalogue() const { return catalogue_; }
     const SampleTexts& sampleTexts() const { return sampleTexts_; }
+    SpecimenSettings& specimens() { return specimens_; }
     // The printing progress dialog, created hidden after this window.
     void setPrintingDialog(TfrmPrinting* dialog);
     // The installing progress dialog, likewise.
@@ -115,6 +117,7 @@ private:
     std::unique_ptr<FormDesign> design_;
     FontCatalogue catalogue_;
     SampleTexts sampleTexts_;
+    SpecimenSettings specimens_;
     QPointer<TfrmSplash> splash_;
     bool shown_ = false;
     // A close asked for during a run: tried again once the run has returned.

@@ -38,7 +38,7 @@ QPixmap paintPicture(const QStringList& typefaces, FontService& fonts, const QSi
     for (qsizetype i = 0; i < ProductName.size(); ++i) {
         QFont font = typefaces.isEmpty()
                          ? painter.font()
-                         : fonts.makeFont(typefaces[i % typefaces.size()], true, i % 2 == 1);
+                         : fonts.makeFont({typefaces[i % typefaces.size()], 0, true, i % 2 == 1});
         font.setPixelSize(72);
         letterFonts.append(font);
         width += QFontMetrics(font).horizontalAdvance(ProductName[i]);

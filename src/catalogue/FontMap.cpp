@@ -5,15 +5,13 @@
 
 void FontMap::setFamily(const QString& family)
 {
-    family_ = family;
+    specimen_ = {family, 0, false, false, specimen_.variations};
     symbol_ = fonts_.symbolCharSet(family);
-    bold_ = false;
-    italic_ = false;
 }
 
 QFont FontMap::font() const
 {
-    return fonts_.makeFont(family_, bold_, italic_);
+    return fonts_.makeFont(specimen_);
 }
 
 QChar FontMap::glyph(int code) const

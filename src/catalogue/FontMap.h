@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Specimen.h"
+
 #include <QChar>
 #include <QFont>
 #include <QString>
@@ -20,8 +22,9 @@ public:
 
     // Makes family the one shown, regular.
     void setFamily(const QString& family);
-    void setBold(bool bold) { bold_ = bold; }
-    void setItalic(bool italic) { italic_ = italic; }
+    void setBold(bool bold) { specimen_.bold = bold; }
+    void setItalic(bool italic) { specimen_.italic = italic; }
+    void setVariations(const FontVariations& variations) { specimen_.variations = variations; }
 
     // The family in the current style; the size is the caller's.
     QFont font() const;
@@ -35,8 +38,6 @@ public:
 
 private:
     FontService& fonts_;
-    QString family_;
+    Specimen specimen_;
     bool symbol_ = false;
-    bool bold_ = false;
-    bool italic_ = false;
 };

@@ -61,7 +61,8 @@ std::pair<qsizetype, qsizetype> SelectedFontsPainter::entriesFor(const QRect& ar
 
 QFont SelectedFontsPainter::sampleFont(const Page& page, const QString& family) const
 {
-    return pixelFont(fonts_.makeFont(family, page.bold, page.italic), page.pointSize, page.dpi);
+    return pixelFont(fonts_.makeFont({family, 0, page.bold, page.italic, page.variations}),
+                     page.pointSize, page.dpi);
 }
 
 int SelectedFontsPainter::paint(QPainter& painter, const QRect& area, const Page& page)
@@ -73,7 +74,7 @@ int SelectedFontsPainter::paint(QPainter& painter, const QRect& area, const Page
     const int heading = headingStep(page.dpi);
     const int entry = heading + lineStep(page.dpi, page.pointSize);
     const QFont headingFont =
-        pixelFont(fonts_.makeFont(page.headingFontName, true, false), HeadingPointSize, page.dpi);
+        pixelFont(fonts_.makeFont({page.headingFontName, 0, true}), HeadingPointSize, page.dpi);
     const int headingAscent = QFontMetrics(headingFont).ascent();
 
     painter.save();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Specimen.h"
+
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -22,6 +24,7 @@ public:
         QString sampleText;
         bool bold = false;
         bool italic = false;
+        FontVariations variations;
         int pointSize = 12;
         int dpi = 96;
     };

@@ -172,7 +172,7 @@ std::optional<FontFolderPreview::Sample> FontFolderPreview::ShowPreviewSample(Si
 
     // The file's own face, whatever its name says: a full name need not
     // tell the face, nor be unique among the machine's fonts.
-    return Sample{item.first, fonts_.makeFont(path, false, false)};
+    return Sample{item.first, fonts_.makeFont({path})};
 }
 
 // No broadcast: other programs never see the program's own fonts, and the

@@ -61,8 +61,7 @@ void PreviewPrintout::printBlocks(const QList<FontFileItem>& items, const QStrin
         // The loaded file's path names its face: a name read from the file
         // may belong to another face or another installed font as well.
         PrintSampleBlock(printer_, layout, heading, x, y, item.first,
-                         QDir(folder).filePath(item.second.FileName), false, false,
-                         page.chartLines, metrics);
+                         {QDir(folder).filePath(item.second.FileName)}, page.chartLines, metrics);
         // Counted before the cancel test: a cancel during the last block lets it print.
         if (counter == items.size())
             break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Specimen.h"
+
 #include <QRect>
 #include <QString>
 
@@ -9,9 +11,9 @@ class Canvas {
 public:
     virtual ~Canvas() = default;
 
-    // Font size in points (half points allowed); the em height is
-    // round(pointSize * dpiY / 72) device pixels.
-    virtual void setFont(const QString& family, double pointSize, bool bold, bool italic) = 0;
+    // The specimen's size is in points (half points allowed); the em height
+    // is round(pointSize * dpiY / 72) device pixels.
+    virtual void setFont(const Specimen& specimen) = 0;
     // Whether the current font shows character codes as symbols (see fontChar).
     virtual bool symbolFont() = 0;
     virtual void textOut(int x, int y, const QString& text) = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Specimen.h"
+
 #include <QFont>
 #include <QObject>
 #include <QString>
@@ -86,13 +88,13 @@ public:
     virtual QStringList scalableFamilies() = 0;
     // The faces of one family, in a stable order; empty for an unknown family.
     virtual QList<FontFace> faces(const QString& family) = 0;
-    // A font for a face name (a family name or a face's full name) with the
-    // given style; its size is left to the caller. An unknown name falls back
-    // to the platform's matching, as any program's request would. The absolute
-    // path of a file loaded with addFontFile names that file's own face.
-    // Specimens show the family's own glyphs only: a missing one is the font's
-    // own missing-glyph shape, never another family's glyph.
-    virtual QFont makeFont(const QString& faceName, bool bold, bool italic) = 0;
+    // A font for a specimen: its face (a family name or a face's full name)
+    // in the requested style, at its size where it gives one. An unknown name
+    // falls back to the platform's matching, as any program's request would.
+    // The absolute path of a file loaded with addFontFile names that file's
+    // own face. Specimens show the family's own glyphs only: a missing one is
+    // the font's own missing-glyph shape, never another family's glyph.
+    virtual QFont makeFont(const Specimen& specimen) = 0;
     // The face files behind faces(family), in the same order.
     virtual QList<FontFileFace> familyFiles(const QString& family) = 0;
     // The faces of a font file, installed or not; empty when none can be read.

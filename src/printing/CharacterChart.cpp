@@ -34,7 +34,7 @@ QString hexLabel(char32_t code)
 }  // namespace
 
 void PrintAllCharacters(SheetContext& context, const CharacterCoverage& coverage,
-                        const QString& heading, const QString& family, bool bold, bool italic)
+                        const QString& heading, const Specimen& family)
 {
     PrinterService& printer = context.printer;
     const PageLayout layout = context.layout();
@@ -71,17 +71,17 @@ void PrintAllCharacters(SheetContext& context, const CharacterCoverage& coverage
             Canvas& canvas = printer.canvas();
             if (!headed) {
                 y += layout.Y(0.4L);
-                canvas.setFont(headingFont, 9, true, false);
+                canvas.setFont({headingFont, 9, true});
                 canvas.textOut(layout.X(0.75L), y, block.title());
                 headed = true;
             }
             y += layout.Y(0.4L);
-            canvas.setFont(headingFont, 7, false, false);
+            canvas.setFont({headingFont, 7});
             for (int k = 0; k < BlockColumns; ++k) {
                 if (coverage.has(row + char32_t(k)))
                     canvas.textOut(layout.X(0.25L) + (k + 1) * layout.X(0.43L), y, hexLabel(row + char32_t(k)));
             }
-            canvas.setFont(family, 16, bold, italic);
+            canvas.setFont(family.sized(16));
             y += layout.Y(0.15L);
             for (int k = 0; k < BlockColumns; ++k) {
                 const char32_t code = row + char32_t(k);
@@ -94,14 +94,14 @@ void PrintAllCharacters(SheetContext& context, const CharacterCoverage& coverage
 }
 
 void PrintCharacterChart(Canvas& canvas, const PageLayout& layout, const QString& headingFont,
-                         const QString& heading, const QString& family, bool bold, bool italic)
+                         const QString& heading, const Specimen& family)
 {
     PrintFamilyHeading(canvas, layout, headingFont, heading);
 
     int y = layout.Y(0.6L);
     for (int row = FirstCode; row <= LastCode; row += Columns) {
         y += layout.Y(0.4L);
-        canvas.setFont(headingFont, 7, false, false);
+        canvas.setFont({headingFont, 7});
         int x = layout.X(0.25L);
         for (int code = row; code < row + Columns; ++code) {
             x += layout.X(0.5L);
@@ -109,7 +109,7 @@ void PrintCharacterChart(Canvas& canvas, const PageLayout& layout, const QString
                 canvas.textOut(x, y, labelOf(code));
         }
 
-        canvas.setFont(family, 16, bold, italic);
+        canvas.setFont(family.sized(16));
         const bool symbol = canvas.symbolFont();
         y += layout.Y(0.15L);
         x = layout.X(0.28L);
@@ -125,26 +125,22 @@ void PrintCharacterCharts(SheetContext& context)
 {
     const PageLayout layout = context.layout();
     context.walkFamilies(QStringLiteral("Character Charts Printed: 0"),
-                         QStringLiteral("Character Charts Printed: %1"), [&](const QString& family) {
+                         QStringLiteral("Character Charts Printed: %1"), [&](const Specimen& family) {
                              if (!context.printer.docOpen())
                                  context.printer.beginDoc();
-                             const PrintOptions now = context.host.options();
-                             const QString heading = family + context.state.StyleSuffix;
-                             if (now.allChars) {
+                             const QString heading = family.face + context.state.StyleSuffix;
+                             if (context.host.options().allChars) {
                                  // A family whose characters are unknown, such as a
                                  // printer's own, gets the code page's chart.
                                  const CharacterCoverage coverage(
-                                     context.host.characterCoverage(family));
+                                     context.host.characterCoverage(family.face));
                                  if (!coverage.blocks().isEmpty()) {
-                                     PrintAllCharacters(context, coverage, heading, family,
-                                                        now.bold, now.italic);
+                                     PrintAllCharacters(context, coverage, heading, family);
                                      return;
                                  }
                              }
                              PrintCharacterChart(context.printer.canvas(), layout,
-                                                 context.host.headingFontName(),
-                                                 heading, family,
-                                                 now.bold, now.italic);
+                                                 context.host.headingFontName(), heading, family);
                              context.printer.endDoc();
                          });
 }

@@ -53,23 +53,25 @@ constexpr std::array<CodeRange, 4> ExtendedLines{{{127, 158}, {159, 190}, {191, 
 }  // namespace
 
 void PrintFullPage(Canvas& canvas, const PageLayout& layout, const QString& headingFont,
-                   const QString& heading, const QString& family, const QStringList& sizeLines,
+                   const QString& heading, const Specimen& family, const QStringList& sizeLines,
                    const QStringList& chartLines)
 {
+    // The page shows every style itself: the style boxes do not apply.
+    const Specimen regular = family.styled(false, false);
     PrintFamilyHeading(canvas, layout, headingFont, heading);
     const int x = layout.X(0.6L);
 
     for (std::size_t i = 0; i < SizeLines.size(); ++i) {
-        canvas.setFont(family, SizeLines[i].points, false, false);
+        canvas.setFont(regular.sized(SizeLines[i].points));
         canvas.textOut(x, layout.Y(SizeLines[i].top), sizeLines.value(qsizetype(i)));
     }
 
     int y = layout.Y(5.5L);
     for (const StyleBlock& block : StyleBlocks) {
-        canvas.setFont(headingFont, 11, false, false);
+        canvas.setFont({headingFont, 11});
         canvas.textOut(x, y, QLatin1String(block.label));
         y += layout.Y(0.17L);
-        canvas.setFont(family, 12, block.bold, block.italic);
+        canvas.setFont(family.styled(block.bold, block.italic).sized(12));
         for (const QString& line : chartLines) {
             canvas.textOut(x, y, line);
             y += layout.Y(0.2L);
@@ -77,9 +79,9 @@ void PrintFullPage(Canvas& canvas, const PageLayout& layout, const QString& head
         y += layout.Y(0.1L);
     }
 
-    canvas.setFont(headingFont, 11, false, false);
+    canvas.setFont({headingFont, 11});
     canvas.textOut(x, y, QStringLiteral("Extended Characters"));
-    canvas.setFont(family, 12, false, false);
+    canvas.setFont(regular.sized(12));
     const bool symbol = canvas.symbolFont();
     for (std::size_t i = 0; i < ExtendedLines.size(); ++i) {
         y += i == 0 ? layout.Y(0.2L) : layout.Y(0.23L);
@@ -97,12 +99,12 @@ void PrintFullPages(SheetContext& context)
     const PageLayout layout = context.layout();
     const QStringList chartLines = context.host.chartLines();
     context.walkFamilies(QStringLiteral("Full Pages Printed: 0"),
-                         QStringLiteral("Full Pages Printed: %1"), [&](const QString& family) {
+                         QStringLiteral("Full Pages Printed: %1"), [&](const Specimen& family) {
                              if (!context.printer.docOpen())
                                  context.printer.beginDoc();
                              PrintFullPage(context.printer.canvas(), layout,
                                            context.host.headingFontName(),
-                                           family + context.state.StyleSuffix, family,
+                                           family.face + context.state.StyleSuffix, family,
                                            context.host.sizeLineTexts(), chartLines);
                              context.printer.endDoc();
                          });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Specimen.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +14,7 @@ struct SheetContext;
 // 127 to 255 on four lines. Every line stands at a fixed place; long ones run
 // off the page.
 void PrintFullPage(Canvas& canvas, const PageLayout& layout, const QString& headingFont,
-                   const QString& heading, const QString& family, const QStringList& sizeLines,
+                   const QString& heading, const Specimen& family, const QStringList& sizeLines,
                    const QStringList& chartLines);
 
 // A full page of its own for each selected family.

@@ -31,7 +31,7 @@ void PrintSampleHeading(Canvas& canvas, const PageLayout& layout, const SampleHe
 {
     x = layout.X(0.6L);
     y = layout.Y(0.45L);
-    canvas.setFont(heading.headingFont, 10, false, false);
+    canvas.setFont({heading.headingFont, 10});
     canvas.textOut(x, y, heading.title);
 
     const QString right = heading.styleSuffix.mid(3, 12)
@@ -48,7 +48,7 @@ void PrintSampleHeading(Canvas& canvas, const PageLayout& layout, const SampleHe
 void PrintFamilyHeading(Canvas& canvas, const PageLayout& layout, const QString& headingFont,
                         const QString& text)
 {
-    canvas.setFont(headingFont, 12, false, false);
+    canvas.setFont({headingFont, 12});
     const int width = canvas.textWidth(text);
     const int left = roundHalfEven(4.0L * layout.dpiX() - width / 2.0L);
     canvas.textOut(left, layout.Y(0.3L), text);

@@ -19,6 +19,7 @@ struct PrintOptions {
     bool italic = false;
     int sampleSize = 11;
     std::array<bool, 13> paraSizes{};  // 7 to 14 points, in box order
+    FontVariations variations;         // for every family's specimen
 };
 
 // What a print job reads from the window. Everything is read at the moment

@@ -62,15 +62,15 @@ OneLineMetrics OneLineMetrics::forSize(const PageLayout& layout, float sampleSiz
 
 void PrintSampleBlock(PrinterService& printer, const PageLayout& layout,
                       const SampleHeading& heading, int& x, int& y, const QString& nameLine,
-                      const QString& family, bool bold, bool italic,
-                      const QStringList& chartLines, const SampleBlockMetrics& metrics)
+                      const Specimen& sample, const QStringList& chartLines,
+                      const SampleBlockMetrics& metrics)
 {
     Canvas& canvas = printer.canvas();
-    canvas.setFont(heading.headingFont, 10, false, false);
+    canvas.setFont({heading.headingFont, 10});
     canvas.textOut(x, y, nameLine);
     y += metrics.nameLine;
 
-    canvas.setFont(family, heading.sampleSize, bold, italic);
+    canvas.setFont(sample.sized(heading.sampleSize));
     for (const QString& line : chartLines) {
         canvas.textOut(x, y, line);
         y += metrics.lineStep;
@@ -94,10 +94,9 @@ void PrintThreeLineSamples(SheetContext& context)
     int x = 0;
     int y = 0;
     PrintSampleHeading(context.printer.canvas(), layout, heading, x, y);
-    context.walkFamilies(zeroText, runningText, [&](const QString& family) {
-        const PrintOptions now = context.host.options();
-        PrintSampleBlock(context.printer, layout, heading, x, y, family, family, now.bold,
-                         now.italic, chartLines, metrics);
+    context.walkFamilies(zeroText, runningText, [&](const Specimen& family) {
+        PrintSampleBlock(context.printer, layout, heading, x, y, family.face, family, chartLines,
+                         metrics);
     });
     if (context.printer.docOpen())
         context.printer.endDoc();
@@ -122,15 +121,14 @@ void PrintOneLineSamples(SheetContext& context)
     int y = 0;
     PrintSampleHeading(context.printer.canvas(), layout, heading, x, y);
     int column = 1;
-    context.walkFamilies(zeroText, runningText, families, [&](const QString& family) {
+    context.walkFamilies(zeroText, runningText, families, [&](const Specimen& family) {
         Canvas& canvas = context.printer.canvas();
-        canvas.setFont(heading.headingFont, 10, false, false);
+        canvas.setFont({heading.headingFont, 10});
         x = column == 1 ? layout.X(0.6L) : layout.X(4.4L);
-        canvas.textOut(x, y, family);
+        canvas.textOut(x, y, family.face);
         y += layout.Y(0.17L);
 
-        const PrintOptions now = context.host.options();
-        canvas.setFont(family, heading.sampleSize, now.bold, now.italic);
+        canvas.setFont(family.sized(heading.sampleSize));
         canvas.textOut(x, y, cutToWidth(canvas, context.host.sampleText(), layout.X(3.5L)));
         y += metrics.entryStep;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Specimen.h"
 #include "printing/PageLayout.h"
 
 #include <QString>
@@ -27,12 +28,12 @@ struct OneLineMetrics {
 };
 
 // One family's block on a 3-line sheet at (x, y): the name line, then the
-// specimen lines in the family. y advances past the block; when the next block
-// would not fit, the page is ended and a new one begun and headed.
+// specimen lines at the heading's sample size. y advances past the block; when
+// the next block would not fit, the page is ended and a new one begun and headed.
 void PrintSampleBlock(PrinterService& printer, const PageLayout& layout,
                       const SampleHeading& heading, int& x, int& y, const QString& nameLine,
-                      const QString& family, bool bold, bool italic,
-                      const QStringList& chartLines, const SampleBlockMetrics& metrics);
+                      const Specimen& sample, const QStringList& chartLines,
+                      const SampleBlockMetrics& metrics);
 
 void PrintThreeLineSamples(SheetContext& context);
 void PrintOneLineSamples(SheetContext& context);

@@ -42,7 +42,8 @@ void SheetContext::walk(const QString& zeroText, const QString& runningText,
         if (selected(i)) {
             ++counter;
             progress.setPrintedCaption(runningText.arg(counter));
-            draw(name(i));
+            const PrintOptions now = host.options();
+            draw({name(i), 0, now.bold, now.italic, now.variations});
         }
         // Counted before the cancel test: a cancel during the last family lets it finish.
         if (counter == host.selectedCount())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Specimen.h"
 #include "printing/PageLayout.h"
 
 #include <QString>
@@ -20,7 +21,8 @@ struct SheetContext {
 
     PageLayout layout() const;
 
-    using DrawFamily = std::function<void(const QString& family)>;
+    // A family's specimen in the options' style and variations as they stand.
+    using DrawFamily = std::function<void(const Specimen& family)>;
 
     // The walk every sheet kind makes over the installed-font list: events are
     // pumped at every entry, each selected family is counted, shown and drawn.

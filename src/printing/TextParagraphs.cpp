@@ -19,12 +19,12 @@ void PrintTextParagraphs(SheetContext& context)
     const int gap = layout.dpiY() / 6;
 
     context.walkFamilies(QStringLiteral("Text Paragraphs Printed: 0"),
-                         QStringLiteral("Text Paragraphs Printed: %1"), [&](const QString& family) {
+                         QStringLiteral("Text Paragraphs Printed: %1"), [&](const Specimen& family) {
         if (!context.printer.docOpen())
             context.printer.beginDoc();
         Canvas& canvas = context.printer.canvas();
         const QString headingFont = context.host.headingFontName();
-        PrintFamilyHeading(canvas, layout, headingFont, family + context.state.StyleSuffix);
+        PrintFamilyHeading(canvas, layout, headingFont, family.face + context.state.StyleSuffix);
 
         // The text is printed as written: an ampersand is an ampersand here,
         // as on every other sheet.
@@ -34,11 +34,11 @@ void PrintTextParagraphs(SheetContext& context)
         for (const ParagraphSize& size : context.state.ParagraphSizes) {
             if (!size.Checked)
                 continue;
-            canvas.setFont(headingFont, 11, false, false);
+            canvas.setFont({headingFont, 11});
             top += canvas.drawText(area(), QLocale().toString(size.PointSize, 'f', 1)
                                                + QStringLiteral(" point"),
                                    false);
-            canvas.setFont(family, size.PointSize, false, false);
+            canvas.setFont(family.styled(false, false).sized(size.PointSize));
             top += canvas.drawText(area(), text, true) + gap;
         }
         context.printer.endDoc();

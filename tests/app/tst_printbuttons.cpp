@@ -53,10 +53,10 @@ const QStringList oneDocument{"beginRun", "begin", "end", "endRun"};
 // The families a printout sets its text in, each once, in order.
 class FamilyCanvas : public NullCanvas {
 public:
-    void setFont(const QString& family, double, bool, bool) override
+    void setFont(const Specimen& specimen) override
     {
-        if (!families.contains(family))
-            families.append(family);
+        if (!families.contains(specimen.face))
+            families.append(specimen.face);
     }
     QStringList families;
 };

@@ -21,6 +21,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 using Box = FakeMessageBoxes::Box;
@@ -50,6 +52,8 @@ private slots:
     void showAllFollowsTheSelection();
     void fontMap_data();
     void fontMap();
+    void viewsFollowTheVariations_data();
+    void viewsFollowTheVariations();
     void startUp_data();
     void startUp();
     void paragraphSurvivesRestart_data();
@@ -193,6 +197,40 @@ void TestScreenViews::fontMap()
     QCOMPARE(pnlCurrChar->text(), panel);
     QCOMPARE(pnlCurrChar->font().pointSize(), panelSize);
     QVERIFY(!grid->font().bold());
+}
+
+void TestScreenViews::viewsFollowTheVariations_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("view");  // the widget whose drawing asks for the font
+    QTest::newRow("Main") << "tabMain" << "memDispFont";
+    QTest::newRow("Large Sample") << "tabLargeSample" << "memLargeSample";
+    QTest::newRow("Font Map") << "tabFontMap" << "grdFontMap";
+    QTest::newRow("Show All Selected") << "tabShowAll" << "pbxSelected";
+}
+
+// One set of variations for the program: whichever page shows, a change is
+// drawn at once in the current family, in the page's own style, and a
+// return to the defaults is drawn as before.
+void TestScreenViews::viewsFollowTheVariations()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, view);
+    Window w;
+    w.start();
+    auto* tabs = w.find<QTabWidget>("PageControl1");
+    tabs->tabBar()->setCurrentIndex(tabs->indexOf(w.find<QWidget>(page)));
+    const FontVariations heavy{{{"wght", 650}, {"wdth", 87.5}}, {}};
+    for (const FontVariations& chosen : {heavy, FontVariations{}}) {
+        w.fake.fonts.specimens.clear();
+        w.frmMain->specimens().setVariations(chosen);
+        w.find<QWidget>(view)->grab();
+        const auto drawn = std::find_if(w.fake.fonts.specimens.cbegin(), w.fake.fonts.specimens.cend(),
+                                        [](const Specimen& s) { return s.face == "Book"; });
+        QVERIFY(drawn != w.fake.fonts.specimens.cend());
+        QCOMPARE(drawn->variations, chosen);
+        QVERIFY(!drawn->bold);
+    }
 }
 
 void TestScreenViews::startUp_data()

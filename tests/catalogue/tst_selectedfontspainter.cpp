@@ -62,10 +62,11 @@ void TestSelectedFontsPainter::paintDrawsWhatMeetsTheArea()
 
     // Every family drawn asks for its font.
     struct RecordingFonts : FakeFontService {
-        QFont makeFont(const QString& face, bool bold, bool italic) override
+        QFont makeFont(const Specimen& specimen) override
         {
-            requests.append(face + (bold ? " bold" : "") + (italic ? " italic" : ""));
-            return FakeFontService::makeFont(face, bold, italic);
+            requests.append(specimen.face + (specimen.bold ? " bold" : "")
+                            + (specimen.italic ? " italic" : ""));
+            return FakeFontService::makeFont(specimen);
         }
         QStringList requests;
     } fonts;

@@ -51,13 +51,16 @@ QList<FontFace> FakeFontService::faces(const QString& family)
     return {};
 }
 
-QFont FakeFontService::makeFont(const QString& faceName, bool bold, bool italic)
+QFont FakeFontService::makeFont(const Specimen& specimen)
 {
-    fontRequests.append(faceName);
-    QFont font(faceName);
-    font.setBold(bold);
-    font.setItalic(italic);
+    fontRequests.append(specimen.face);
+    specimens.append(specimen);
+    QFont font(specimen.face);
+    font.setBold(specimen.bold);
+    font.setItalic(specimen.italic);
     font.setStyleStrategy(QFont::NoFontMerging);
+    if (specimen.pointSize > 0)
+        font.setPointSizeF(specimen.pointSize);
     return font;
 }
 

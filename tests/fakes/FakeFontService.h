@@ -20,7 +20,7 @@ public:
     QStringList screenFamilies() override;
     QStringList scalableFamilies() override;
     QList<FontFace> faces(const QString& family) override;
-    QFont makeFont(const QString& faceName, bool bold, bool italic) override;
+    QFont makeFont(const Specimen& specimen) override;
     bool drawsText(const QString& family, const QString&) override { return !faces(family).isEmpty(); }
     QList<FontFileFace> familyFiles(const QString& family) override
     {
@@ -52,8 +52,9 @@ public:
     // Called as each file is added.
     std::function<void(const QString& path)> onAdd;
     int broadcasts = 0;
-    // The face names makeFont was asked for, in order.
+    // What makeFont was asked for, in order: the face names, and whole.
     QStringList fontRequests;
+    QList<Specimen> specimens;
     // Full names of installed faces; files by name that no font can be read from.
     QStringList installedNames;
     QStringList unreadableFiles;

@@ -8,7 +8,7 @@
 // Draws nothing; enough for code that needs a canvas while a document is open.
 class NullCanvas : public Canvas {
 public:
-    void setFont(const QString&, double, bool, bool) override {}
+    void setFont(const Specimen&) override {}
     bool symbolFont() override { return false; }
     void textOut(int, int, const QString&) override {}
     int textWidth(const QString&) override { return 0; }

@@ -17,12 +17,13 @@ RecordingCanvas::RecordingCanvas(int dpiX, int dpiY)
 {
 }
 
-void RecordingCanvas::setFont(const QString& family, double pointSize, bool bold, bool italic)
+void RecordingCanvas::setFont(const Specimen& specimen)
 {
-    font_.family = family;
-    font_.pointSize = pointSize;
-    font_.bold = bold;
-    font_.italic = italic;
+    font_.family = specimen.face;
+    font_.pointSize = specimen.pointSize;
+    font_.bold = specimen.bold;
+    font_.italic = specimen.italic;
+    font_.variations = specimen.variations;
 }
 
 bool RecordingCanvas::symbolFont()

@@ -17,6 +17,7 @@ struct CanvasOp {
     double pointSize = 0;
     bool bold = false;
     bool italic = false;
+    FontVariations variations;
     int x = 0;
     int y = 0;
     int x2 = 0;
@@ -42,7 +43,7 @@ class RecordingCanvas : public Canvas {
 public:
     explicit RecordingCanvas(int dpiX = 600, int dpiY = 600);
 
-    void setFont(const QString& family, double pointSize, bool bold, bool italic) override;
+    void setFont(const Specimen& specimen) override;
     // True for the families in symbolFamilies.
     bool symbolFont() override;
     void textOut(int x, int y, const QString& text) override;

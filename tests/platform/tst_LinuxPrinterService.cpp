@@ -143,7 +143,7 @@ void tst_LinuxPrinterService::everyRunWritesItsOwnFile()
     for (int run = 0; run < 2; ++run) {
         printer.beginRun();
         printer.beginDoc();
-        printer.canvas().setFont(QStringLiteral("DejaVu Sans"), 12, false, false);
+        printer.canvas().setFont({QStringLiteral("DejaVu Sans"), 12});
         printer.canvas().textOut(0, 0, QStringLiteral("Page"));
         printer.endDoc();
         printer.endRun();
@@ -164,7 +164,7 @@ void tst_LinuxPrinterService::runOfAbortedDocumentsWritesNothing()
     LinuxPrinterService& printer = pdf(QStringLiteral("none.pdf"));
     printer.beginRun();
     printer.beginDoc();
-    printer.canvas().setFont(QStringLiteral("DejaVu Sans"), 12, false, false);
+    printer.canvas().setFont({QStringLiteral("DejaVu Sans"), 12});
     printer.canvas().textOut(0, 0, QStringLiteral("Lost"));
     printer.abortDoc();
     QVERIFY(!printer.docOpen());
@@ -238,7 +238,7 @@ void tst_LinuxPrinterService::runsWriteWholeFilesOnly()
     // Pages of text with their font: many times the 8 KiB of the full disk.
     const auto page = [](LinuxPrinterService& printer) {
         printer.beginDoc();
-        printer.canvas().setFont(QStringLiteral("DejaVu Sans"), 12, false, false);
+        printer.canvas().setFont({QStringLiteral("DejaVu Sans"), 12});
         for (int line = 0; line < 60; ++line)
             printer.canvas().textOut(0, line * 100, QStringLiteral("Line %1: The quick brown fox jumps over the lazy dog 0123456789").arg(line));
         printer.endDoc();
@@ -346,10 +346,10 @@ void tst_LinuxPrinterService::longRunsJoinTheirParts()
         printer.beginRun();
         for (int page = 1; page <= pages; ++page) {
             printer.beginDoc();
-            printer.canvas().setFont(QStringLiteral("Liberation Sans"), 10, false, false);
+            printer.canvas().setFont({QStringLiteral("Liberation Sans"), 10});
             printer.canvas().textOut(0, 0, QStringLiteral("Heading"));
-            printer.canvas().setFont(families.at((page - 1) % families.size()), 24,
-                                     page > families.size(), false);
+            printer.canvas().setFont(
+                {families.at((page - 1) % families.size()), 24, page > families.size()});
             printer.canvas().textOut(0, 300, QStringLiteral("Page%1").arg(page));
             if (page == pages && fault == QLatin1String("abort last page"))
                 printer.abortDoc();
@@ -429,7 +429,7 @@ void tst_LinuxPrinterService::runsLeaveTheFontsAsTheyWere()
     printer.beginRun();
     for (const QString& family : families) {
         printer.beginDoc();
-        printer.canvas().setFont(family, 12, false, false);
+        printer.canvas().setFont({family, 12});
         printer.canvas().textOut(0, 0, family);
         printer.endDoc();
     }
@@ -471,7 +471,7 @@ void tst_LinuxPrinterService::silentPrintServer()
     // The PDF printer works meanwhile.
     printer.setPdfFileName(dir_.filePath(QStringLiteral("silent.pdf")));
     printer.beginDoc();
-    printer.canvas().setFont(QStringLiteral("DejaVu Sans"), 12, false, false);
+    printer.canvas().setFont({QStringLiteral("DejaVu Sans"), 12});
     printer.canvas().textOut(0, 0, QStringLiteral("Page"));
     printer.endDoc();
     QCOMPARE(printer.lastRunFile(), dir_.filePath(QStringLiteral("silent.pdf")));
@@ -530,7 +530,7 @@ void tst_LinuxPrinterService::textBlockHeights()
     LinuxPrinterService& printer = pdf(QStringLiteral("blocks.pdf"));
     printer.beginDoc();
     Canvas& canvas = printer.canvas();
-    canvas.setFont(QStringLiteral("DejaVu Sans"), 12, false, false);
+    canvas.setFont({QStringLiteral("DejaVu Sans"), 12});
     const QRect page(0, 0, 4000, 6000);
     const QList<int> heights{0, canvas.drawText(page, QStringLiteral("x"), false),
                              canvas.drawText(page, QStringLiteral("x\ny"), false)};

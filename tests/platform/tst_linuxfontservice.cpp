@@ -197,7 +197,7 @@ void TestLinuxFontService::makeFont()
     QFETCH(QString, file);
     QFETCH(QString, instance);
 
-    const QFont font = m_fonts.makeFont(name, bold, italic);
+    const QFont font = m_fonts.makeFont({name, 0, bold, italic});
     QCOMPARE(loadedName(font, 4), file);
     if (!instance.isEmpty())
         QCOMPARE(QFontInfo(font).styleName(), instance);
@@ -227,8 +227,8 @@ void TestLinuxFontService::synthesis()
     QFETCH(bool, emboldened);
     QFETCH(bool, slanted);
 
-    const Ink plain = ink(m_fonts.makeFont(family, false, false));
-    const Ink styled = ink(m_fonts.makeFont(family, bold, italic));
+    const Ink plain = ink(m_fonts.makeFont({family}));
+    const Ink styled = ink(m_fonts.makeFont({family, 0, bold, italic}));
     QVERIFY(plain.total > 0);
     QCOMPARE(styled.total > plain.total * 1.1, emboldened);
     QCOMPARE(styled.lean - plain.lean >= 3, slanted);
@@ -267,14 +267,14 @@ void TestLinuxFontService::fontFiles()
     QVERIFY(m_fonts.screenFamilies().contains("Test Extra"));
     QCOMPARE(describe(m_fonts.faces("Test Extra")), QString("Regular:T:A"));
     QVERIFY(m_fonts.drawsText("Test Extra", "Glyphary"));
-    QCOMPARE(loadedName(m_fonts.makeFont("Test Extra", false, false), 4),
+    QCOMPARE(loadedName(m_fonts.makeFont({"Test Extra"}), 4),
              QString("Test Extra Regular"));
     // A loaded file's path names its own face, here one the machine has too.
     const QString twin = m_root + "/twin/TestSans-Bold.ttf";
     QVERIFY(QDir().mkpath(m_root + "/twin") && QFile::copy(m_root + "/fonts/TestSans-Bold.ttf", twin));
     QVERIFY(m_fonts.addFontFile(twin));
-    QCOMPARE(loadedName(m_fonts.makeFont(twin, false, false), 4), QString("Test Sans Bold"));
-    QCOMPARE(loadedName(m_fonts.makeFont(other, false, false), 4), QString("Test Late Regular"));
+    QCOMPARE(loadedName(m_fonts.makeFont({twin}), 4), QString("Test Sans Bold"));
+    QCOMPARE(loadedName(m_fonts.makeFont({other}), 4), QString("Test Late Regular"));
     QVERIFY(m_fonts.removeFontFile(twin));
     QCOMPARE(describe(m_fonts.faces("Test Sans")).count(u','), 3);
 
@@ -285,7 +285,7 @@ void TestLinuxFontService::fontFiles()
     QVERIFY(!m_fonts.removeFontFile(font));
     // Unloading one file leaves the others.
     QCOMPARE(describe(m_fonts.faces("Test Late")), QString("Regular:T:A"));
-    QCOMPARE(loadedName(m_fonts.makeFont("Test Late", false, false), 4),
+    QCOMPARE(loadedName(m_fonts.makeFont({"Test Late"}), 4),
              QString("Test Late Regular"));
     QVERIFY(m_fonts.removeFontFile(other));
     QVERIFY(m_fonts.faces("Test Late").isEmpty());

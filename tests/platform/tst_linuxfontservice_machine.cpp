@@ -48,8 +48,8 @@ void TestMachineFonts::everyStyleResolvesInItsFamily()
         QVERIFY2(!styles.isEmpty(), qPrintable(family));
         for (const char* style : {"Regular", "Bold", "Italic", "Bold Italic"}) {
             const QString wanted = QLatin1String(style);
-            const QFont font = fonts.makeFont(family, wanted.startsWith("Bold"),
-                                              wanted.endsWith("Italic"));
+            const QFont font = fonts.makeFont(
+                {family, 0, wanted.startsWith("Bold"), wanted.endsWith("Italic")});
             const QString loadedFamily = loadedName(font, 1);
             const QString loadedStyle = loadedName(font, 2);
             if (loadedFamily.isEmpty())
@@ -79,7 +79,7 @@ void TestMachineFonts::missingGlyphsStayInTheFamily()
     const QStringList families = fonts.scalableFamilies();
     QList<QFont> specimens;
     for (const QString& family : families)
-        specimens << fonts.makeFont(family, false, false);
+        specimens << fonts.makeFont({family});
     const auto has = [](const QFont& font, QChar c) { return QFontMetrics(font).inFont(c); };
 
     int checked = 0;

@@ -43,6 +43,8 @@ private slots:
     void job();
     void printerErrorAbortsThePage();
     void secondJobRefusedWhileRunning();
+    void variationsReachEveryFamily_data();
+    void variationsReachEveryFamily();
 };
 
 void tst_PrintJob::job_data()
@@ -185,6 +187,46 @@ void tst_PrintJob::secondJobRefusedWhileRunning()
     };
     rig.job.print();
     QCOMPARE(rig.printer.events, (QStringList{"run", "begin", "end", "endRun"}));
+}
+
+
+void tst_PrintJob::variationsReachEveryFamily_data()
+{
+    QTest::addColumn<QString>("kinds");
+    QTest::addColumn<bool>("allChars");
+    for (const char* kinds : {"s", "o", "c", "f", "P", "sBI"})
+        QTest::newRow(kinds) << QString::fromLatin1(kinds) << false;
+    QTest::newRow("all characters") << "c" << true;
+}
+
+// Every family's specimen is drawn with the chosen variations, in the style
+// the sheet asks for; headings and labels are drawn without them.
+void tst_PrintJob::variationsReachEveryFamily()
+{
+    QFETCH(QString, kinds);
+    QFETCH(bool, allChars);
+    Rig rig;
+    rig.host.setFamilies(3, 2);
+    rig.host.opts = optionsFor(kinds);
+    rig.host.opts.allChars = allChars;
+    rig.host.opts.variations = {{{"wght", 650}}, {{"smcp", 1}}};
+    FontFileFace::CoveragePage latin;
+    latin.bits[2] = 0xFFFF;
+    rig.host.coverage["F00"] = rig.host.coverage["F01"] = {latin};
+    rig.job.print();
+
+    QSet<QString> families;
+    for (const RecordedDoc& doc : rig.printer.docs()) {
+        for (const CanvasOp& op : doc.ops) {
+            if (op.kind == CanvasOp::Line)
+                continue;
+            const bool specimen = op.family.startsWith('F');
+            QCOMPARE(op.variations, specimen ? rig.host.opts.variations : FontVariations{});
+            if (specimen)
+                families << op.family;
+        }
+    }
+    QCOMPARE(families, (QSet<QString>{"F00", "F01"}));
 }
 
 QTEST_GUILESS_MAIN(tst_PrintJob)

@@ -171,7 +171,15 @@ QList<FontFace> LinuxFontService::faces(const QString& family)
     return out;
 }
 
-QFont LinuxFontService::makeFont(const QString& faceName, bool bold, bool italic)
+QFont LinuxFontService::makeFont(const Specimen& specimen)
+{
+    QFont font = matchedFont(specimen.face, specimen.bold, specimen.italic);
+    if (specimen.pointSize > 0)
+        font.setPointSizeF(specimen.pointSize);
+    return font;
+}
+
+QFont LinuxFontService::matchedFont(const QString& faceName, bool bold, bool italic)
 {
     const Catalogue& c = catalogue();
     // No family name is a path: a loaded file's own face.

@@ -21,7 +21,7 @@ public:
     QStringList screenFamilies() override;
     QStringList scalableFamilies() override;
     QList<FontFace> faces(const QString& family) override;
-    QFont makeFont(const QString& faceName, bool bold, bool italic) override;
+    QFont makeFont(const Specimen& specimen) override;
     bool drawsText(const QString& family, const QString& text) override;
     QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override;
     std::unique_ptr<FamilySearch> search(const QStringList& families) override;
@@ -48,6 +48,7 @@ private:
 
     const Catalogue& catalogue();
     QSet<QString>& installedNames();
+    QFont matchedFont(const QString& faceName, bool bold, bool italic);
 
     // Built on first use, dropped whenever the set of fonts changes; a search
     // keeps the one it was made from.

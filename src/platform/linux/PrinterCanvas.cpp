@@ -106,11 +106,12 @@ PrinterCanvas::PrinterCanvas(FontService& fonts, const QPaintDevice& device, int
 {
 }
 
-void PrinterCanvas::setFont(const QString& family, double pointSize, bool bold, bool italic)
+void PrinterCanvas::setFont(const Specimen& specimen)
 {
-    font_ = fonts_.makeFont(family, bold, italic);
-    symbol_ = fonts_.symbolCharSet(family);
-    font_.setPixelSize(std::max(1, static_cast<int>(std::lround(pointSize * dpiY_ / 72.0))));
+    font_ = fonts_.makeFont(specimen.sized(0));
+    symbol_ = fonts_.symbolCharSet(specimen.face);
+    font_.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(specimen.pointSize * dpiY_ / 72.0))));
     // Unhinted outlines: the widths measured here are the widths the page gets.
     font_.setHintingPreference(QFont::PreferNoHinting);
     font_.setKerning(false);

@@ -63,7 +63,7 @@ public:
     PrinterCanvas(FontService& fonts, const QPaintDevice& device, int dpiY,
                   RecentPrinterFonts& recent, PrinterFontMatch& match);
 
-    void setFont(const QString& family, double pointSize, bool bold, bool italic) override;
+    void setFont(const Specimen& specimen) override;
     bool symbolFont() override;
     void textOut(int x, int y, const QString& text) override;
     int textWidth(const QString& text) override;
