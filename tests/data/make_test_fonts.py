@@ -127,6 +127,39 @@ def build_variable(path):
     fb.save(path)
 
 
+def build_flexing(path, cff2=False):
+    """A variable font whose H widens with its weight: at wght 900 every x of
+    the outline, the advance included, is three halves of the default's."""
+    family = "Test Flex CFF2" if cff2 else "Test Flex"
+    build(path, face(family, "Regular", cff=cff2))
+    font = TTFont(path)
+    fb = FontBuilder(font=font)
+    axes = [("wght", 100, 400, 900, "Weight"), ("opsz", 8, 12, 72, "Optical size")]
+    fb.setupFvar(axes, [dict(location=dict(wght=w, opsz=12), stylename=name)
+                        for name, w in (("Thin", 100), ("Regular", 400), ("Black", 900))])
+    if cff2:
+        # CFF2 outlines, unvarying: what an instancer without CFF2 support meets.
+        strings = {}
+        for g in font.getGlyphOrder():
+            pen = T2CharStringPen(None, None, CFF2=True)
+            if g != "space":
+                draw_h(pen)
+            strings[g] = pen.getCharString()
+        del font["CFF "]
+        fb.setupCFF2(strings)
+    else:
+        from fontTools.ttLib.tables.TupleVariation import TupleVariation
+        glyf = font["glyf"]
+        variations = {}
+        for g in font.getGlyphOrder():
+            coords = list(glyf[g].getCoordinates(glyf)[0]) if g != "space" else []
+            advance = font["hmtx"][g][0]
+            deltas = [(x // 2, 0) for x, _ in coords] + [(0, 0), (advance // 2, 0), (0, 0), (0, 0)]
+            variations[g] = [TupleVariation({"wght": (0, 1, 1)}, deltas)]
+        fb.setupGvar(variations)
+    font.save(path)
+
+
 BDF = """STARTFONT 2.1
 FONT -glyphary-Test Pixel-Medium-R-Normal--10-100-75-75-C-60-ISO10646-1
 SIZE 10 75 75
@@ -269,6 +302,8 @@ def main():
         for name, spec in fonts.items():
             build(os.path.join(out, folder, name), spec)
     build_variable(os.path.join(out, "fonts", "TestVary.ttf"))
+    build_flexing(os.path.join(out, "extra", "TestFlex.ttf"))
+    build_flexing(os.path.join(out, "extra", "TestFlexCFF2.otf"), cff2=True)
     details = os.path.join(out, "details")
     os.makedirs(details, exist_ok=True)
     build(os.path.join(details, "TestDetails.ttf"), DETAILS)

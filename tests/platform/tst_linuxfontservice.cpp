@@ -4,6 +4,8 @@
 
 #include "SfntNames.h"
 #include "fakes/GeneratedFonts.h"
+#include "fakes/PdfReadBack.h"
+#include "platform/linux/LinuxPrinterService.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -94,6 +97,9 @@ private slots:
     void drawsText_data();
     void drawsText();
     void fontFiles();
+    void variations_data();
+    void variations();
+    void variationsOnPaper();
     void broadcastFontChange();
 
 private:
@@ -289,6 +295,84 @@ void TestLinuxFontService::fontFiles()
              QString("Test Late Regular"));
     QVERIFY(m_fonts.removeFontFile(other));
     QVERIFY(m_fonts.faces("Test Late").isEmpty());
+}
+
+void TestLinuxFontService::variations_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("axes");   // "tag=value,..."
+    QTest::addColumn<bool>("instanced");
+    QTest::addColumn<int>("advance");    // of H at 1000 pixels to the em
+    // The outline widens from the default to wght 900 by half of it.
+    QTest::newRow("defaults draw the face itself") << "TestFlex.ttf" << "" << false << 600;
+    QTest::newRow("an axis at its default") << "TestFlex.ttf" << "wght=400" << false << 600;
+    QTest::newRow("axes the face does not have") << "TestFlex.ttf" << "wdth=75,GRAD=1" << false << 600;
+    QTest::newRow("wght 900") << "TestFlex.ttf" << "wght=900" << true << 900;
+    QTest::newRow("wght 650") << "TestFlex.ttf" << "wght=650" << true << 750;
+    QTest::newRow("beyond the range, clamped") << "TestFlex.ttf" << "wght=5000,opsz=-3" << true << 900;
+    QTest::newRow("below the default") << "TestFlex.ttf" << "wght=100" << true << 600;
+    QTest::newRow("CFF2 keeps its default") << "TestFlexCFF2.otf" << "wght=900" << false << 600;
+}
+
+// A family with axes is drawn at the chosen positions, as its own face that Qt
+// never emboldens; every other request draws the face as before.
+void TestLinuxFontService::variations()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, axes);
+    QFETCH(bool, instanced);
+    QFETCH(int, advance);
+    const QString path = extra(file.toLatin1().constData());
+    QVERIFY(m_fonts.addFontFile(path));
+    const QString family = file.startsWith("TestFlexCFF2") ? "Test Flex CFF2" : "Test Flex";
+    Specimen specimen(family);
+    for (const QString& axis : axes.split(u',', Qt::SkipEmptyParts))
+        specimen.variations.axes[axis.section(u'=', 0, 0)] = axis.section(u'=', 1).toDouble();
+    QFont font = m_fonts.makeFont(specimen);
+    font.setPixelSize(1000);
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QList<quint32> glyphs = raw.glyphIndexesForString("H");
+    QCOMPARE(glyphs.size(), 1);
+    QCOMPARE(qRound(raw.advancesForGlyphIndexes(glyphs).value(0).x()), advance);
+    QCOMPARE(QFontInfo(font).family().contains("instance"), instanced);
+    QVERIFY(m_fonts.removeFontFile(path));
+}
+
+// The PDF printer embeds an instance as a font of its own, with real text.
+void TestLinuxFontService::variationsOnPaper()
+{
+    const QString path = extra("TestFlex.ttf");
+    QVERIFY(m_fonts.addFontFile(path));
+    QTemporaryDir dir;
+    {
+        LinuxPrinterService printer(m_fonts);
+        printer.setCurrentIndex(int(printer.printers().indexOf(LinuxPrinterService::pdfPrinterName())));
+        printer.setPdfFileName(dir.filePath("flex.pdf"));
+        printer.beginRun();
+        for (const double weight : {400.0, 900.0}) {
+            printer.beginDoc();
+            printer.canvas().setFont({"Test Flex", 24, false, false, {{{"wght", weight}}, {}}});
+            printer.canvas().textOut(600, 600, "HHHH");
+            printer.endDoc();
+        }
+        printer.endRun();
+    }
+    const PdfReadBack pdf(dir.filePath("flex.pdf"));
+    QCOMPARE(pdf.pages, 2);
+    // Every character of the test font is an H, so the text map has "!!!!".
+    QCOMPARE(pdf.words.size(), 2);
+    const PdfReadBack::Word* regular = &pdf.words[0];
+    const PdfReadBack::Word* black = &pdf.words[1];
+    QVERIFY2(std::abs(black->box.width() / regular->box.width() - 1.5) < 0.02,
+             qPrintable(QString::number(black->box.width() / regular->box.width())));
+    QStringList embedded;
+    for (const PdfReadBack::Font& font : pdf.fonts) {
+        QVERIFY2(font.embedded, qPrintable(font.name));
+        embedded << font.name.mid(font.name.indexOf(u'+') + 1);
+    }
+    embedded.sort();
+    QCOMPARE(embedded, (QStringList{"TestFlexRegular", "TestFlexRegular-wght900opsz12"}));
+    QVERIFY(m_fonts.removeFontFile(path));
 }
 
 void TestLinuxFontService::broadcastFontChange()

@@ -173,39 +173,47 @@ QList<FontFace> LinuxFontService::faces(const QString& family)
 
 QFont LinuxFontService::makeFont(const Specimen& specimen)
 {
-    QFont font = matchedFont(specimen.face, specimen.bold, specimen.italic);
+    const Face* face = matchedFace(specimen.face, specimen.bold, specimen.italic);
+    QFont font;
+    if (!face) {
+        // fontconfig's substitute, under its real name: Qt would look for one
+        // through every family it knows, at a cost that grows with the list.
+        const Catalogue& c = catalogue();
+        auto substitute = c.substitutes.constFind(specimen.face);
+        if (substitute == c.substitutes.cend())
+            substitute = c.substitutes.insert(specimen.face, substituteFamily(specimen.face));
+        font = QFont(*substitute);
+        font.setBold(specimen.bold);
+        font.setItalic(specimen.italic);
+        font.setStyleStrategy(QFont::NoFontMerging);
+    } else if (const std::optional<QFont> instance =
+                   m_instances.instance(patternStrings(face->pattern, FC_FILE).value(0),
+                                        patternInt(face->pattern, FC_INDEX, 0),
+                                        specimen.variations.axes)) {
+        font = *instance;
+    } else {
+        font = faceFont(*face, specimen.bold, specimen.italic);
+    }
     if (specimen.pointSize > 0)
         font.setPointSizeF(specimen.pointSize);
     return font;
 }
 
-QFont LinuxFontService::matchedFont(const QString& faceName, bool bold, bool italic)
+const Face* LinuxFontService::matchedFace(const QString& faceName, bool bold, bool italic)
 {
     const Catalogue& c = catalogue();
     // No family name is a path: a loaded file's own face.
     if (QDir::isAbsolutePath(faceName)) {
         const auto file = c.loadedFiles.constFind(QDir::cleanPath(faceName));
         if (file != c.loadedFiles.cend())
-            return faceFont(file->first, bold, italic);
+            return &file->first;
     }
     qsizetype index = -1;
     if (const Family* family = c.family(faceName))
         index = c.bestFace(*family, bold, italic);
     else
         index = c.loadedFullNames.value(fold(faceName), c.fullNames.value(fold(faceName), -1));
-    if (index < 0) {
-        // fontconfig's substitute, under its real name: Qt would look for one
-        // through every family it knows, at a cost that grows with the list.
-        auto substitute = c.substitutes.constFind(faceName);
-        if (substitute == c.substitutes.cend())
-            substitute = c.substitutes.insert(faceName, substituteFamily(faceName));
-        QFont font(*substitute);
-        font.setBold(bold);
-        font.setItalic(italic);
-        font.setStyleStrategy(QFont::NoFontMerging);
-        return font;
-    }
-    return faceFont(c.faces[index], bold, italic);
+    return index < 0 ? nullptr : &c.faces[index];
 }
 
 QList<FontFileFace> LinuxFontService::familyFiles(const QString& family)

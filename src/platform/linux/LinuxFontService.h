@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FontService.h"
+#include "platform/linux/FontInstancer.h"
 #include "platform/linux/LegacyNameCache.h"
 
 #include <QHash>
@@ -8,6 +9,10 @@
 
 #include <optional>
 #include <memory>
+
+namespace fccatalogue {
+struct Face;
+}
 
 // The machine's fonts as fontconfig knows them, drawn by Qt. Families carry
 // their legacy names (at most Regular, Bold, Italic and Bold Italic each), and
@@ -48,13 +53,14 @@ private:
 
     const Catalogue& catalogue();
     QSet<QString>& installedNames();
-    QFont matchedFont(const QString& faceName, bool bold, bool italic);
+    const fccatalogue::Face* matchedFace(const QString& faceName, bool bold, bool italic);
 
     // Built on first use, dropped whenever the set of fonts changes; a search
     // keeps the one it was made from.
     std::shared_ptr<Catalogue> m_catalogue;
     // Kept across font lists, so that a change reads only the files it touched.
     LegacyNameCache m_names;
+    FontInstancer m_instances;
     // Absolute path -> Qt's id and how often the file was added.
     QHash<QString, LoadedFile> m_loaded;
     // Files unloaded from the program's lists that Qt still holds: Qt drops

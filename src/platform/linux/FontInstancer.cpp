@@ -1,0 +1,223 @@
+#include "platform/linux/FontInstancer.h"
+
+#include <QFileInfo>
+#include <QFontDatabase>
+
+#include <hb-ot.h>
+#include <hb-subset.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+template <typename T, void (*Destroy)(T*)>
+struct Deleter {
+    void operator()(T* p) const { Destroy(p); }
+};
+using Blob = std::unique_ptr<hb_blob_t, Deleter<hb_blob_t, hb_blob_destroy>>;
+using Face = std::unique_ptr<hb_face_t, Deleter<hb_face_t, hb_face_destroy>>;
+using Input = std::unique_ptr<hb_subset_input_t, Deleter<hb_subset_input_t, hb_subset_input_destroy>>;
+
+constexpr hb_tag_t NameTag = HB_TAG('n', 'a', 'm', 'e');
+
+QString tagText(hb_tag_t tag)
+{
+    char text[4];
+    hb_tag_to_string(tag, text);
+    return QString::fromLatin1(text, 4);
+}
+
+QString nameOf(hb_face_t* face, hb_ot_name_id_t id)
+{
+    unsigned int length = 0;
+    length = hb_ot_name_get_utf16(face, id, HB_LANGUAGE_INVALID, &length, nullptr);
+    if (!length)
+        return {};
+    std::vector<uint16_t> text(length + 1);
+    unsigned int size = length + 1;
+    hb_ot_name_get_utf16(face, id, HB_LANGUAGE_INVALID, &size, text.data());
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(text.data()), size);
+}
+
+// A naming table of Windows Unicode records: the instance answers to its own
+// family alone, so that no request for the installed family reaches it.
+QByteArray nameTable(const QList<std::pair<quint16, QString>>& names)
+{
+    QByteArray records;
+    QByteArray strings;
+    const auto put16 = [](QByteArray& out, quint16 value) {
+        out.append(char(value >> 8));
+        out.append(char(value & 0xFF));
+    };
+    for (const auto& [id, text] : names) {
+        QByteArray utf16;
+        for (const QChar c : text)
+            put16(utf16, c.unicode());
+        put16(records, 3);       // Windows
+        put16(records, 1);       // Unicode BMP
+        put16(records, 0x409);   // English
+        put16(records, id);
+        put16(records, quint16(utf16.size()));
+        put16(records, quint16(strings.size()));
+        strings += utf16;
+    }
+    QByteArray table;
+    put16(table, 0);
+    put16(table, quint16(names.size()));
+    put16(table, quint16(6 + records.size()));
+    return table + records + strings;
+}
+
+QString postScriptSafe(const QString& text)
+{
+    QString out;
+    for (const QChar c : text) {
+        if (c.unicode() > 32 && c.unicode() < 127 && !QStringLiteral("[](){}<>/%").contains(c))
+            out += c;
+    }
+    return out.left(63);
+}
+
+}  // namespace
+
+FontInstancer::~FontInstancer()
+{
+    for (const Registered& r : std::as_const(registered_))
+        QFontDatabase::removeApplicationFont(r.qtId);
+}
+
+std::optional<QFont> FontInstancer::instance(const QString& path, int index,
+                                             const QMap<QString, double>& axes)
+{
+    // A file swapped for a pipe or a device must not block the window.
+    if (axes.isEmpty() || !QFileInfo(path).isFile())
+        return std::nullopt;
+    const Blob blob(hb_blob_create_from_file_or_fail(QFile::encodeName(path).constData()));
+    if (!blob)
+        return std::nullopt;
+    const Face face(hb_face_create(blob.get(), unsigned(index) & 0xFFFF));
+    const unsigned int axisCount = hb_ot_var_get_axis_count(face.get());
+    if (!axisCount)
+        return std::nullopt;
+    std::vector<hb_ot_var_axis_info_t> infos(axisCount);
+    unsigned int read = axisCount;
+    hb_ot_var_get_axis_infos(face.get(), 0, &read, infos.data());
+    infos.resize(read);
+
+    std::vector<float> coords(infos.size());
+    for (std::size_t i = 0; i < infos.size(); ++i)
+        coords[i] = infos[i].default_value;
+    if (const unsigned int named = unsigned(index) >> 16;
+        named && named <= hb_ot_var_get_named_instance_count(face.get())) {
+        unsigned int count = unsigned(coords.size());
+        hb_ot_var_named_instance_get_design_coords(face.get(), named - 1, &count, coords.data());
+    }
+    bool moved = false;
+    QString key = path + u'\n' + QString::number(index);
+    QString settings;
+    for (std::size_t i = 0; i < infos.size(); ++i) {
+        const hb_ot_var_axis_info_t& axis = infos[i];
+        const auto chosen = axes.constFind(tagText(axis.tag));
+        // A range upside down is a broken table: its axis stays where it is.
+        if (chosen != axes.cend() && axis.min_value <= axis.max_value) {
+            const float value =
+                std::clamp(float(*chosen), axis.min_value, axis.max_value);
+            moved |= value != coords[i];
+            coords[i] = value;
+        }
+        coords[i] = std::clamp(coords[i], std::min(axis.min_value, axis.max_value),
+                               std::max(axis.min_value, axis.max_value));
+        settings += tagText(axis.tag) + QString::number(double(coords[i]));
+    }
+    if (!moved)
+        return std::nullopt;
+    key += u'\n' + settings;
+    if (const auto known = registered_.constFind(key); known != registered_.cend()) {
+        recent_.removeOne(key);
+        recent_.append(key);
+        return known->font;
+    }
+    // HarfBuzz instances TrueType outlines only.
+    if (hb_blob_get_length(Blob(hb_face_reference_table(face.get(), HB_TAG('C', 'F', 'F', '2'))).get()))
+        return std::nullopt;
+
+    const unsigned int glyphs = hb_face_get_glyph_count(face.get());
+    const Input input(hb_subset_input_create_or_fail());
+    if (!input || !glyphs)
+        return std::nullopt;
+    hb_set_add_range(hb_subset_input_glyph_set(input.get()), 0, glyphs - 1);
+    for (hb_subset_sets_t set : {HB_SUBSET_SETS_UNICODE, HB_SUBSET_SETS_NAME_ID,
+                                 HB_SUBSET_SETS_NAME_LANG_ID, HB_SUBSET_SETS_LAYOUT_FEATURE_TAG,
+                                 HB_SUBSET_SETS_LAYOUT_SCRIPT_TAG}) {
+        hb_set_clear(hb_subset_input_set(input.get(), set));
+        hb_set_invert(hb_subset_input_set(input.get(), set));
+    }
+    hb_subset_input_set_flags(input.get(), HB_SUBSET_FLAGS_RETAIN_GIDS | HB_SUBSET_FLAGS_NAME_LEGACY
+                                               | HB_SUBSET_FLAGS_NOTDEF_OUTLINE
+                                               | HB_SUBSET_FLAGS_GLYPH_NAMES
+                                               | HB_SUBSET_FLAGS_NO_PRUNE_UNICODE_RANGES);
+    for (std::size_t i = 0; i < infos.size(); ++i) {
+        if (!hb_subset_input_pin_axis_location(input.get(), face.get(), infos[i].tag, coords[i]))
+            return std::nullopt;
+    }
+    const Face instanced(hb_subset_or_fail(face.get(), input.get()));
+    if (!instanced)
+        return std::nullopt;
+
+    QString family = nameOf(face.get(), HB_OT_NAME_ID_TYPOGRAPHIC_FAMILY);
+    if (family.isEmpty())
+        family = nameOf(face.get(), HB_OT_NAME_ID_FONT_FAMILY);
+    family += QStringLiteral(" instance %1").arg(++made_);
+    const QString postScript =
+        postScriptSafe(nameOf(face.get(), HB_OT_NAME_ID_POSTSCRIPT_NAME) + u'-' + settings);
+    const QByteArray names = nameTable({{HB_OT_NAME_ID_FONT_FAMILY, family},
+                                        {HB_OT_NAME_ID_FONT_SUBFAMILY, QStringLiteral("Regular")},
+                                        {HB_OT_NAME_ID_UNIQUE_ID, postScript},
+                                        {HB_OT_NAME_ID_FULL_NAME, family},
+                                        {HB_OT_NAME_ID_POSTSCRIPT_NAME, postScript}});
+
+    // The instance read back as a file: a subset's own face lists no tables.
+    const Blob instanceFile(hb_face_reference_blob(instanced.get()));
+    const Face tables(hb_face_create(instanceFile.get(), 0));
+    const Face builder(hb_face_builder_create());
+    std::vector<hb_tag_t> tags(64);
+    for (unsigned int start = 0;; start += unsigned(tags.size())) {
+        unsigned int count = unsigned(tags.size());
+        hb_face_get_table_tags(tables.get(), start, &count, tags.data());
+        for (unsigned int i = 0; i < count; ++i) {
+            if (tags[i] != NameTag)
+                hb_face_builder_add_table(builder.get(), tags[i],
+                                          Blob(hb_face_reference_table(tables.get(), tags[i])).get());
+        }
+        if (count < tags.size())
+            break;
+    }
+    const Blob nameBlob(hb_blob_create(names.constData(), unsigned(names.size()),
+                                       HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr));
+    hb_face_builder_add_table(builder.get(), NameTag, nameBlob.get());
+    const Blob file(hb_face_reference_blob(builder.get()));
+    unsigned int length = 0;
+    const char* data = hb_blob_get_data(file.get(), &length);
+    const int id = QFontDatabase::addApplicationFontFromData(QByteArray(data, int(length)));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (id < 0 || families.isEmpty()) {
+        QFontDatabase::removeApplicationFont(id);
+        return std::nullopt;
+    }
+    // The face's own weight and slant: asking for more would have Qt
+    // embolden or slant an instance that is already heavy or oblique.
+    QFont font(families.first());
+    const QString style = QFontDatabase::styles(families.first()).value(0);
+    font.setStyleName(style);
+    font.setWeight(QFont::Weight(QFontDatabase::weight(families.first(), style)));
+    font.setItalic(QFontDatabase::italic(families.first(), style));
+    font.setStyleStrategy(QFont::NoFontMerging);
+
+    registered_.insert(key, {id, font});
+    recent_.append(key);
+    while (recent_.size() > kept_)
+        QFontDatabase::removeApplicationFont(registered_.take(recent_.takeFirst()).qtId);
+    return font;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QFont>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+#include <optional>
+
+// Static instances of variable faces at chosen axis positions, made with
+// HarfBuzz's instancer and registered with Qt under a family of their own:
+// screen and printer then draw one as any other face, and a PDF embeds it.
+// The most recently used are kept; older ones are unregistered.
+class FontInstancer {
+public:
+    explicit FontInstancer(int kept = 16) : kept_(kept) {}
+    ~FontInstancer();
+    FontInstancer(const FontInstancer&) = delete;
+    FontInstancer& operator=(const FontInstancer&) = delete;
+
+    // The face at index of the file (a named instance's number in the upper
+    // 16 bits) with those of the axes it has moved, each clamped to its
+    // range. Nothing when the face has none of the axes, when they leave it
+    // where it is, or when it cannot be instanced here: CFF2 outlines, broken
+    // tables, a file that is not a regular file. The font is the instance's
+    // own face: never emboldened or slanted by Qt.
+    std::optional<QFont> instance(const QString& path, int index,
+                                  const QMap<QString, double>& axes);
+
+private:
+    struct Registered {
+        int qtId = -1;
+        QFont font;
+    };
+
+    int kept_;
+    QHash<QString, Registered> registered_;
+    QList<QString> recent_;  // keys, most recent last
+    int made_ = 0;
+};
