@@ -1,12 +1,21 @@
 #include "platform/linux/FontInstancer.h"
 
 #include <QFileInfo>
+#include <QDeadlineTimer>
 #include <QFontDatabase>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <hb-ot.h>
 #include <hb-subset.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,6 +30,7 @@ using Face = std::unique_ptr<hb_face_t, Deleter<hb_face_t, hb_face_destroy>>;
 using Input = std::unique_ptr<hb_subset_input_t, Deleter<hb_subset_input_t, hb_subset_input_destroy>>;
 
 constexpr hb_tag_t NameTag = HB_TAG('n', 'a', 'm', 'e');
+constexpr int InstanceTimeoutMs = 10000;
 
 QString tagText(hb_tag_t tag)
 {
@@ -78,6 +88,111 @@ QString postScriptSafe(const QString& text)
             out += c;
     }
     return out.left(63);
+}
+
+// The static font file of face at coords, named by names; empty when the
+// instancer fails.
+QByteArray instancedFile(hb_face_t* face, const std::vector<hb_ot_var_axis_info_t>& infos,
+                         const std::vector<float>& coords, const QByteArray& names)
+{
+    const unsigned int glyphs = hb_face_get_glyph_count(face);
+    const Input input(hb_subset_input_create_or_fail());
+    if (!input || !glyphs)
+        return {};
+    hb_set_add_range(hb_subset_input_glyph_set(input.get()), 0, glyphs - 1);
+    for (hb_subset_sets_t set : {HB_SUBSET_SETS_UNICODE, HB_SUBSET_SETS_NAME_ID,
+                                 HB_SUBSET_SETS_NAME_LANG_ID, HB_SUBSET_SETS_LAYOUT_FEATURE_TAG,
+                                 HB_SUBSET_SETS_LAYOUT_SCRIPT_TAG}) {
+        hb_set_clear(hb_subset_input_set(input.get(), set));
+        hb_set_invert(hb_subset_input_set(input.get(), set));
+    }
+    hb_subset_input_set_flags(input.get(), HB_SUBSET_FLAGS_RETAIN_GIDS | HB_SUBSET_FLAGS_NAME_LEGACY
+                                               | HB_SUBSET_FLAGS_NOTDEF_OUTLINE
+                                               | HB_SUBSET_FLAGS_GLYPH_NAMES
+                                               | HB_SUBSET_FLAGS_NO_PRUNE_UNICODE_RANGES);
+    for (std::size_t i = 0; i < infos.size(); ++i) {
+        if (!hb_subset_input_pin_axis_location(input.get(), face, infos[i].tag, coords[i]))
+            return {};
+    }
+    const Face instanced(hb_subset_or_fail(face, input.get()));
+    if (!instanced)
+        return {};
+
+    // The instance read back as a file: a subset's own face lists no tables.
+    const Blob instanceFile(hb_face_reference_blob(instanced.get()));
+    const Face tables(hb_face_create(instanceFile.get(), 0));
+    const Face builder(hb_face_builder_create());
+    std::vector<hb_tag_t> tags(64);
+    for (unsigned int start = 0;; start += unsigned(tags.size())) {
+        unsigned int count = unsigned(tags.size());
+        hb_face_get_table_tags(tables.get(), start, &count, tags.data());
+        for (unsigned int i = 0; i < count; ++i) {
+            if (tags[i] != NameTag)
+                hb_face_builder_add_table(builder.get(), tags[i],
+                                          Blob(hb_face_reference_table(tables.get(), tags[i])).get());
+        }
+        if (count < tags.size())
+            break;
+    }
+    const Blob nameBlob(hb_blob_create(names.constData(), unsigned(names.size()),
+                                       HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr));
+    hb_face_builder_add_table(builder.get(), NameTag, nameBlob.get());
+    const Blob file(hb_face_reference_blob(builder.get()));
+    unsigned int length = 0;
+    const char* data = hb_blob_get_data(file.get(), &length);
+    return QByteArray(data, int(length));
+}
+
+// Runs make in a child process: HarfBuzz 6.0's instancer corrupts its heap on
+// some real fonts, which must cost this program an instance, not its life.
+QByteArray isolated(const std::function<QByteArray()>& make)
+{
+    int pipe[2];
+    if (::pipe2(pipe, O_CLOEXEC) != 0)
+        return {};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipe[0]);
+        const QByteArray out = make();
+        for (qsizetype done = 0; done < out.size();) {
+            const ssize_t n = ::write(pipe[1], out.constData() + done, size_t(out.size() - done));
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        ::_exit(0);
+    }
+    ::close(pipe[1]);
+    QByteArray result;
+    if (child > 0) {
+        // A child stuck past any instancing time is given up on.
+        QDeadlineTimer deadline(InstanceTimeoutMs);
+        char buffer[65536];
+        for (;;) {
+            pollfd ready{pipe[0], POLLIN, 0};
+            const int polled = ::poll(&ready, 1, int(deadline.remainingTime()));
+            if (polled < 0 && errno == EINTR)
+                continue;
+            const ssize_t n = polled > 0 ? ::read(pipe[0], buffer, sizeof buffer) : -1;
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                if (polled <= 0) {
+                    ::kill(child, SIGKILL);
+                    result = {};
+                }
+                break;
+            }
+            result.append(buffer, n);
+        }
+        int status = 0;
+        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            result.clear();
+    }
+    ::close(pipe[0]);
+    return result;
 }
 
 }  // namespace
@@ -139,31 +254,10 @@ std::optional<QFont> FontInstancer::instance(const QString& path, int index,
         recent_.append(key);
         return known->font;
     }
+    if (failed_.contains(key))
+        return std::nullopt;
     // HarfBuzz instances TrueType outlines only.
     if (hb_blob_get_length(Blob(hb_face_reference_table(face.get(), HB_TAG('C', 'F', 'F', '2'))).get()))
-        return std::nullopt;
-
-    const unsigned int glyphs = hb_face_get_glyph_count(face.get());
-    const Input input(hb_subset_input_create_or_fail());
-    if (!input || !glyphs)
-        return std::nullopt;
-    hb_set_add_range(hb_subset_input_glyph_set(input.get()), 0, glyphs - 1);
-    for (hb_subset_sets_t set : {HB_SUBSET_SETS_UNICODE, HB_SUBSET_SETS_NAME_ID,
-                                 HB_SUBSET_SETS_NAME_LANG_ID, HB_SUBSET_SETS_LAYOUT_FEATURE_TAG,
-                                 HB_SUBSET_SETS_LAYOUT_SCRIPT_TAG}) {
-        hb_set_clear(hb_subset_input_set(input.get(), set));
-        hb_set_invert(hb_subset_input_set(input.get(), set));
-    }
-    hb_subset_input_set_flags(input.get(), HB_SUBSET_FLAGS_RETAIN_GIDS | HB_SUBSET_FLAGS_NAME_LEGACY
-                                               | HB_SUBSET_FLAGS_NOTDEF_OUTLINE
-                                               | HB_SUBSET_FLAGS_GLYPH_NAMES
-                                               | HB_SUBSET_FLAGS_NO_PRUNE_UNICODE_RANGES);
-    for (std::size_t i = 0; i < infos.size(); ++i) {
-        if (!hb_subset_input_pin_axis_location(input.get(), face.get(), infos[i].tag, coords[i]))
-            return std::nullopt;
-    }
-    const Face instanced(hb_subset_or_fail(face.get(), input.get()));
-    if (!instanced)
         return std::nullopt;
 
     QString family = nameOf(face.get(), HB_OT_NAME_ID_TYPOGRAPHIC_FAMILY);
@@ -178,29 +272,16 @@ std::optional<QFont> FontInstancer::instance(const QString& path, int index,
                                         {HB_OT_NAME_ID_FULL_NAME, family},
                                         {HB_OT_NAME_ID_POSTSCRIPT_NAME, postScript}});
 
-    // The instance read back as a file: a subset's own face lists no tables.
-    const Blob instanceFile(hb_face_reference_blob(instanced.get()));
-    const Face tables(hb_face_create(instanceFile.get(), 0));
-    const Face builder(hb_face_builder_create());
-    std::vector<hb_tag_t> tags(64);
-    for (unsigned int start = 0;; start += unsigned(tags.size())) {
-        unsigned int count = unsigned(tags.size());
-        hb_face_get_table_tags(tables.get(), start, &count, tags.data());
-        for (unsigned int i = 0; i < count; ++i) {
-            if (tags[i] != NameTag)
-                hb_face_builder_add_table(builder.get(), tags[i],
-                                          Blob(hb_face_reference_table(tables.get(), tags[i])).get());
-        }
-        if (count < tags.size())
-            break;
+    const QByteArray file =
+        isolated([&] { return instancedFile(face.get(), infos, coords, names); });
+    if (file.isEmpty()) {
+        // Not tried again: a drag over such a font would fork at every step.
+        if (failed_.size() > kept_ * 64)
+            failed_.clear();
+        failed_.insert(key);
+        return std::nullopt;
     }
-    const Blob nameBlob(hb_blob_create(names.constData(), unsigned(names.size()),
-                                       HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr));
-    hb_face_builder_add_table(builder.get(), NameTag, nameBlob.get());
-    const Blob file(hb_face_reference_blob(builder.get()));
-    unsigned int length = 0;
-    const char* data = hb_blob_get_data(file.get(), &length);
-    const int id = QFontDatabase::addApplicationFontFromData(QByteArray(data, int(length)));
+    const int id = QFontDatabase::addApplicationFontFromData(file);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     if (id < 0 || families.isEmpty()) {
         QFontDatabase::removeApplicationFont(id);

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QMap>
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -14,7 +15,7 @@
 // The most recently used are kept; older ones are unregistered.
 class FontInstancer {
 public:
-    explicit FontInstancer(int kept = 16) : kept_(kept) {}
+    explicit FontInstancer(int kept = 64) : kept_(kept) {}
     ~FontInstancer();
     FontInstancer(const FontInstancer&) = delete;
     FontInstancer& operator=(const FontInstancer&) = delete;
@@ -23,8 +24,9 @@ public:
     // 16 bits) with those of the axes it has moved, each clamped to its
     // range. Nothing when the face has none of the axes, when they leave it
     // where it is, or when it cannot be instanced here: CFF2 outlines, broken
-    // tables, a file that is not a regular file. The font is the instance's
-    // own face: never emboldened or slanted by Qt.
+    // tables, an instancer that fails or crashes, a file that is not a
+    // regular file. The font is the instance's own face: never emboldened or
+    // slanted by Qt.
     std::optional<QFont> instance(const QString& path, int index,
                                   const QMap<QString, double>& axes);
 
@@ -37,5 +39,6 @@ private:
     int kept_;
     QHash<QString, Registered> registered_;
     QList<QString> recent_;  // keys, most recent last
+    QSet<QString> failed_;
     int made_ = 0;
 };

@@ -115,6 +115,8 @@ LinuxFontService::Catalogue::~Catalogue()
         if (face.application)
             FcPatternDestroy(face.pattern);
     }
+    for (const LoadedFile& file : std::as_const(loadedFiles))
+        FcPatternDestroy(file.first.pattern);
     if (config)
         FcConfigDestroy(config);
 }
@@ -194,8 +196,12 @@ QList<qsizetype> LinuxFontService::Catalogue::addFile(const QString& path, Legac
         std::optional<Face> face = makeFace(pattern, true, names);
         if (!face)
             continue;
-        if (!found)
+        if (!found) {
+            // Held for the file's lifetime here: a face that shadows one the
+            // lists have already is not added, and nothing else holds it.
             loaded.first = *face;
+            FcPatternReference(pattern);
+        }
         found = true;
         const qsizetype index = add(std::move(*face));
         loaded.shadows |= index < 0;
@@ -237,6 +243,7 @@ void LinuxFontService::Catalogue::removeFile(const QString& path)
             list(family);
         }
     }
+    FcPatternDestroy(it->first.pattern);
     loadedFiles.erase(it);
 }
 
