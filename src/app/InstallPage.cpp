@@ -395,6 +395,13 @@ void InstallPage::ShowPreviewSample(Side side)
     const std::optional<FontFolderPreview::Sample> sample = preview_.ShowPreviewSample(side);
     if (!sample)
         return;
+    if (!sample->problem.isEmpty()) {
+        showSampleText(false);
+        lblPreviewSample->setText(sample->problem);
+        lblPreviewSample->repaint();
+        return;
+    }
+    showSampleText(true);
     QFont font = sample->font;
     font.setPointSizeF(memDispPreview->font().pointSizeF());
     memDispPreview->setFont(font);
@@ -557,8 +564,8 @@ void InstallPage::cmdPreviewPrintClick()
     // Only files actually loaded are kept for unloading: a cancelled printout
     // never loaded the rest, and unloading them would take another use's load.
     hooks.loadFontFile = [this](const FontFileItem& item) {
-        preview_.LoadFontFile(preview_.PrintLoadFolder + item.second.FileName);
-        preview_.PrintLoadedFonts.append(item);
+        if (preview_.LoadFontFile(preview_.PrintLoadFolder + item.second.FileName))
+            preview_.PrintLoadedFonts.append(item);
     };
     const PreviewPrintout::Page page{texts_.headingFont(), texts_.title(), texts_.chartLines(),
                                      spnPreviewPrintSize->value()};

@@ -4,6 +4,7 @@
 #include "platform/FontService.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -167,17 +168,24 @@ std::optional<FontFolderPreview::Sample> FontFolderPreview::ShowPreviewSample(Si
     UnloadSampleFont();
     const FontFileItem& item = list.items.at(list.current);
     const QString path = previewFolder_ + item.second.FileName;
-    LoadFontFile(path);
+    if (!LoadFontFile(path)) {
+        // Drawn all the same, the name would show in whatever font stood in.
+        const QString why = QFileInfo::exists(path) ? QStringLiteral("is no font file any more")
+                                                    : QStringLiteral("is gone");
+        return Sample{item.first, QFont(),
+                      QStringLiteral("No sample of %1: its file %2 %3.")
+                          .arg(item.first.trimmed(), item.second.FileName, why)};
+    }
     sampleFontFile_ = path;
 
     // The file's own face, whatever its name says: a full name need not
     // tell the face, nor be unique among the machine's fonts.
-    return Sample{item.first, fonts_.makeFont(path, false, false)};
+    return Sample{item.first, fonts_.makeFont(path, false, false), QString()};
 }
 
 // No broadcast: other programs never see the program's own fonts, and the
 // program's lists take the file in at once.
-void FontFolderPreview::LoadFontFile(const QString& path) { fonts_.addFontFile(path); }
+bool FontFolderPreview::LoadFontFile(const QString& path) { return fonts_.addFontFile(path); }
 
 void FontFolderPreview::UnloadFontFile(const QString& path) { fonts_.removeFontFile(path); }
 

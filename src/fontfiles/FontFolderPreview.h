@@ -86,11 +86,15 @@ public:
     struct Sample {
         QString name;
         QFont font;
+        // Why there is no face to show, for a file that is gone or is no
+        // font file any more since it was listed; empty when there is one.
+        QString problem;
     };
     std::optional<Sample> ShowPreviewSample(Side side);
 
-    // Temporary loading: the file is known to the program's fonts until unloaded.
-    void LoadFontFile(const QString& path);
+    // Temporary loading: the file is known to the program's fonts until
+    // unloaded. False when it could not be loaded, and needs no unloading.
+    bool LoadFontFile(const QString& path);
     void UnloadFontFile(const QString& path);
     void UnloadSampleFont();
     void UnloadPrintedFonts();

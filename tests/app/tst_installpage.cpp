@@ -233,6 +233,26 @@ void TestInstallPage::page_data()
                        "buttons: cmdRemove cmdRemoveAll cmdInstall cmdPreviewPrint",
                        "Sample: Alpha Sans", "memo: f1.ttf 12pt shown",
                        "gauge 75, loaded: f1.ttf"};
+    QTest::newRow("a file gone before its click shows no sample")
+        << four << QStringList{"folder", "preview", "gone f2", "A1"}
+        << QStringList{"Font Files: 4 | Available Fonts: 4 | Selected Fonts: 0",
+                       "available: Alpha Sans, *Beta Sans, Delta Sans, Gamma Sans", "selected: ",
+                       "buttons: cmdAdd cmdAddAll",
+                       "No sample of Beta Sans: its file f2.ttf is gone.",
+                       "memo: f1.ttf 12pt hidden", "gauge 75, loaded: "};
+    QTest::newRow("a file swapped for a FIFO before its click shows no sample")
+        << four << QStringList{"folder", "preview", "fifo f2", "A1"}
+        << QStringList{"Font Files: 4 | Available Fonts: 4 | Selected Fonts: 0",
+                       "available: Alpha Sans, *Beta Sans, Delta Sans, Gamma Sans", "selected: ",
+                       "buttons: cmdAdd cmdAddAll",
+                       "No sample of Beta Sans: its file f2.ttf is no font file any more.",
+                       "memo: f1.ttf 12pt hidden", "gauge 75, loaded: "};
+    QTest::newRow("after a gone file, one still there shows again")
+        << four << QStringList{"folder", "preview", "gone f2", "A1", "A0"}
+        << QStringList{"Font Files: 4 | Available Fonts: 4 | Selected Fonts: 0",
+                       "available: *Alpha Sans, Beta Sans, Delta Sans, Gamma Sans", "selected: ",
+                       "buttons: cmdAdd cmdAddAll", "Sample: Alpha Sans",
+                       "memo: f1.ttf 12pt shown", "gauge 75, loaded: f1.ttf"};
     QTest::newRow("sample size; the print size leaves it")
         << four << QStringList{"folder", "preview", "size 16", "print size 9"}
         << QStringList{"Font Files: 4 | Available Fonts: 4 | Selected Fonts: 0",
@@ -295,7 +315,12 @@ void TestInstallPage::page()
             w.find<QPushButton>("cmdRemove")->click();
         else if (step == ">>")
             w.find<QPushButton>("cmdAddAll")->click();
-        else if (step == "A2" || step == "A1")
+        else if (step.startsWith("gone ") || step.startsWith("fifo ")) {
+            const QString path = dir.filePath(step.mid(5) + ".ttf");
+            QVERIFY(QFile::remove(path));
+            if (step.startsWith("fifo "))
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (step == "A2" || step == "A1" || step == "A0")
             w.click(w.find<QListWidget>("lstPreview"), step.mid(1).toInt());
         else if (step == "S0")
             w.click(w.find<QListWidget>("lstSelected"), 0);

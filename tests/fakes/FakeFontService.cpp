@@ -63,6 +63,9 @@ QFont FakeFontService::makeFont(const QString& faceName, bool bold, bool italic)
 
 bool FakeFontService::addFontFile(const QString& path)
 {
+    // As the real service: a file gone or no regular file any more stays out.
+    if (!QFileInfo(path).isFile())
+        return false;
     ++added[path];
     if (onAdd)
         onAdd(path);

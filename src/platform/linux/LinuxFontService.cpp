@@ -1,5 +1,6 @@
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/FontconfigCatalogue.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -219,6 +220,9 @@ QList<FontFileFace> LinuxFontService::familyFiles(const QString& family)
 
 QList<FontFileFace> LinuxFontService::fileFaces(const QString& path)
 {
+    // fontconfig's open would wait for good on a FIFO put in a listed file's place.
+    if (QFile probe; !openRegularFile(path, probe))
+        return {};
     const QByteArray name = QFile::encodeName(QFileInfo(path).absoluteFilePath());
     FcFontSet* set = FcFontSetCreate();
     FcFreeTypeQueryAll(reinterpret_cast<const FcChar8*>(name.constData()), -1, nullptr, nullptr,
@@ -415,6 +419,10 @@ bool LinuxFontService::addFontFile(const QString& path)
         ++it->count;
         return true;
     }
+    // A file listed a while ago may be gone, or be a FIFO by now, which
+    // Qt's and fontconfig's own opens would wait on for good.
+    if (QFile probe; !openRegularFile(key, probe))
+        return false;
     int id = -1;
     if (const auto retired = m_retired.constFind(key); retired != m_retired.cend()) {
         id = *retired;
