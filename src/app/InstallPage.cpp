@@ -10,6 +10,7 @@
 #include "fontfiles/TfrmInstalling.h"
 #include "platform/ErrorReporter.h"
 #include "platform/FontService.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "printing/PrintState.h"
 #include "printing/TfrmPrinting.h"
@@ -357,6 +358,12 @@ void InstallPage::cmdPreviewClick()
     cmdAddAll->setEnabled(found);
     cmdPreview->setEnabled(!found);
     UpdatePreviewCounts();
+    const QStringList undecodable = FontFolderPreview::undecodableFontFileNames(File1->directory());
+    if (!undecodable.isEmpty())
+        platform_.messages.warning(
+            this, QStringLiteral("These font files cannot be opened: their names are not UTF-8 "
+                                 "text. Rename them to open them.\n\n%1")
+                      .arg(undecodable.join(u'\n')));
 }
 
 void InstallPage::cmdPreviewCancelClick() { preview_.cancelLoading(); }

@@ -2,6 +2,7 @@
 
 #include "fontfiles/FontNameReader.h"
 #include "platform/FontService.h"
+#include "platform/UndecodableNames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +10,9 @@
 #include <algorithm>
 
 namespace {
+
+// In any case.
+const QStringList fontFileMask{QStringLiteral("*.ttf"), QStringLiteral("*.otf")};
 
 // By text without regard to case, then by case, then by file: equal texts
 // from two files keep one order however they were moved around.
@@ -65,7 +69,18 @@ QStringList FontFolderPreview::fontFileNames(const QString& folder)
     // Without QDir::System neither FIFOs nor dangling links are listed, so
     // none of them can hold up the run.
     const QDir dir(folder, QString(), QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden);
-    return dir.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")});
+    return dir.entryList(fontFileMask);
+}
+
+QStringList FontFolderPreview::undecodableFontFileNames(const QString& folder)
+{
+    QStringList names;
+    for (const QString& name : undecodableNames(folder)) {
+        if (QDir::match(fontFileMask, name))
+            names << name;
+    }
+    names.sort(Qt::CaseInsensitive);
+    return names;
 }
 
 void FontFolderPreview::setCurrent(Side side, int row)

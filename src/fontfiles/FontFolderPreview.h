@@ -35,6 +35,9 @@ public:
     // sorted without regard to case. Symbolic links to files count; FIFOs,
     // devices and dangling links don't.
     static QStringList fontFileNames(const QString& folder);
+    // The names with those endings that are not UTF-8 text, which the list
+    // above leaves out: no file can be opened under them. Sorted as above.
+    static QStringList undecodableFontFileNames(const QString& folder);
 
     enum class Side { Available, Selected };
     const FontFileList& list(Side side) const { return side == Side::Available ? available_ : selected_; }
