@@ -30,3 +30,12 @@ bool openRegularFile(const QString& path, QFile& file)
     }
     return true;
 }
+
+bool isRegularFile(const QByteArray& path)
+{
+    const int fd = openRegularFile(path);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}

@@ -12,3 +12,6 @@ class QString;
 int openRegularFile(const QByteArray& path);
 // The same into file, unbuffered; false when it is not opened.
 bool openRegularFile(const QString& path, QFile& file);
+// Whether it is one now, for a library that opens the file by its name
+// straight after.
+bool isRegularFile(const QByteArray& path);

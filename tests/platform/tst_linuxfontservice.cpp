@@ -344,6 +344,7 @@ void TestLinuxFontService::swappedFontFiles_data()
     QTest::newRow("a FIFO") << "fifo";
     QTest::newRow("a link to a FIFO") << "link to fifo";
     QTest::newRow("a folder") << "folder";
+    QTest::newRow("a FIFO, for an installed face") << "installed fifo";
 }
 
 // A file listed a while ago loads, and tells its faces, only if it still is a
@@ -351,6 +352,21 @@ void TestLinuxFontService::swappedFontFiles_data()
 void TestLinuxFontService::swappedFontFiles()
 {
     QFETCH(QString, now);
+    if (now == "installed fifo") {
+        const QString installed = m_root + "/fonts/TestSans-Bold.ttf";
+        const QString kept = m_root + "/TestSans-Bold.ttf";
+        QVERIFY(QFile::rename(installed, kept));
+        QCOMPARE(::mkfifo(QFile::encodeName(installed).constData(), 0600), 0);
+        FifoGuard guard(QFile::encodeName(installed));
+        const QList<FontFileFace> files = m_fonts.familyFiles("Test Sans");
+        const bool waited = guard.done();
+        QVERIFY(QFile::remove(installed) && QFile::rename(kept, installed));
+        QVERIFY2(!waited, "a read waited on the FIFO");
+        QCOMPARE(files.size(), 4);
+        for (const FontFileFace& file : files)
+            QCOMPARE(file.glyphCount < 0, file.path == installed);
+        return;
+    }
     // A name of its own: the service keeps what it once loaded under the name.
     const QString listed = m_root + "/swapped/" + now + ".ttf";
     const QByteArray name = QFile::encodeName(listed);
