@@ -11,7 +11,7 @@
 
 namespace {
 
-// In any case.
+// The endings of the font files the page shows, in any letter case.
 const QStringList fontFileMask{QStringLiteral("*.ttf"), QStringLiteral("*.otf")};
 
 // By text without regard to case, then by case, then by file: equal texts
