@@ -10,6 +10,7 @@
 #include "fontfiles/TfrmInstalling.h"
 #include "platform/ErrorReporter.h"
 #include "platform/FontService.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Platform.h"
 #include "printing/PrintState.h"
 #include "printing/TfrmPrinting.h"
@@ -357,6 +358,12 @@ void InstallPage::cmdPreviewClick()
     cmdAddAll->setEnabled(found);
     cmdPreview->setEnabled(!found);
     UpdatePreviewCounts();
+    const QStringList undecodable = FontFolderPreview::undecodableFontFileNames(File1->directory());
+    if (!undecodable.isEmpty())
+        platform_.messages.warning(
+            this, QStringLiteral("These font files cannot be opened: their names are not UTF-8 "
+                                 "text. Rename them to open them.\n\n%1")
+                      .arg(undecodable.join(u'\n')));
 }
 
 void InstallPage::cmdPreviewCancelClick() { preview_.cancelLoading(); }
@@ -395,6 +402,13 @@ void InstallPage::ShowPreviewSample(Side side)
     const std::optional<FontFolderPreview::Sample> sample = preview_.ShowPreviewSample(side);
     if (!sample)
         return;
+    if (!sample->problem.isEmpty()) {
+        showSampleText(false);
+        lblPreviewSample->setText(sample->problem);
+        lblPreviewSample->repaint();
+        return;
+    }
+    showSampleText(true);
     QFont font = sample->font;
     font.setPointSizeF(memDispPreview->font().pointSizeF());
     memDispPreview->setFont(font);
@@ -557,8 +571,8 @@ void InstallPage::cmdPreviewPrintClick()
     // Only files actually loaded are kept for unloading: a cancelled printout
     // never loaded the rest, and unloading them would take another use's load.
     hooks.loadFontFile = [this](const FontFileItem& item) {
-        preview_.LoadFontFile(preview_.PrintLoadFolder + item.second.FileName);
-        preview_.PrintLoadedFonts.append(item);
+        if (preview_.LoadFontFile(preview_.PrintLoadFolder + item.second.FileName))
+            preview_.PrintLoadedFonts.append(item);
     };
     const PreviewPrintout::Page page{texts_.headingFont(), texts_.title(), texts_.chartLines(),
                                      spnPreviewPrintSize->value()};

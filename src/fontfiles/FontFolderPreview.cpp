@@ -2,12 +2,17 @@
 
 #include "fontfiles/FontNameReader.h"
 #include "platform/FontService.h"
+#include "platform/UndecodableNames.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
 namespace {
+
+// The endings of the font files the page shows, in any letter case.
+const QStringList fontFileMask{QStringLiteral("*.ttf"), QStringLiteral("*.otf")};
 
 // By text without regard to case, then by case, then by file: equal texts
 // from two files keep one order however they were moved around.
@@ -64,7 +69,18 @@ QStringList FontFolderPreview::fontFileNames(const QString& folder)
     // Without QDir::System neither FIFOs nor dangling links are listed, so
     // none of them can hold up the run.
     const QDir dir(folder, QString(), QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden);
-    return dir.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")});
+    return dir.entryList(fontFileMask);
+}
+
+QStringList FontFolderPreview::undecodableFontFileNames(const QString& folder)
+{
+    QStringList names;
+    for (const QString& name : undecodableNames(folder)) {
+        if (QDir::match(fontFileMask, name))
+            names << name;
+    }
+    names.sort(Qt::CaseInsensitive);
+    return names;
 }
 
 void FontFolderPreview::setCurrent(Side side, int row)
@@ -167,17 +183,24 @@ std::optional<FontFolderPreview::Sample> FontFolderPreview::ShowPreviewSample(Si
     UnloadSampleFont();
     const FontFileItem& item = list.items.at(list.current);
     const QString path = previewFolder_ + item.second.FileName;
-    LoadFontFile(path);
+    if (!LoadFontFile(path)) {
+        // Drawn all the same, the name would show in whatever font stood in.
+        const QString why = QFileInfo::exists(path) ? QStringLiteral("is no font file any more")
+                                                    : QStringLiteral("is gone");
+        return Sample{item.first, QFont(),
+                      QStringLiteral("No sample of %1: its file %2 %3.")
+                          .arg(item.first.trimmed(), item.second.FileName, why)};
+    }
     sampleFontFile_ = path;
 
     // The file's own face, whatever its name says: a full name need not
     // tell the face, nor be unique among the machine's fonts.
-    return Sample{item.first, fonts_.makeFont({path})};
+    return Sample{item.first, fonts_.makeFont({path}), QString()};
 }
 
 // No broadcast: other programs never see the program's own fonts, and the
 // program's lists take the file in at once.
-void FontFolderPreview::LoadFontFile(const QString& path) { fonts_.addFontFile(path); }
+bool FontFolderPreview::LoadFontFile(const QString& path) { return fonts_.addFontFile(path); }
 
 void FontFolderPreview::UnloadFontFile(const QString& path) { fonts_.removeFontFile(path); }
 

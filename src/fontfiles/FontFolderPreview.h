@@ -35,6 +35,9 @@ public:
     // sorted without regard to case. Symbolic links to files count; FIFOs,
     // devices and dangling links don't.
     static QStringList fontFileNames(const QString& folder);
+    // The names with those endings that are not UTF-8 text, which the list
+    // above leaves out: no file can be opened under them. Sorted as above.
+    static QStringList undecodableFontFileNames(const QString& folder);
 
     enum class Side { Available, Selected };
     const FontFileList& list(Side side) const { return side == Side::Available ? available_ : selected_; }
@@ -86,11 +89,15 @@ public:
     struct Sample {
         QString name;
         QFont font;
+        // Why there is no face to show, for a file that is gone or is no
+        // font file any more since it was listed; empty when there is one.
+        QString problem;
     };
     std::optional<Sample> ShowPreviewSample(Side side);
 
-    // Temporary loading: the file is known to the program's fonts until unloaded.
-    void LoadFontFile(const QString& path);
+    // Temporary loading: the file is known to the program's fonts until
+    // unloaded. False when it could not be loaded, and needs no unloading.
+    bool LoadFontFile(const QString& path);
     void UnloadFontFile(const QString& path);
     void UnloadSampleFont();
     void UnloadPrintedFonts();

@@ -1,10 +1,10 @@
 #include "fontfiles/FontNameReader.h"
 
 #include "platform/AnsiCodePage.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <unicode/ucnv.h>
@@ -308,10 +308,8 @@ FontNameStrings ReadFontNameStrings(QIODevice& font, int faceIndex)
 
 FontNameStrings ReadFontFileNameStrings(const QString& path, int faceIndex)
 {
-    if (!QFileInfo(path).isFile())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    QFile file;
+    if (!openRegularFile(path, file))
         return {};
     return readNameStrings(file, faceIndex, kFileBlockSize);
 }
@@ -325,15 +323,11 @@ void ReadFontNames(QIODevice& font, const QString& fileName,
 void ReadFontFileNames(const QString& folder, const QString& fileName,
                        QList<QPair<QString, FontFileEntry>>& list)
 {
-    const QString path = QDir(folder).filePath(fileName);
-    // Opening a FIFO or device would block or read without end.
-    if (!QFileInfo(path).isFile())
-        return;
     // A plain read-only open takes no lock: other readers and writers go on.
     // Blocks of a page: the directory, the naming records and their strings
     // then take a few reads instead of one or two for every structure.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    QFile file;
+    if (!openRegularFile(QDir(folder).filePath(fileName), file))
         return;
     const qsizetype first = list.size();
     readNames(file, fileName, list, kFileBlockSize);

@@ -2,6 +2,7 @@
 
 #include "fontfiles/FontFolderPreview.h"
 #include "fontfiles/FontNameReader.h"
+#include "platform/UndecodableNames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,12 +24,30 @@ bool pageShows(const QFileInfo& file, QHash<QString, QStringList>& listed)
     return !items.isEmpty();
 }
 
+// Whether the path is missing only because a name on it is not UTF-8 text.
+bool undecodable(const QString& path, QHash<QString, QStringList>& undecodableIn)
+{
+    if (!path.contains(QChar::ReplacementCharacter))
+        return false;
+    for (QFileInfo info(path); !info.isRoot(); info.setFile(info.absolutePath())) {
+        const QString folder = info.absolutePath();
+        if (!QFileInfo::exists(folder))
+            continue;
+        auto it = undecodableIn.find(folder);
+        if (it == undecodableIn.end())
+            it = undecodableIn.insert(folder, undecodableNames(folder));
+        return it->contains(info.fileName());
+    }
+    return false;
+}
+
 } // namespace
 
 NamedFontFiles NamedFontFiles::sort(const QStringList& paths)
 {
     NamedFontFiles out;
     QHash<QString, QStringList> listed;
+    QHash<QString, QStringList> undecodableIn;
     for (const QString& named : paths) {
         const QFileInfo info(QDir::cleanPath(named));
         const QString path = info.absoluteFilePath();
@@ -41,7 +60,11 @@ NamedFontFiles NamedFontFiles::sort(const QStringList& paths)
             }
         }
         if (!info.exists()) {
-            out.problems << QStringLiteral("%1 does not exist.").arg(path);
+            out.problems << (undecodable(path, undecodableIn)
+                                 ? QStringLiteral("%1 cannot be opened: its name is not UTF-8 "
+                                                  "text. Rename it to open it.")
+                                 : QStringLiteral("%1 does not exist."))
+                                .arg(path);
         } else if (!info.isReadable() || (isFolder && !info.isExecutable())) {
             out.problems << QStringLiteral("%1 cannot be read.").arg(path);
         } else if (isFolder) {

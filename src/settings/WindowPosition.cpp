@@ -13,7 +13,6 @@ namespace {
 
 // A stored edge of -1, or none, means that nothing was stored.
 constexpr int None = -1;
-constexpr int Margin = 20;
 constexpr int Maximised = 2;
 constexpr int Minimised = 1;
 constexpr int Normal = 0;
@@ -94,8 +93,11 @@ void restoreWindowPosition(QWidget& form, SettingsStore& store, ScreenMetrics& s
         top = std::max(0, std::min(form.y(), screenSize.height() - size.height()));
     } else {
         if (savedRes == screenRes(screenSize)) {
-            left = std::min(left, screenSize.width() - Margin);
-            top = std::min(top, screenSize.height() - Margin);
+            // A window left partly off the screen comes back so, but with
+            // three quarters of it on the screen: a sliver far out would be
+            // as good as lost.
+            left = std::min(left, screenSize.width() - size.width() * 3 / 4);
+            top = std::min(top, screenSize.height() - size.height() * 3 / 4);
         } else {
             if (left > screenSize.width() - size.width())
                 left = screenSize.width() - size.width();

@@ -15,10 +15,11 @@ class SettingsStore;
 // is minimised or maximised.
 void saveWindowPosition(const QWidget& form, SettingsStore& store, ScreenMetrics& screen);
 
-// Puts the window back where it was saved, fitted into the screen: at least
-// 20 pixels of it stay on a screen of the same size; on another screen size
-// it is moved in whole where it would stick out. With nothing saved it keeps
-// its place, moved into the screen. A saved size is held between the
-// window's least size and the screen's work area; a minimised window comes
-// back in its normal state, a maximised one maximised.
+// Puts the window back where it was saved, fitted into the screen: its top
+// edge and three quarters of its width and height stay on a screen of the
+// same size; on another screen size it is moved in whole where it would
+// stick out. With nothing saved it keeps its place, moved into the screen.
+// A saved size is held between the window's least size and the screen's
+// work area; a minimised window comes back in its normal state, a maximised
+// one maximised.
 void restoreWindowPosition(QWidget& form, SettingsStore& store, ScreenMetrics& screen);

@@ -9,6 +9,9 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -55,6 +58,8 @@ private slots:
     void captionsAreTheDesignedTexts();
     void dialogsShowTheirWholeText_data();
     void dialogsShowTheirWholeText();
+    void boxesFitTheScreen_data();
+    void boxesFitTheScreen();
 };
 
 void tst_captions::captionsAreTheDesignedTexts_data()
@@ -165,6 +170,117 @@ void tst_captions::dialogsShowTheirWholeText()
                          qPrintable(name + " and " + other->objectName()));
         }
     }
+}
+
+void tst_captions::boxesFitTheScreen_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("whole");        // shown as it is
+    QTest::addColumn<QStringList>("kept");  // lines shown even when it is cut
+    QTest::addColumn<bool>("counted");      // each list cut says how many of it are not shown
+
+    QStringList missing;
+    for (int i = 0; i < 5000; ++i)
+        missing << QStringLiteral("/home/user/fonts/font number %1.ttf does not exist.").arg(i);
+    QStringList trash;
+    for (int i = 0; i < 3000; ++i)
+        trash << QStringLiteral("/home/user/.local/share/fonts/Face%1.ttf").arg(i);
+    QStringList paragraphs;
+    for (int i = 0; i < 3000; ++i)
+        paragraphs << QStringLiteral("Part %1.").arg(i);
+    const QString sentence =
+        QStringLiteral("The page shows one folder at a time, /home/user/fonts. ").repeated(12);
+
+    QTest::newRow("a short text") << "information" << "Installed 2 fonts" << true
+                                  << QStringList() << false;
+    QTest::newRow("a sentence that wraps") << "information" << sentence << true << QStringList()
+                                           << false;
+    QTest::newRow("5,000 missing files")
+        << "warning" << missing.join(u'\n') << false << missing.first(3) << true;
+    QTest::newRow("3,000 files to remove, and a note after them")
+        << "confirm"
+        << "Remove the font family \"Face\"?\n\nThese files go to the trash:\n" + trash.join(u'\n')
+               + "\n\n1 face installed for all users is kept."
+        << false
+        << QStringList{"Remove the font family \"Face\"?", "These files go to the trash:",
+                       trash.first(), "1 face installed for all users is kept."}
+        << true;
+    QTest::newRow("a name of 20,000 characters")
+        << "error" << QString(20000, u'x') + " does not exist." << false << QStringList() << false;
+    QTest::newRow("3,000 paragraphs")
+        << "warning" << paragraphs.join("\n\n") << false << paragraphs.first(2) << false;
+}
+
+// However long the text, the box and its buttons stay on the screen, with or
+// without its details; what is left out is said, and the details hold it all.
+void tst_captions::boxesFitTheScreen()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    QFETCH(bool, whole);
+    QFETCH(QStringList, kept);
+    QFETCH(bool, counted);
+
+    QtMessageBoxes messages;
+    QStringList seen;
+    QString shownText;
+    QString details;
+    const auto look = [&](QMessageBox* box, const QString& when) {
+        const QRect screen = box->screen()->availableGeometry();
+        if (!screen.contains(box->frameGeometry()))
+            seen << when + ": the box leaves the screen";
+        for (QAbstractButton* button : box->buttons()) {
+            if (!box->rect().contains(button->geometry()))
+                seen << when + ": " + button->text() + " outside the box";
+        }
+    };
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        look(box, "shown");
+        shownText = box->text();
+        details = box->detailedText();
+        for (QAbstractButton* button : box->buttons()) {
+            if (box->buttonRole(button) == QMessageBox::ActionRole)
+                button->click();
+        }
+        QTimer::singleShot(0, [&, box] {
+            look(box, "with details");
+            box->close();
+        });
+    });
+    if (kind == "confirm")
+        messages.confirm(nullptr, text);
+    else if (kind == "warning")
+        messages.warning(nullptr, text);
+    else if (kind == "error")
+        messages.error(nullptr, text);
+    else
+        messages.information(nullptr, text);
+
+    QCOMPARE(seen.join("; "), QString());
+    if (whole) {
+        QCOMPARE(shownText, text);
+        QCOMPARE(details, QString());
+        return;
+    }
+    QVERIFY(shownText.size() < text.size());
+    QCOMPARE(details, text);
+    const QStringList lines = shownText.split(u'\n');
+    for (const QString& line : kept)
+        QVERIFY2(lines.contains(line), qPrintable(line));
+    if (!counted)
+        return;
+    // Lines shown and lines said to be left out add up to the text's own.
+    const QRegularExpression more(QStringLiteral("^and ([0-9,.\u00a0\u202f ]+) more$"));
+    qsizetype total = 0;
+    for (const QString& line : lines) {
+        const QRegularExpressionMatch match = more.match(line);
+        total += match.hasMatch() ? match.captured(1).remove(QRegularExpression("[^0-9]")).toLongLong() : 1;
+    }
+    QCOMPARE(total, text.count(u'\n') + 1);
 }
 
 int main(int argc, char** argv)

@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QFileInfo>
 #include <QScreen>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QTimer>
@@ -31,7 +32,9 @@
 
 #include <memory>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -111,7 +114,10 @@ struct Window : MainWindowHarness {
         for (auto it = fake.fonts.added.cbegin(); it != fake.fonts.added.cend(); ++it)
             if (it.value() != fake.fonts.removed.value(it.key()))
                 loaded << QFileInfo(it.key()).fileName();
-        return {find<QLabel>("lblFontFiles")->text() + " | " + find<QLabel>("lblPAvailable")->text() + " | "
+        QStringList boxes;
+        for (const FakeMessageBoxes::Box& box : fake.messages.boxes)
+            boxes << box.kind + ": " + box.text;
+        return QStringList{find<QLabel>("lblFontFiles")->text() + " | " + find<QLabel>("lblPAvailable")->text() + " | "
                     + find<QLabel>("lblPSelected")->text(),
                 "available: " + items(find<QListWidget>("lstPreview")),
                 "selected: " + items(find<QListWidget>("lstSelected")),
@@ -124,7 +130,8 @@ struct Window : MainWindowHarness {
                          memo.bold() ? " B" : "", memo.italic() ? " I" : "")
                     .arg(memo.pointSize())
                     .arg(visible ? "shown" : "hidden"),
-                QStringLiteral("gauge %1, loaded: %2").arg(find<QProgressBar>("gaugeLoading")->value()).arg(loaded.join(' '))};
+                QStringLiteral("gauge %1, loaded: %2").arg(find<QProgressBar>("gaugeLoading")->value()).arg(loaded.join(' '))}
+               + boxes;
     }
 
     InstallPage* page = nullptr;
@@ -203,6 +210,13 @@ void TestInstallPage::page_data()
         << QStringList{"Font Files: 1 | Available Fonts: 0 | Selected Fonts: 0", "available: ",
                        "selected: ", "buttons: cmdPreview", "Sample", "memo: System B 12pt hidden",
                        "gauge 0, loaded: "};
+    QTest::newRow("a file name that is not UTF-8 is named, not left out without a word")
+        << QStringList{"Alpha Sans", "name not UTF-8"} << QStringList{"folder", "preview"}
+        << QStringList{"Font Files: 1 | Available Fonts: 1 | Selected Fonts: 0",
+                       "available: *Alpha Sans", "selected: ", "buttons: cmdAdd cmdAddAll",
+                       "Sample: Alpha Sans", "memo: f0.ttf 12pt shown", "gauge 0, loaded: f0.ttf",
+                       "warning: These font files cannot be opened: their names are not UTF-8 "
+                       "text. Rename them to open them.\n\nf1\uFFFD.ttf"};
     QTest::newRow("31 characters: the file's own face")
         << QStringList{n31} << QStringList{"folder", "preview"}
         << QStringList{"Font Files: 1 | Available Fonts: 1 | Selected Fonts: 0", "available: *" + n31,
@@ -233,6 +247,26 @@ void TestInstallPage::page_data()
                        "buttons: cmdRemove cmdRemoveAll cmdInstall cmdPreviewPrint",
                        "Sample: Alpha Sans", "memo: f1.ttf 12pt shown",
                        "gauge 75, loaded: f1.ttf"};
+    QTest::newRow("a file gone before its click shows no sample")
+        << four << QStringList{"folder", "preview", "gone f2", "A1"}
+        << QStringList{"Font Files: 4 | Available Fonts: 4 | Selected Fonts: 0",
+                       "available: Alpha Sans, *Beta Sans, Delta Sans, Gamma Sans", "selected: ",
+                       "buttons: cmdAdd cmdAddAll",
+                       "No sample of Beta Sans: its file f2.ttf is gone.",
+                       "memo: f1.ttf 12pt hidden", "gauge 75, loaded: "};
+    QTest::newRow("a file swapped for a FIFO before its click shows no sample")
+        << four << QStringList{"folder", "preview", "fifo f2", "A1"}
+        << QStringList{"Font Files: 4 | Available Fonts: 4 | Selected Fonts: 0",
+                       "available: Alpha Sans, *Beta Sans, Delta Sans, Gamma Sans", "selected: ",
+                       "buttons: cmdAdd cmdAddAll",
+                       "No sample of Beta Sans: its file f2.ttf is no font file any more.",
+                       "memo: f1.ttf 12pt hidden", "gauge 75, loaded: "};
+    QTest::newRow("after a gone file, one still there shows again")
+        << four << QStringList{"folder", "preview", "gone f2", "A1", "A0"}
+        << QStringList{"Font Files: 4 | Available Fonts: 4 | Selected Fonts: 0",
+                       "available: *Alpha Sans, Beta Sans, Delta Sans, Gamma Sans", "selected: ",
+                       "buttons: cmdAdd cmdAddAll", "Sample: Alpha Sans",
+                       "memo: f1.ttf 12pt shown", "gauge 75, loaded: f1.ttf"};
     QTest::newRow("sample size; the print size leaves it")
         << four << QStringList{"folder", "preview", "size 16", "print size 9"}
         << QStringList{"Font Files: 4 | Available Fonts: 4 | Selected Fonts: 0",
@@ -256,9 +290,25 @@ void TestInstallPage::page()
     w.fake.fonts.addFamily("Fam", {{"Regular", true, false, FontFace::CharSet::Ansi},
                                    {"Bold", true, false, FontFace::CharSet::Ansi}});
     QTemporaryDir dir;
+    QByteArrayList unlinkLater;
+    const auto unlink = qScopeGuard([&] {
+        for (const QByteArray& bytes : std::as_const(unlinkLater))
+            ::unlink(bytes.constData());
+    });
     for (int i = 0; i < fonts.size(); ++i) {
-        QFile file(dir.filePath(QStringLiteral("f%1.ttf").arg(i)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        QFile file;
+        const QString name = dir.filePath(QStringLiteral("f%1.ttf").arg(i));
+        if (fonts[i] == "name not UTF-8") {
+            // Latin-1 bytes, as an old archive or another system leaves them.
+            const QByteArray bytes = QFile::encodeName(dir.filePath(QStringLiteral("f%1").arg(i))) + "\xe9.ttf";
+            const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+            QVERIFY(fd >= 0 && file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+            // Qt sees no such name, so the temporary folder could not remove it.
+            unlinkLater.append(bytes);
+        } else {
+            file.setFileName(name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
         const QByteArray font =
             fonts[i].size() < 2 ? QByteArray("not a font")
                                 : sfnt::font({sfnt::win(1, "Fam"), sfnt::win(4, fonts[i])});
@@ -295,7 +345,12 @@ void TestInstallPage::page()
             w.find<QPushButton>("cmdRemove")->click();
         else if (step == ">>")
             w.find<QPushButton>("cmdAddAll")->click();
-        else if (step == "A2" || step == "A1")
+        else if (step.startsWith("gone ") || step.startsWith("fifo ")) {
+            const QString path = dir.filePath(step.mid(5) + ".ttf");
+            QVERIFY(QFile::remove(path));
+            if (step.startsWith("fifo "))
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (step == "A2" || step == "A1" || step == "A0")
             w.click(w.find<QListWidget>("lstPreview"), step.mid(1).toInt());
         else if (step == "S0")
             w.click(w.find<QListWidget>("lstSelected"), 0);

@@ -66,6 +66,9 @@ QFont FakeFontService::makeFont(const Specimen& specimen)
 
 bool FakeFontService::addFontFile(const QString& path)
 {
+    // As the real service: a file gone or no regular file any more stays out.
+    if (!QFileInfo(path).isFile())
+        return false;
     ++added[path];
     if (onAdd)
         onAdd(path);

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 class TestNamedFontFiles : public QObject {
@@ -15,6 +17,7 @@ class TestNamedFontFiles : public QObject {
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void sort_data();
     void sort();
 
@@ -35,6 +38,22 @@ void TestNamedFontFiles::initTestCase()
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
     QVERIFY(QFile::setPermissions(m_dir.filePath("a/locked.ttf"), {}));
+    // Latin-1 bytes in names, as an old archive or another system leaves them.
+    const QByteArray root = QFile::encodeName(m_dir.path());
+    const int fd = ::open(root + "/a/caf\xe9.ttf", O_WRONLY | O_CREAT, 0644);
+    QVERIFY(fd >= 0 && ::write(fd, font.constData(), size_t(font.size())) == font.size());
+    ::close(fd);
+    QVERIFY(::mkdir(root + "/d\xe9", 0755) == 0 && QFile::copy(m_dir.filePath("a/One.ttf"), m_dir.filePath("b/x.ttf")));
+    QVERIFY(::rename(root + "/b/x.ttf", root + "/d\xe9/x.ttf") == 0);
+}
+
+// Qt sees no such names, so the temporary folder could not remove them.
+void TestNamedFontFiles::cleanupTestCase()
+{
+    const QByteArray root = QFile::encodeName(m_dir.path());
+    ::unlink(root + "/a/caf\xe9.ttf");
+    ::unlink(root + "/d\xe9/x.ttf");
+    ::rmdir(root + "/d\xe9");
 }
 
 void TestNamedFontFiles::sort_data()
@@ -61,6 +80,12 @@ void TestNamedFontFiles::sort_data()
         << "<root>/a/missing.ttf does not exist.\n"
            "<root>/a/junk.ttf is not a font file that this page shows (.ttf or .otf).\n"
            "<root>/a/notes.txt is not a font file that this page shows (.ttf or .otf).";
+    QTest::newRow("names that are not UTF-8, as Qt decodes them")
+        << QStringList{"a/caf\uFFFD.ttf", "d\uFFFD/x.ttf", "a/gone\uFFFD.ttf"} << "a" << false
+        << QStringList{}
+        << "<root>/a/caf\uFFFD.ttf cannot be opened: its name is not UTF-8 text. Rename it to open it.\n"
+           "<root>/d\uFFFD/x.ttf cannot be opened: its name is not UTF-8 text. Rename it to open it.\n"
+           "<root>/a/gone\uFFFD.ttf does not exist.";
     QTest::newRow("first in a missing folder: the next one's")
         << QStringList{"gone/x.ttf", "b/Three.ttf"} << "b" << true << QStringList{"Three.ttf"}
         << "<root>/gone/x.ttf does not exist.";

@@ -18,6 +18,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include <fcntl.h>
+#include <semaphore>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -79,6 +86,42 @@ Ink ink(QFont font)
     return out;
 }
 
+// Should a reader wait on the FIFO for good, its other end is opened and
+// closed after a while, so that the wait ends and the test fails instead of
+// hanging. A guard against a hang, not a measure of time.
+class FifoGuard {
+public:
+    explicit FifoGuard(const QByteArray& path)
+        : m_thread([this, path] {
+              if (m_done.try_acquire_for(std::chrono::seconds(20)))
+                  return;
+              m_waited = true;
+              const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+              if (fd >= 0)
+                  ::close(fd);
+          })
+    {
+    }
+    ~FifoGuard() { done(); }
+    FifoGuard(const FifoGuard&) = delete;
+    FifoGuard& operator=(const FifoGuard&) = delete;
+
+    // Whether a reader had to be released.
+    bool done()
+    {
+        if (m_thread.joinable()) {
+            m_done.release();
+            m_thread.join();
+        }
+        return m_waited;
+    }
+
+private:
+    std::binary_semaphore m_done{0};
+    std::atomic<bool> m_waited = false;
+    std::thread m_thread;
+};
+
 }  // namespace
 
 class TestLinuxFontService : public QObject {
@@ -100,6 +143,8 @@ private slots:
     void variations_data();
     void variations();
     void variationsOnPaper();
+    void swappedFontFiles_data();
+    void swappedFontFiles();
     void broadcastFontChange();
 
 private:
@@ -373,6 +418,65 @@ void TestLinuxFontService::variationsOnPaper()
     embedded.sort();
     QCOMPARE(embedded, (QStringList{"TestFlexRegular", "TestFlexRegular-wght900opsz12"}));
     QVERIFY(m_fonts.removeFontFile(path));
+}
+
+void TestLinuxFontService::swappedFontFiles_data()
+{
+    QTest::addColumn<QString>("now");  // what took the listed file's place
+    QTest::newRow("nothing") << "gone";
+    QTest::newRow("nothing, after an earlier load") << "gone after a load";
+    QTest::newRow("a FIFO") << "fifo";
+    QTest::newRow("a link to a FIFO") << "link to fifo";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("a FIFO, for an installed face") << "installed fifo";
+}
+
+// A file listed a while ago loads, and tells its faces, only if it still is a
+// regular file, and nothing that took its place can hold the program up.
+void TestLinuxFontService::swappedFontFiles()
+{
+    QFETCH(QString, now);
+    if (now == "installed fifo") {
+        const QString installed = m_root + "/fonts/TestSans-Bold.ttf";
+        const QString kept = m_root + "/TestSans-Bold.ttf";
+        QVERIFY(QFile::rename(installed, kept));
+        QCOMPARE(::mkfifo(QFile::encodeName(installed).constData(), 0600), 0);
+        FifoGuard guard(QFile::encodeName(installed));
+        const QList<FontFileFace> files = m_fonts.familyFiles("Test Sans");
+        const bool waited = guard.done();
+        QVERIFY(QFile::remove(installed) && QFile::rename(kept, installed));
+        QVERIFY2(!waited, "a read waited on the FIFO");
+        QCOMPARE(files.size(), 4);
+        for (const FontFileFace& file : files)
+            QCOMPARE(file.glyphCount < 0, file.path == installed);
+        return;
+    }
+    // A name of its own: the service keeps what it once loaded under the name.
+    const QString listed = m_root + "/swapped/" + now + ".ttf";
+    const QByteArray name = QFile::encodeName(listed);
+    const QByteArray fifo = QFile::encodeName(m_root + "/swapped/fifo");
+    QVERIFY(QDir(m_root + "/swapped").removeRecursively() && QDir().mkpath(m_root + "/swapped"));
+    QVERIFY(QFile::copy(extra("TestExtra.ttf"), listed));
+    if (now == "gone after a load") {
+        QVERIFY(m_fonts.addFontFile(listed));
+        QVERIFY(m_fonts.removeFontFile(listed));
+    }
+    QVERIFY(QFile::remove(listed));
+    if (now == "fifo")
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    if (now == "link to fifo")
+        QVERIFY(::mkfifo(fifo.constData(), 0600) == 0 && ::symlink(fifo.constData(), name.constData()) == 0);
+    if (now == "folder")
+        QVERIFY(QDir().mkpath(listed));
+
+    FifoGuard guard(now == "link to fifo" ? fifo : name);
+    const bool loaded = m_fonts.addFontFile(listed);
+    const QList<FontFileFace> faces = m_fonts.fileFaces(listed);
+    QVERIFY2(!guard.done(), "a read waited on the FIFO");
+    QVERIFY(!loaded);
+    QVERIFY(faces.isEmpty());
+    QVERIFY(!m_fonts.removeFontFile(listed));
+    QVERIFY(m_fonts.faces("Test Extra").isEmpty());
 }
 
 void TestLinuxFontService::broadcastFontChange()

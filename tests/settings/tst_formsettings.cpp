@@ -222,6 +222,8 @@ void TestFormSettings::restoredStatesShowBeforeFormCreate()
 // Marks a Left that puts the window's right edge on the screen's right edge;
 // the frame, unknown before the window is first shown, is not counted.
 constexpr int AtRightEdge = -100;
+// Marks a Left or Top that leaves three quarters of the window on the screen.
+constexpr int MostOn = -200;
 
 void TestFormSettings::windowPosition_data()
 {
@@ -246,11 +248,17 @@ void TestFormSettings::windowPosition_data()
         << false << false << QVariantMap{{"ScreenRes", "820x1024"}};
     QTest::newRow("same screen, Left 5000")
         << screen << true << QVariantMap{{"Left", 5000}, {"Top", 200}, {"ScreenRes", res}}
-        << QPoint(1260, 200) << designed << false << false
-        << QVariantMap{{"Left", 1260}, {"Top", 200}};
+        << QPoint(MostOn, 200) << designed << false << false
+        << QVariantMap{{"Left", 1280 - 692 * 3 / 4}, {"Top", 200}};
+    QTest::newRow("same screen, Top 99999")
+        << screen << true << QVariantMap{{"Left", 100}, {"Top", 99999}, {"ScreenRes", res}}
+        << QPoint(100, MostOn) << designed << false << false << QVariantMap();
+    QTest::newRow("same screen, far off")
+        << screen << true << QVariantMap{{"Left", 99999999}, {"Top", 99999999}, {"ScreenRes", res}}
+        << QPoint(MostOn, MostOn) << designed << false << false << QVariantMap();
     QTest::newRow("same screen, far below")
         << screen << true << QVariantMap{{"Left", "1e300"}, {"Top", 99999999999.0}, {"ScreenRes", res}}
-        << QPoint(1260, 1004) << designed << false << false << QVariantMap();
+        << QPoint(MostOn, MostOn) << designed << false << false << QVariantMap();
     QTest::newRow("changed screen, Left 5000")
         << screen << true << QVariantMap{{"Left", 5000}, {"Top", 200}, {"ScreenRes", "1600x1200"}}
         << QPoint(AtRightEdge, 200) << designed << false << false
@@ -338,9 +346,14 @@ void TestFormSettings::windowPosition()
     if (!maximised) {
         if (restored.x() == AtRightEdge)
             QCOMPARE(frmMain.pos().x() + frmMain.width(), screen.width());
+        else if (restored.x() == MostOn)
+            QCOMPARE(frmMain.pos().x() + frmMain.width() * 3 / 4, screen.width());
         else
             QCOMPARE(frmMain.pos().x(), restored.x());
-        QCOMPARE(frmMain.pos().y(), restored.y());
+        if (restored.y() == MostOn)
+            QCOMPARE(frmMain.pos().y() + frmMain.height() * 3 / 4, screen.height());
+        else
+            QCOMPARE(frmMain.pos().y(), restored.y());
     }
 
     if (maximise) {

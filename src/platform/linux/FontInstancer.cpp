@@ -1,6 +1,8 @@
 #include "platform/linux/FontInstancer.h"
 
-#include <QFileInfo>
+#include "platform/RegularFile.h"
+
+#include <QFile>
 #include <QDeadlineTimer>
 #include <QFontDatabase>
 
@@ -206,12 +208,15 @@ FontInstancer::~FontInstancer()
 std::optional<QFont> FontInstancer::instance(const QString& path, int index,
                                              const QMap<QString, double>& axes)
 {
+    if (axes.isEmpty())
+        return std::nullopt;
     // A file swapped for a pipe or a device must not block the window.
-    if (axes.isEmpty() || !QFileInfo(path).isFile())
+    QFile opened;
+    if (!openRegularFile(path, opened))
         return std::nullopt;
-    const Blob blob(hb_blob_create_from_file_or_fail(QFile::encodeName(path).constData()));
-    if (!blob)
-        return std::nullopt;
+    const QByteArray bytes = opened.readAll();
+    const Blob blob(hb_blob_create(bytes.constData(), unsigned(bytes.size()),
+                                   HB_MEMORY_MODE_READONLY, nullptr, nullptr));
     const Face face(hb_face_create(blob.get(), unsigned(index) & 0xFFFF));
     const unsigned int axisCount = hb_ot_var_get_axis_count(face.get());
     if (!axisCount)

@@ -1,5 +1,6 @@
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/FontconfigCatalogue.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,7 +106,10 @@ FontFileFace fileFace(FcPattern* pattern, FT_Library ft)
         out.languages.sort();
     }
     FT_Face face = nullptr;
-    if (ft && file && FT_New_Face(ft, reinterpret_cast<const char*>(file), out.index, &face) == 0) {
+    // An installed file may have been swapped for a FIFO since fontconfig
+    // listed it; FreeType's open would wait on it for good.
+    if (ft && file && isRegularFile(reinterpret_cast<const char*>(file))
+        && FT_New_Face(ft, reinterpret_cast<const char*>(file), out.index, &face) == 0) {
         out.glyphCount = int(face->num_glyphs);
         out.facesInFile = int(face->num_faces);
         FT_Done_Face(face);
@@ -236,6 +240,9 @@ QList<FontFileFace> LinuxFontService::familyFiles(const QString& family)
 QList<FontFileFace> LinuxFontService::fileFaces(const QString& path)
 {
     const QByteArray name = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    // fontconfig's open would wait for good on a FIFO put in a listed file's place.
+    if (!isRegularFile(name))
+        return {};
     FcFontSet* set = FcFontSetCreate();
     FcFreeTypeQueryAll(reinterpret_cast<const FcChar8*>(name.constData()), -1, nullptr, nullptr,
                        set);
@@ -431,6 +438,10 @@ bool LinuxFontService::addFontFile(const QString& path)
         ++it->count;
         return true;
     }
+    // A file listed a while ago may be gone, or be a FIFO by now, which
+    // Qt's and fontconfig's own opens would wait on for good.
+    if (!isRegularFile(QFile::encodeName(key)))
+        return false;
     int id = -1;
     if (const auto retired = m_retired.constFind(key); retired != m_retired.cend()) {
         id = *retired;

@@ -1,5 +1,7 @@
 #include "platform/linux/LinuxShell.h"
 
+#include "platform/RegularFile.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -7,8 +9,6 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -16,31 +16,11 @@ namespace {
 // Gives up on a folder that holds this many files of one name.
 constexpr int kMaxVariants = 1000;
 
-// Opens a regular file, or a link to one, for reading. A FIFO or a device
-// would block the open or never end: neither is opened, and should one take
-// the name meanwhile, O_NONBLOCK keeps the open from blocking and it is
-// refused once open.
-bool openRegular(const QString& path, QFile& file)
-{
-    if (!QFileInfo(path).isFile())
-        return false;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
-        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
-    }
-    return true;
-}
-
 bool sameBytes(const QString& a, const QString& b)
 {
     QFile first;
     QFile second;
-    if (!openRegular(a, first) || !openRegular(b, second) || first.size() != second.size())
+    if (!openRegularFile(a, first) || !openRegularFile(b, second) || first.size() != second.size())
         return false;
     while (!first.atEnd()) {
         const QByteArray chunk = first.read(1 << 16);
@@ -80,7 +60,7 @@ struct TargetName {
 bool writeTemporaryCopy(const QString& from, QTemporaryFile& to)
 {
     QFile source;
-    if (!openRegular(from, source) || !to.open())
+    if (!openRegularFile(from, source) || !to.open())
         return false;
     while (!source.atEnd()) {
         const QByteArray chunk = source.read(1 << 16);

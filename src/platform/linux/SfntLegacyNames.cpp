@@ -1,11 +1,12 @@
 #include "platform/linux/SfntLegacyNames.h"
 
+#include "platform/RegularFile.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <vector>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -24,7 +25,7 @@ quint32 be32(const uchar* p)
 
 class File {
 public:
-    explicit File(const QByteArray& path) : fd_(::open(path.constData(), O_RDONLY | O_CLOEXEC)) {}
+    explicit File(const QByteArray& path) : fd_(openRegularFile(path)) {}
     ~File()
     {
         if (fd_ >= 0)
