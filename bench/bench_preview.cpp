@@ -33,6 +33,7 @@ public:
     QStringList scalableFamilies() override { return {}; }
     QList<FontFace> faces(const QString&) override { return {}; }
     QFont makeFont(const Specimen&) override { return {}; }
+    VariationSpace variationSpace(const QString&) override { return {}; }
     bool drawsText(const QString&, const QString&) override { return false; }
     QList<FontFileFace::CoveragePage> characterCoverage(const QString&) override { return {}; }
     std::unique_ptr<FamilySearch> search(const QStringList&) override { return {}; }

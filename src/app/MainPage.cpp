@@ -3,6 +3,7 @@
 #include "app/DesignLayout.h"
 #include "app/FormDesign.h"
 #include "app/SampleTexts.h"
+#include "app/TfrmVariations.h"
 #include "catalogue/FontCatalogue.h"
 #include "catalogue/FamilyFilter.h"
 #include "catalogue/FontListModel.h"
@@ -28,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
@@ -69,7 +71,7 @@ private:
 
 }  // namespace
 
-MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, const SpecimenSettings& specimens,
+MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, SpecimenSettings& specimens,
                    const FormDesign& design, const SampleTexts& texts)
     : texts_(texts), platform_(platform), catalogue_(catalogue), specimens_(specimens)
 {
@@ -185,6 +187,9 @@ MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, const SpecimenS
     connect(chkSampleBold, &QCheckBox::toggled, this, &MainPage::chkSampleBoldClick);
     connect(chkSampleItalic, &QCheckBox::toggled, this, &MainPage::chkSampleItalicClick);
     connect(&specimens_, &SpecimenSettings::changed, this, &MainPage::restyleDispFont);
+    cmdVariations = d.button(sampleGroup, QStringLiteral("cmdVariations"),
+                             QStringLiteral("&Variations..."), 300, 10, 118, 24);
+    connect(cmdVariations, &QPushButton::clicked, this, &MainPage::cmdVariationsClick);
 
     auto* options = new QGroupBox(QStringLiteral("Print Options"), this);
     options->setObjectName(QStringLiteral("GroupBox2"));
@@ -432,6 +437,8 @@ void MainPage::lstFontsClick()
         memDispFont->setPlainText(SampleTexts::Alphabets + texts_.sample());
 
     lblSample->setText(QStringLiteral("Sample: ") + name);
+    if (variations_ && variations_->isVisible())
+        variations_->showFamily(name);
     lblSelected->setText(QStringLiteral("Selected: %1").arg(catalogue_.SelectedCount()));
     lblStyles->setText(catalogue_.stylesLabel());
     emit currentFamilyShown();
@@ -467,6 +474,24 @@ void MainPage::restyleDispFont()
 }
 
 void MainPage::chkSampleBoldClick() { restyleDispFont(); }
+
+void MainPage::cmdVariationsClick()
+{
+    const bool first = !variations_;
+    if (first)
+        variations_ = new TfrmVariations(platform_.fonts, specimens_, window());
+    variations_->showFamily(currentFamily());
+    variations_->show();
+    if (first) {
+        // Beside the window where the screen has room, so that the sample shows.
+        const QRect screen = window()->screen()->availableGeometry();
+        const QRect frame = window()->frameGeometry();
+        if (frame.right() + variations_->frameGeometry().width() < screen.right())
+            variations_->move(frame.right() + 8, frame.top());
+    }
+    variations_->raise();
+    variations_->activateWindow();
+}
 
 void MainPage::chkSampleItalicClick() { restyleDispFont(); }
 

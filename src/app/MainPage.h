@@ -12,6 +12,7 @@ class FontCatalogue;
 class FontListModel;
 class ListedFamilies;
 class SpecimenSettings;
+class TfrmVariations;
 class FormDesign;
 class PrintJob;
 struct PrintState;
@@ -33,7 +34,7 @@ struct Platform;
 class MainPage : public QWidget {
     Q_OBJECT
 public:
-    MainPage(Platform& platform, FontCatalogue& catalogue, const SpecimenSettings& specimens,
+    MainPage(Platform& platform, FontCatalogue& catalogue, SpecimenSettings& specimens,
              const FormDesign& design, const SampleTexts& texts);
     ~MainPage() override;
 
@@ -45,6 +46,8 @@ public:
     void spnPointSizeChange(int value);
     void chkSampleBoldClick();
     void chkSampleItalicClick();
+    // The axis settings, for the current family.
+    void cmdVariationsClick();
     void cmdHeadingFontClick();
     void cmdPrintClick();
     void cmdPrintSetupClick();
@@ -106,6 +109,7 @@ private:
     QPushButton* cmdPrintSetup = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdFontDetails = nullptr;
+    QPushButton* cmdVariations = nullptr;
 
     void restyleDispFont();
     // Lists what the find box asks for, keeping the selection and the current
@@ -124,7 +128,8 @@ private:
     const SampleTexts& texts_;
     Platform& platform_;
     FontCatalogue& catalogue_;
-    const SpecimenSettings& specimens_;
+    SpecimenSettings& specimens_;
+    TfrmVariations* variations_ = nullptr;
     FontListModel* families_ = nullptr;
     // What the list shows of families_; rows, selection and printing are its.
     ListedFamilies* listed_ = nullptr;

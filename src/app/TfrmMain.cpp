@@ -123,6 +123,8 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     // Show All paints what the texts say now, even if they changed while it was hidden.
     connect(&sampleTexts_, &SampleTexts::changed, showAllPage_, &ShowAllPage::refresh);
     connect(&specimens_, &SpecimenSettings::changed, showAllPage_, &ShowAllPage::refresh);
+    specimens_.restore(platform_.settings);
+    connect(&specimens_, &SpecimenSettings::changed, this, [this] { specimens_.save(platform_.settings); });
     connect(installPage_, &InstallPage::fontDetailsRequested, this, &TfrmMain::FontDetails1Click);
     connect(installPage_, &InstallPage::currentFontFileChanged, this,
             &TfrmMain::followFontDetails);

@@ -49,6 +49,26 @@ struct FontFileFace {
     bool operator==(const FontFileFace&) const = default;
 };
 
+// The variation axes of a variable face and its named instances, as the
+// font names them; empty for a face that does not vary.
+struct VariationSpace {
+    struct Axis {
+        QString tag;
+        QString name;  // the font's own, else the tag
+        double minimum = 0;
+        double defaultValue = 0;
+        double maximum = 0;
+        bool hidden = false;  // the font asks that it not be offered to users
+    };
+    struct Instance {
+        QString name;
+        QMap<QString, double> coordinates;  // by axis tag
+    };
+
+    QList<Axis> axes;
+    QList<Instance> instances;
+};
+
 // What a find over a list of families asks of the font lists, answered from
 // what they keep at hand: no font is loaded and no list is read again. Each
 // call clears the bits, by index in the list, of the families that fail; a
@@ -99,6 +119,9 @@ public:
     virtual QList<FontFileFace> familyFiles(const QString& family) = 0;
     // The faces of a font file, installed or not; empty when none can be read.
     virtual QList<FontFileFace> fileFaces(const QString& path) = 0;
+    // The axes and named instances of the family's regular face: its first
+    // variable face when it has several; empty when none varies.
+    virtual VariationSpace variationSpace(const QString& family) = 0;
     // Whether the family's regular face has a glyph for every character of text.
     virtual bool drawsText(const QString& family, const QString& text) = 0;
     // The characters of the family's regular face, as fontconfig counts them;

@@ -14,15 +14,20 @@
 
 namespace {
 
+// " - Bold Italic", and the axis positions that differ from the fonts' own:
+// " - Bold, wght 650, wdth 87.5".
 QString styleSuffixFor(const PrintOptions& options)
 {
+    QStringList parts;
     if (options.bold && options.italic)
-        return QStringLiteral(" - Bold Italic");
-    if (options.bold)
-        return QStringLiteral(" - Bold");
-    if (options.italic)
-        return QStringLiteral(" - Italic");
-    return {};
+        parts << QStringLiteral("Bold Italic");
+    else if (options.bold)
+        parts << QStringLiteral("Bold");
+    else if (options.italic)
+        parts << QStringLiteral("Italic");
+    for (auto axis = options.variations.axes.cbegin(); axis != options.variations.axes.cend(); ++axis)
+        parts << axis.key() + u' ' + QString::number(axis.value());
+    return parts.isEmpty() ? QString() : QStringLiteral(" - ") + parts.join(QStringLiteral(", "));
 }
 
 // Marks the job busy for its lifetime.

@@ -10,6 +10,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDoubleSpinBox>
+#include <QPushButton>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +58,7 @@ private slots:
     void fontMap();
     void viewsFollowTheVariations_data();
     void viewsFollowTheVariations();
+    void variationsDialog();
     void startUp_data();
     void startUp();
     void paragraphSurvivesRestart_data();
@@ -231,6 +236,39 @@ void TestScreenViews::viewsFollowTheVariations()
         QCOMPARE(drawn->variations, chosen);
         QVERIFY(!drawn->bold);
     }
+}
+
+// The dialog sets positions for the program, offers the font's named
+// instances and hides what the font hides; Reset takes the family's axes back.
+void TestScreenViews::variationsDialog()
+{
+    Window w;
+    w.fake.fonts.spaces["Book"] = {{{"wght", "Weight", 100, 400, 900, false},
+                                    {"XTRA", "Counter", 300, 500, 600, true}},
+                                   {{"Black", {{"wght", 900}, {"XTRA", 500}}}}};
+    w.start();
+    w.frmMain->specimens().setVariations({{{"GRAD", 50}}, {}});
+    w.find<QPushButton>("cmdVariations")->click();
+    auto* dialog = w.frmMain->findChild<QDialog*>("frmVariations");
+    QVERIFY(dialog && dialog->isVisible());
+    auto* weight = dialog->findChild<QDoubleSpinBox*>("spnwght");
+    QCOMPARE(weight->value(), 400.0);
+    QVERIFY(!dialog->findChild<QDoubleSpinBox*>("spnXTRA")->isVisibleTo(dialog));
+    dialog->findChild<QCheckBox*>("chkMoreAxes")->setChecked(true);
+    QVERIFY(dialog->findChild<QDoubleSpinBox*>("spnXTRA")->isVisibleTo(dialog));
+
+    weight->setValue(650);
+    QCOMPARE(w.frmMain->specimens().variations().axes,
+             (QMap<QString, double>{{"GRAD", 50}, {"wght", 650}}));
+    auto* instances = dialog->findChild<QComboBox*>("cboInstance");
+    QCOMPARE(instances->count(), 2);
+    instances->activated(1);
+    QCOMPARE(w.frmMain->specimens().variations().axes,
+             (QMap<QString, double>{{"GRAD", 50}, {"XTRA", 500}, {"wght", 900}}));
+    QCOMPARE(weight->value(), 900.0);
+    dialog->findChild<QPushButton*>("cmdReset")->click();
+    QCOMPARE(w.frmMain->specimens().variations().axes, (QMap<QString, double>{{"GRAD", 50}}));
+    QCOMPARE(weight->value(), 400.0);
 }
 
 void TestScreenViews::startUp_data()

@@ -27,6 +27,7 @@ public:
         return filesByFamily.value(family);
     }
     QList<FontFileFace> fileFaces(const QString& path) override { return facesByPath.value(path); }
+    VariationSpace variationSpace(const QString& family) override { return spaces.value(family); }
     QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override
     {
         return coverageByFamily.value(family);
@@ -52,6 +53,7 @@ public:
     // Called as each file is added.
     std::function<void(const QString& path)> onAdd;
     int broadcasts = 0;
+    QHash<QString, VariationSpace> spaces;
     // What makeFont was asked for, in order: the face names, and whole.
     QStringList fontRequests;
     QList<Specimen> specimens;

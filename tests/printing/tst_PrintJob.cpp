@@ -194,22 +194,28 @@ void tst_PrintJob::variationsReachEveryFamily_data()
 {
     QTest::addColumn<QString>("kinds");
     QTest::addColumn<bool>("allChars");
-    for (const char* kinds : {"s", "o", "c", "f", "P", "sBI"})
-        QTest::newRow(kinds) << QString::fromLatin1(kinds) << false;
-    QTest::newRow("all characters") << "c" << true;
+    QTest::addColumn<QString>("heading");  // of the first family
+    QTest::newRow("3-line") << "s" << false << "F00";
+    QTest::newRow("1-line") << "o" << false << "F00";
+    QTest::newRow("chart") << "c" << false << "F00 - wdth 87.5, wght 650";
+    QTest::newRow("all characters") << "c" << true << "F00 - wdth 87.5, wght 650";
+    QTest::newRow("full page") << "f" << false << "F00 - wdth 87.5, wght 650";
+    QTest::newRow("paragraphs") << "P" << false << "F00 - wdth 87.5, wght 650";
+    QTest::newRow("bold italic chart") << "cBI" << false << "F00 - Bold Italic, wdth 87.5, wght 650";
 }
 
 // Every family's specimen is drawn with the chosen variations, in the style
-// the sheet asks for; headings and labels are drawn without them.
+// the sheet asks for; headings and labels are drawn without them, and name them.
 void tst_PrintJob::variationsReachEveryFamily()
 {
     QFETCH(QString, kinds);
     QFETCH(bool, allChars);
+    QFETCH(QString, heading);
     Rig rig;
     rig.host.setFamilies(3, 2);
     rig.host.opts = optionsFor(kinds);
     rig.host.opts.allChars = allChars;
-    rig.host.opts.variations = {{{"wght", 650}}, {{"smcp", 1}}};
+    rig.host.opts.variations = {{{"wght", 650}, {"wdth", 87.5}}, {{"smcp", 1}}};
     FontFileFace::CoveragePage latin;
     latin.bits[2] = 0xFFFF;
     rig.host.coverage["F00"] = rig.host.coverage["F01"] = {latin};
@@ -227,6 +233,8 @@ void tst_PrintJob::variationsReachEveryFamily()
         }
     }
     QCOMPARE(families, (QSet<QString>{"F00", "F01"}));
+    // The headings say what the specimens are drawn with.
+    QVERIFY2(rig.printer.docs().first().find(heading), qPrintable(heading));
 }
 
 QTEST_GUILESS_MAIN(tst_PrintJob)

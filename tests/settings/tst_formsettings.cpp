@@ -1,5 +1,7 @@
 #include "app/GlyApplication.h"
 #include "app/TfrmMain.h"
+#include "catalogue/SpecimenSettings.h"
+#include "fakes/FakeSettingsStore.h"
 #include "fakes/MainWindowHarness.h"
 
 #include <QDir>
@@ -73,6 +75,8 @@ struct Run : MainWindowHarness {
 class TestFormSettings : public QObject {
     Q_OBJECT
 private slots:
+    void variationsKept_data();
+    void variationsKept();
     void init() { QFile::remove(settingsFile()); }
     void optionControlsKeptBetweenRuns_data();
     void optionControlsKeptBetweenRuns();
@@ -363,6 +367,36 @@ void TestFormSettings::windowPosition()
     QVERIFY(frmMain.close());
     for (auto it = saved.cbegin(); it != saved.cend(); ++it)
         QCOMPARE(run.fake.settings.values.value("frmMain/" + it.key()), it.value());
+}
+
+void TestFormSettings::variationsKept_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("restored");  // written back as the next run keeps it
+    QTest::newRow("nothing stored") << QVariant() << "";
+    QTest::newRow("two axes") << QVariant("wght=650;wdth=87.5") << "wdth=87.5;wght=650";
+    QTest::newRow("no tags, no numbers, no infinities")
+        << QVariant("=5;wghtt=1;wg=2;wght=;wght=abc;opsz=inf;GRAD=nan;slnt=-12")
+        << "slnt=-12";
+    QTest::newRow("not text") << QVariant(42) << "";
+}
+
+// The axis settings of one run are those of the next; a stored value that
+// is no setting is left out.
+void TestFormSettings::variationsKept()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QString, restored);
+    FakeSettingsStore store;
+    if (stored.isValid())
+        store.values.insert("Variations/Axes", stored);
+    SpecimenSettings settings;
+    settings.restore(store);
+    settings.save(store);
+    QCOMPARE(store.values.value("Variations/Axes").toString(), restored);
+    SpecimenSettings next;
+    next.restore(store);
+    QCOMPARE(next.variations(), settings.variations());
 }
 
 int main(int argc, char** argv)

@@ -34,6 +34,16 @@ using Input = std::unique_ptr<hb_subset_input_t, Deleter<hb_subset_input_t, hb_s
 constexpr hb_tag_t NameTag = HB_TAG('n', 'a', 'm', 'e');
 constexpr int InstanceTimeoutMs = 10000;
 
+// The file mapped, not read: a family's file may be tens of megabytes. A file
+// swapped for a pipe or a device must not block the window.
+Blob mapped(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (!isRegularFile(name))
+        return Blob();
+    return Blob(hb_blob_create_from_file_or_fail(name.constData()));
+}
+
 QString tagText(hb_tag_t tag)
 {
     char text[4];
@@ -210,13 +220,9 @@ std::optional<QFont> FontInstancer::instance(const QString& path, int index,
 {
     if (axes.isEmpty())
         return std::nullopt;
-    // A file swapped for a pipe or a device must not block the window.
-    QFile opened;
-    if (!openRegularFile(path, opened))
+    const Blob blob = mapped(path);
+    if (!blob)
         return std::nullopt;
-    const QByteArray bytes = opened.readAll();
-    const Blob blob(hb_blob_create(bytes.constData(), unsigned(bytes.size()),
-                                   HB_MEMORY_MODE_READONLY, nullptr, nullptr));
     const Face face(hb_face_create(blob.get(), unsigned(index) & 0xFFFF));
     const unsigned int axisCount = hb_ot_var_get_axis_count(face.get());
     if (!axisCount)
@@ -306,4 +312,43 @@ std::optional<QFont> FontInstancer::instance(const QString& path, int index,
     while (recent_.size() > kept_)
         QFontDatabase::removeApplicationFont(registered_.take(recent_.takeFirst()).qtId);
     return font;
+}
+
+VariationSpace FontInstancer::space(const QString& path, int index)
+{
+    VariationSpace space;
+    const Blob blob = mapped(path);
+    if (!blob)
+        return space;
+    const Face face(hb_face_create(blob.get(), unsigned(index) & 0xFFFF));
+    const unsigned int axisCount = hb_ot_var_get_axis_count(face.get());
+    std::vector<hb_ot_var_axis_info_t> infos(axisCount);
+    unsigned int read = axisCount;
+    hb_ot_var_get_axis_infos(face.get(), 0, &read, infos.data());
+    for (unsigned int i = 0; i < read; ++i) {
+        const hb_ot_var_axis_info_t& info = infos[i];
+        // A range upside down is a broken table, not an axis to offer.
+        if (!(info.min_value <= info.default_value && info.default_value <= info.max_value))
+            continue;
+        const QString name = nameOf(face.get(), info.name_id);
+        space.axes.append({tagText(info.tag), name.isEmpty() ? tagText(info.tag) : name,
+                           info.min_value, info.default_value, info.max_value,
+                           (info.flags & HB_OT_VAR_AXIS_FLAG_HIDDEN) != 0});
+    }
+    if (space.axes.isEmpty())
+        return space;
+    const unsigned int instances = hb_ot_var_get_named_instance_count(face.get());
+    std::vector<float> coords(read);
+    for (unsigned int n = 0; n < instances; ++n) {
+        unsigned int count = read;
+        hb_ot_var_named_instance_get_design_coords(face.get(), n, &count, coords.data());
+        VariationSpace::Instance instance;
+        instance.name = nameOf(face.get(), hb_ot_var_named_instance_get_subfamily_name_id(face.get(), n));
+        if (instance.name.isEmpty())
+            instance.name = QStringLiteral("Instance %1").arg(n + 1);
+        for (unsigned int i = 0; i < count; ++i)
+            instance.coordinates.insert(tagText(infos[i].tag), coords[i]);
+        space.instances.append(instance);
+    }
+    return space;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FontService.h"
+
 #include <QFont>
 #include <QHash>
 #include <QList>
@@ -29,6 +31,9 @@ public:
     // slanted by Qt.
     std::optional<QFont> instance(const QString& path, int index,
                                   const QMap<QString, double>& axes);
+
+    // The axes and named instances of a face of the file.
+    static VariationSpace space(const QString& path, int index);
 
 private:
     struct Registered {

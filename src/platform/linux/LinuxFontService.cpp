@@ -220,6 +220,27 @@ const Face* LinuxFontService::matchedFace(const QString& faceName, bool bold, bo
     return index < 0 ? nullptr : &c.faces[index];
 }
 
+VariationSpace LinuxFontService::variationSpace(const QString& family)
+{
+    const Catalogue& c = catalogue();
+    const Family* f = c.family(family);
+    if (!f)
+        return {};
+    // The regular face first: it is what the style boxes' default draws.
+    QList<qsizetype> order = f->faces;
+    const qsizetype regular = c.bestFace(*f, false, false);
+    if (order.removeOne(regular))
+        order.prepend(regular);
+    for (const qsizetype index : std::as_const(order)) {
+        const Face& face = c.faces[index];
+        VariationSpace space = FontInstancer::space(patternStrings(face.pattern, FC_FILE).value(0),
+                                                    patternInt(face.pattern, FC_INDEX, 0));
+        if (!space.axes.isEmpty())
+            return space;
+    }
+    return {};
+}
+
 QList<FontFileFace> LinuxFontService::familyFiles(const QString& family)
 {
     const Catalogue& c = catalogue();

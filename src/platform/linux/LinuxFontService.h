@@ -32,6 +32,7 @@ public:
     std::unique_ptr<FamilySearch> search(const QStringList& families) override;
     QList<FontFileFace> familyFiles(const QString& family) override;
     QList<FontFileFace> fileFaces(const QString& path) override;
+    VariationSpace variationSpace(const QString& family) override;
 
     bool addFontFile(const QString& path) override;
     bool removeFontFile(const QString& path) override;
