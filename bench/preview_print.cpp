@@ -62,7 +62,7 @@ int main(int argc, char** argv)
                                      {QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
                                       QStringLiteral("abcdefghijklmnopqrstuvwxyz1234567890"),
                                       QStringLiteral("The quick brown fox jumps over the lazy dog.")},
-                                     11};
+                                     11, {}};
 
     QList<double> seconds;
     for (int i = 0; i < printouts; ++i) {

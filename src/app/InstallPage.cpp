@@ -6,6 +6,7 @@
 #include "app/SampleTexts.h"
 #include "fontfiles/FontInstaller.h"
 #include "fontfiles/InstallState.h"
+#include "catalogue/SpecimenSettings.h"
 #include "fontfiles/PreviewPrintout.h"
 #include "fontfiles/TfrmInstalling.h"
 #include "platform/ErrorReporter.h"
@@ -47,10 +48,12 @@ int selectedRow(const QListWidget* list)
 
 } // namespace
 
-InstallPage::InstallPage(Platform& platform, const FormDesign& design, const QFont& windowFont,
+InstallPage::InstallPage(Platform& platform, const SpecimenSettings& specimens,
+                         const FormDesign& design, const QFont& windowFont,
                          const SampleTexts& texts, PrintState& printState,
                          InstallState& installState)
     : texts_(texts)
+    , specimens_(specimens)
     , printState_(printState)
     , installState_(installState)
     , platform_(platform)
@@ -212,6 +215,7 @@ InstallPage::InstallPage(Platform& platform, const FormDesign& design, const QFo
             reportingErrors(platform_.errors, "cmdInstallClick", [this] { cmdInstallClick(); }));
     connect(cmdPreviewPrint, &QPushButton::clicked, this,
             reportingErrors(platform_.errors, "cmdPreviewPrintClick", [this] { cmdPreviewPrintClick(); }));
+    connect(&specimens_, &SpecimenSettings::changed, this, &InstallPage::restylePreview);
 }
 
 InstallPage::~InstallPage() = default;
@@ -409,12 +413,25 @@ void InstallPage::ShowPreviewSample(Side side)
         return;
     }
     showSampleText(true);
-    QFont font = sample->font;
+    QFont font = specimens_.variations().axes.isEmpty()
+                     ? sample->font
+                     : platform_.fonts.makeFont({preview_.SampleFontFile(), 0, false, false,
+                                                 specimens_.variations()});
     font.setPointSizeF(memDispPreview->font().pointSizeF());
     memDispPreview->setFont(font);
     memDispPreview->repaint();
     lblPreviewSample->setText(QStringLiteral("Sample: ") + sample->name);
     lblPreviewSample->repaint();
+}
+
+void InstallPage::restylePreview()
+{
+    if (preview_.SampleFontFile().isEmpty())
+        return;
+    QFont font = platform_.fonts.makeFont(
+        {preview_.SampleFontFile(), 0, false, false, specimens_.variations()});
+    font.setPointSizeF(memDispPreview->font().pointSizeF());
+    memDispPreview->setFont(font);
 }
 
 void InstallPage::moveOne(Side from)
@@ -575,7 +592,7 @@ void InstallPage::cmdPreviewPrintClick()
             preview_.PrintLoadedFonts.append(item);
     };
     const PreviewPrintout::Page page{texts_.headingFont(), texts_.title(), texts_.chartLines(),
-                                     spnPreviewPrintSize->value()};
+                                     spnPreviewPrintSize->value(), specimens_.variations()};
     printout_->print(preview_.selected().items, preview_.PreviewFolder(), page, hooks);
 }
 

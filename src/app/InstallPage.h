@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class SpecimenSettings;
 class FileListBox;
 class FontInstaller;
 class PreviewPrintout;
@@ -33,8 +34,9 @@ class InstallPage : public QWidget {
     Q_OBJECT
 public:
     // The job states are the window's, shared with the Main page's print job.
-    InstallPage(Platform& platform, const FormDesign& design, const QFont& windowFont,
-                const SampleTexts& texts, PrintState& printState, InstallState& installState);
+    InstallPage(Platform& platform, const SpecimenSettings& specimens, const FormDesign& design,
+                const QFont& windowFont, const SampleTexts& texts, PrintState& printState,
+                InstallState& installState);
     ~InstallPage() override;
 
     // The folder tree starts on the file system's root, opened down to the
@@ -139,6 +141,9 @@ private:
     void revealFolder(const QString& path);
 
     const SampleTexts& texts_;
+    const SpecimenSettings& specimens_;
+    // The previewed file's sample at the program's axis settings.
+    void restylePreview();
     PrintState& printState_;
     InstallState& installState_;
     QString fontsFolder_;

@@ -96,7 +96,8 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     fontMapPage_ = new FontMapPage(platform_.fonts, specimens_, d, designFont);
     showAllPage_ = new ShowAllPage(platform_, d, designFont, [this] { return selectedFontsPage(); });
     editTextPage_ = new EditTextPage(platform_, d, sampleTexts_);
-    installPage_ = new InstallPage(platform_, d, designFont, sampleTexts_, printState, installState);
+    installPage_ = new InstallPage(platform_, specimens_, d, designFont, sampleTexts_, printState,
+                                   installState);
     PageControl1->addTab(mainPage_, QStringLiteral("&Main"));
     PageControl1->addTab(largeSamplePage_, QStringLiteral("&Large Sample"));
     PageControl1->addTab(fontMapPage_, QStringLiteral("F&ont Map"));

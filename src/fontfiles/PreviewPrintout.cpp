@@ -45,7 +45,11 @@ void PreviewPrintout::printBlocks(const QList<FontFileItem>& items, const QStrin
     const SampleBlockMetrics metrics = SampleBlockMetrics::forSize(layout, float(page.pointSize));
     // Each file's face carries its own style; the print options' Bold and
     // Italic, which the heading's style part reports, don't apply here.
-    const SampleHeading heading{page.headingFont, page.title, QString(), float(page.pointSize)};
+    const SampleHeading heading{page.headingFont, page.title,
+                                page.variations.axes.isEmpty()
+                                    ? QString()
+                                    : QStringLiteral(" - ") + page.variations.axesText(),
+                                float(page.pointSize)};
 
     int x = 0;
     int y = 0;
@@ -61,7 +65,9 @@ void PreviewPrintout::printBlocks(const QList<FontFileItem>& items, const QStrin
         // The loaded file's path names its face: a name read from the file
         // may belong to another face or another installed font as well.
         PrintSampleBlock(printer_, layout, heading, x, y, item.first,
-                         {QDir(folder).filePath(item.second.FileName)}, page.chartLines, metrics);
+                         {QDir(folder).filePath(item.second.FileName), 0, false, false,
+                          page.variations},
+                         page.chartLines, metrics);
         // Counted before the cancel test: a cancel during the last block lets it print.
         if (counter == items.size())
             break;

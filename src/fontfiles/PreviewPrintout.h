@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Specimen.h"
+
 #include "fontfiles/FontFileEntry.h"
 
 #include <QList>
@@ -36,6 +38,7 @@ public:
         // The three specimen lines, the sample text last.
         QStringList chartLines;
         int pointSize = 11;
+        FontVariations variations;  // the program's, for every file that has the axes
     };
 
     // Prints items, in list order, from the files in folder. Refused,

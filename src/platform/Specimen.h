@@ -13,6 +13,15 @@ struct FontVariations {
     QMap<QString, quint32> features;
 
     bool isEmpty() const { return axes.isEmpty() && features.isEmpty(); }
+    // "wdth 87.5, wght 650", as headings name the settings.
+    QString axesText() const
+    {
+        QString text;
+        for (auto axis = axes.cbegin(); axis != axes.cend(); ++axis)
+            text += (text.isEmpty() ? QString() : QStringLiteral(", ")) + axis.key() + u' '
+                    + QString::number(axis.value());
+        return text;
+    }
     bool operator==(const FontVariations&) const = default;
 };
 

@@ -34,7 +34,8 @@ void PrintSampleHeading(Canvas& canvas, const PageLayout& layout, const SampleHe
     canvas.setFont({heading.headingFont, 10});
     canvas.textOut(x, y, heading.title);
 
-    const QString right = heading.styleSuffix.mid(3, 12)
+    // The style and the axis settings, without the suffix's leading " - ".
+    const QString right = heading.styleSuffix.mid(3)
         + QString::asprintf("   Size: %.0f points", static_cast<double>(heading.sampleSize));
     canvas.textOut(layout.X(7.5L) - canvas.textWidth(right), layout.Y(0.45L), right);
 

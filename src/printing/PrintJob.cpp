@@ -25,8 +25,8 @@ QString styleSuffixFor(const PrintOptions& options)
         parts << QStringLiteral("Bold");
     else if (options.italic)
         parts << QStringLiteral("Italic");
-    for (auto axis = options.variations.axes.cbegin(); axis != options.variations.axes.cend(); ++axis)
-        parts << axis.key() + u' ' + QString::number(axis.value());
+    if (!options.variations.axes.isEmpty())
+        parts << options.variations.axesText();
     return parts.isEmpty() ? QString() : QStringLiteral(" - ") + parts.join(QStringLiteral(", "));
 }
 

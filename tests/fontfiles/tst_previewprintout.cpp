@@ -38,7 +38,7 @@ struct Rig {
         hooks.loadFontFile = [this](const FontFileItem& item) {
             printer.events << "load " + item.second.FileName;
         };
-        PreviewPrintout::Page page{"Heading", "Title", {"ABC", "abc", "Sample"}, size};
+        PreviewPrintout::Page page{"Heading", "Title", {"ABC", "abc", "Sample"}, size, variations};
         return printout.print(files(n), folder, page, hooks);
     }
 
@@ -46,6 +46,7 @@ struct Rig {
     ProgressLog log;
     PrintState state;
     PreviewPrintout printout;
+    FontVariations variations;
     int pumps = 0;
     int opsAtStart = 0;
     std::function<void()> onPump;
@@ -71,6 +72,7 @@ class tst_previewprintout : public QObject {
 private slots:
     void printout_data();
     void printout();
+    void block_data();
     void block();
     void oneJobAtATime();
 };
@@ -143,15 +145,29 @@ void tst_previewprintout::printout()
     QVERIFY(!rig.state.JobRunning);
 }
 
+void tst_previewprintout::block_data()
+{
+    QTest::addColumn<QString>("axes");
+    QTest::addColumn<QString>("right");  // of the page heading
+    QTest::newRow("defaults") << "" << "   Size: 9 points";
+    QTest::newRow("the program's axis settings") << "wght" << "wght 650   Size: 9 points";
+}
+
 void tst_previewprintout::block()
 {
+    QFETCH(QString, axes);
+    QFETCH(QString, right);
     Rig rig(300);
+    if (!axes.isEmpty())
+        rig.variations.axes.insert(axes, 650);
     rig.state.StyleSuffix = QStringLiteral(" - Bold Italic");  // the last print job's
     rig.print(2, 9);
+    // The heading names the settings, not the last job's style.
+    QVERIFY(rig.printer.docs().first().find(right));
     // The previous printout's files go only once the new heading stands.
     QCOMPARE(rig.opsAtStart, 3);
     const QList<CanvasOp>& ops = rig.printer.docs().first().ops;
-    const CanvasOp* size = rig.printer.docs().first().find(QStringLiteral("   Size: 9 points"));
+    const CanvasOp* size = rig.printer.docs().first().find(right);
     QVERIFY(size);
     QCOMPARE(size->y, 135);
 
@@ -169,6 +185,7 @@ void tst_previewprintout::block()
             QCOMPARE(specimen.family, QStringLiteral("/f/") + name.back() + QStringLiteral(".ttf"));
             QCOMPARE(specimen.pointSize, 9.0);
             QVERIFY(!specimen.bold && !specimen.italic);
+            QCOMPARE(specimen.variations, rig.variations);
             QCOMPARE(specimen.x, 180);
             // Name line Y(0.17) = 51, line step round(12.5 / 72 * 300) = 52.
             QCOMPARE(specimen.y, line->y + 51 + 52 * (k - 1));

@@ -78,7 +78,7 @@ void tst_previewprintout_pdf::filesPrintInTheirOwnFaces()
     const PreviewPrintout::Page page{"Liberation Sans", "Files",
                                      {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "abcdefghijklmnopqrstuvwxyz1234567890",
                                       "Sphinx of black quartz"},
-                                     11};
+                                     11, {}};
     QVERIFY(printout.print(items, folder, page, hooks));
     QCOMPARE(loaded, (QStringList{"DejaVuSansMono-Bold.ttf", "DejaVuSerif.ttf"}));
 
@@ -163,7 +163,7 @@ void tst_previewprintout_pdf::eachFileInItsOwnFace()
         preview.LoadFontFile(preview.PrintLoadFolder + item.second.FileName);
         preview.PrintLoadedFonts.append(item);
     };
-    const PreviewPrintout::Page page{"Liberation Sans", "Family", {"ABC", "abc", "Sample"}, 11};
+    const PreviewPrintout::Page page{"Liberation Sans", "Family", {"ABC", "abc", "Sample"}, 11, {}};
     QVERIFY(printout.print(preview.selected().items, preview.PreviewFolder(), page, hooks));
 
     QStringList embedded;

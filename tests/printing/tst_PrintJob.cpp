@@ -194,9 +194,9 @@ void tst_PrintJob::variationsReachEveryFamily_data()
 {
     QTest::addColumn<QString>("kinds");
     QTest::addColumn<bool>("allChars");
-    QTest::addColumn<QString>("heading");  // of the first family
-    QTest::newRow("3-line") << "s" << false << "F00";
-    QTest::newRow("1-line") << "o" << false << "F00";
+    QTest::addColumn<QString>("heading");  // of the page, or of the first family
+    QTest::newRow("3-line") << "s" << false << "wdth 87.5, wght 650   Size: 11 points";
+    QTest::newRow("1-line") << "o" << false << "wdth 87.5, wght 650   Size: 11 points";
     QTest::newRow("chart") << "c" << false << "F00 - wdth 87.5, wght 650";
     QTest::newRow("all characters") << "c" << true << "F00 - wdth 87.5, wght 650";
     QTest::newRow("full page") << "f" << false << "F00 - wdth 87.5, wght 650";
