@@ -437,8 +437,7 @@ void MainPage::lstFontsClick()
         memDispFont->setPlainText(SampleTexts::Alphabets + texts_.sample());
 
     lblSample->setText(QStringLiteral("Sample: ") + name);
-    if (variations_ && variations_->isVisible())
-        variations_->showFamily(name);
+    showVariationsOf(name);
     lblSelected->setText(QStringLiteral("Selected: %1").arg(catalogue_.SelectedCount()));
     lblStyles->setText(catalogue_.stylesLabel());
     emit currentFamilyShown();
@@ -474,6 +473,12 @@ void MainPage::restyleDispFont()
 }
 
 void MainPage::chkSampleBoldClick() { restyleDispFont(); }
+
+void MainPage::showVariationsOf(const QString& face)
+{
+    if (variations_ && variations_->isVisible())
+        variations_->showFamily(face);
+}
 
 void MainPage::cmdVariationsClick()
 {

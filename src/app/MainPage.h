@@ -48,6 +48,8 @@ public:
     void chkSampleItalicClick();
     // The axis settings, for the current family.
     void cmdVariationsClick();
+    // The open axis settings show those of face: a family, or a previewed file.
+    void showVariationsOf(const QString& face);
     void cmdHeadingFontClick();
     void cmdPrintClick();
     void cmdPrintSetupClick();

@@ -309,6 +309,9 @@ void TfrmMain::FontDetails1Click()
 
 void TfrmMain::followFontDetails()
 {
+    mainPage_->showVariationsOf(PageControl1->currentWidget() == installPage_
+                                    ? installPage_->currentFontFile()
+                                    : catalogue_.CurrentFontName());
     if (!fontDetails_ || !fontDetails_->isVisible())
         return;
     if (PageControl1->currentWidget() == installPage_) {

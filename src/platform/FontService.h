@@ -119,8 +119,9 @@ public:
     virtual QList<FontFileFace> familyFiles(const QString& family) = 0;
     // The faces of a font file, installed or not; empty when none can be read.
     virtual QList<FontFileFace> fileFaces(const QString& path) = 0;
-    // The axes and named instances of the family's regular face: its first
-    // variable face when it has several; empty when none varies.
+    // The axes and named instances of the family's regular face, else its
+    // first variable face; of the face itself for a full name or a loaded
+    // file's path; empty when none varies.
     virtual VariationSpace variationSpace(const QString& family) = 0;
     // Whether the family's regular face has a glyph for every character of text.
     virtual bool drawsText(const QString& family, const QString& text) = 0;

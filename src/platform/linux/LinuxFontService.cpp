@@ -224,8 +224,13 @@ VariationSpace LinuxFontService::variationSpace(const QString& family)
 {
     const Catalogue& c = catalogue();
     const Family* f = c.family(family);
-    if (!f)
-        return {};
+    if (!f) {
+        // A full name, or a loaded file's path: that face alone.
+        const Face* face = matchedFace(family, false, false);
+        return face ? FontInstancer::space(patternStrings(face->pattern, FC_FILE).value(0),
+                                           patternInt(face->pattern, FC_INDEX, 0))
+                    : VariationSpace{};
+    }
     // The regular face first: it is what the style boxes' default draws.
     QList<qsizetype> order = f->faces;
     const qsizetype regular = c.bestFace(*f, false, false);
