@@ -20,6 +20,7 @@ FaceDetails describe(const FontFileFace& face, const QString& userFontsFolder)
     details.characterCount = face.characterCount;
     details.blocks = unicodeBlocks(face.coverage);
     details.languages = face.languages;
+    details.variations = face.variations;
     if (face.installed) {
         const QString folder = QDir::cleanPath(userFontsFolder) + u'/';
         const bool ownFolder = !userFontsFolder.isEmpty()

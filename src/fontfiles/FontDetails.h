@@ -30,6 +30,7 @@ struct FaceDetails {
     QList<Block> blocks;      // Unicode blocks with characters, in code point order
     QStringList languages;
     Installed installed = Installed::No;
+    VariationSpace variations;
 };
 
 // The faces of an installed family, in the catalogue's order; empty for a
