@@ -1,7 +1,8 @@
 // Opening the font details of one family: its files' names, counts,
 // coverage and languages, and the dialog's tabs. The family is
 // GLYPHARY_BENCH_FAMILY ("Bench Twenty" from bench/scale/make_twenty_faces.py
-// unless given).
+// unless given); a file, GLYPHARY_BENCH_FILE (say one of
+// bench/scale/make_many_instances.py), is timed as a previewed file.
 #include "app/TfrmFontDetails.h"
 #include "fontfiles/FontDetails.h"
 #include "platform/linux/LinuxFontService.h"
@@ -56,6 +57,30 @@ void BM_DialogShowsFamily(benchmark::State& state)
     setCounters(state, fonts, dialog.findChild<QTabWidget*>("tabFaces")->count());
 }
 BENCHMARK(BM_DialogShowsFamily)->Unit(benchmark::kMillisecond);
+
+// A previewed file: a variable font with thousands of named instances.
+void BM_DialogShowsFile(benchmark::State& state)
+{
+    const QString file = qEnvironmentVariable("GLYPHARY_BENCH_FILE");
+    if (file.isEmpty()) {
+        state.SkipWithError("GLYPHARY_BENCH_FILE names no file");
+        return;
+    }
+    LinuxFontService fonts;
+    LinuxShell shell;
+    TfrmFontDetails dialog(fonts, shell, shell.userFontsFolder(), nullptr);
+    dialog.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        dialog.showNothing();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        dialog.showFile(file);
+        QApplication::processEvents();
+    }
+    state.counters["faces"] = dialog.findChild<QTabWidget*>("tabFaces")->count();
+}
+BENCHMARK(BM_DialogShowsFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -176,6 +176,15 @@ private slots:
                                           QUrl("http://designer.example.org"),
                                           QUrl::fromLocalFile(root_ + "/details")}));
 
+        // A variable face is one tab, however many instances it names.
+        dialog.showFile(root_ + "/extra/TestFlex.ttf");
+        QCOMPARE(dialog.findChild<QTabWidget*>("tabFaces")->count(), 1);
+        page = dialog.findChild<QTabWidget*>("tabFaces")->widget(0);
+        QCOMPARE(page->findChild<QLabel*>("axes")->text(),
+                 "Weight (wght): 100 to 900, default 400\nOptical size (opsz): 8 to 72, default 12");
+        QCOMPARE(page->findChild<QLabel*>("instances")->text(),
+                 "Thin: opsz 12, wght 100\nRegular: opsz 12, wght 400\nBlack: opsz 12, wght 900");
+
         QFile source(details);
         QVERIFY(source.open(QIODevice::ReadOnly));
         const QString hostile = root_ + "/details/Hostile.ttf";
