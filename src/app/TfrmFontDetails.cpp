@@ -46,11 +46,8 @@ QLabel* valueLabel(const QString& text, const QString& name, QWidget* parent)
 // A web address as a link; anything else, or nothing, as text.
 QWidget* linkLabel(Shell& shell, const QString& text, const QString& name, QWidget* parent)
 {
-    const QUrl url = QUrl::fromUserInput(text);
-    const QString scheme = url.scheme();
-    if (text.isEmpty() || !url.isValid()
-        || (scheme != QLatin1String("http") && scheme != QLatin1String("https")
-            && scheme != QLatin1String("mailto")))
+    const QUrl url = webAddress(text);
+    if (url.isEmpty())
         return valueLabel(text, name, parent);
     auto* label = new URLLabel(shell, text, url, parent);
     label->setObjectName(name);

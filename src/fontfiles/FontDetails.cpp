@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 FaceDetails describe(const FontFileFace& face, const QString& userFontsFolder)
@@ -50,6 +52,21 @@ QList<FaceDetails> fileDetails(FontService& fonts, const QString& path,
                                const QString& userFontsFolder)
 {
     return describeAll(fonts.fileFaces(path), userFontsFolder);
+}
+
+QUrl webAddress(const QString& stated)
+{
+    if (stated.isEmpty() || std::any_of(stated.begin(), stated.end(),
+                                        [](QChar c) { return c.isSpace() || c.unicode() > 0x7e; }))
+        return {};
+    // Fonts often state a bare "example.org/fonts"; such a host must have a dot.
+    const bool bare = !stated.contains(u':');
+    const QUrl url(bare ? QStringLiteral("http://") + stated : stated, QUrl::StrictMode);
+    const QString scheme = url.scheme();
+    if (!url.isValid() || url.host().isEmpty() || (bare && !url.host().contains(u'.'))
+        || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return {};
+    return url;
 }
 
 QString formatText(const QString& fontconfigFormat, int index, int facesInFile)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 
 // What one face's file says about itself, gathered for showing: the naming
@@ -40,6 +41,10 @@ QList<FaceDetails> familyDetails(FontService& fonts, const QString& family,
 QList<FaceDetails> fileDetails(FontService& fonts, const QString& path,
                                const QString& userFontsFolder);
 
+// Where a URL a font states links to: a whole http or https address, or a
+// host with a dot and a path without a scheme; empty for anything else (mail, files, markup, a text
+// cut short), which is shown as text.
+QUrl webAddress(const QString& stated);
 // "OpenType CFF, collection index 2" from fontconfig's format name.
 QString formatText(const QString& fontconfigFormat, int index, int facesInFile);
 // The Unicode blocks a coverage map touches, each with its characters.
