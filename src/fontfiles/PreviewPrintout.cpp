@@ -31,7 +31,8 @@ bool PreviewPrintout::print(QList<FontFileItem> items, const QString& folder, co
     progress_.showProgress();
     state_.PrintCancelled = false;
 
-    printRun(printer_, progress_, [&] { printBlocks(items, folder, page, hooks); });
+    printRun(printer_, progress_, state_, hooks.processEvents,
+             [&] { printBlocks(items, folder, page, hooks); });
     return true;
 }
 

@@ -15,6 +15,19 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The window's side of a print run while the printer works on its own: a
+// file of many large fonts takes seconds to write once its pages are done.
+class RunWatch {
+public:
+    virtual ~RunWatch() = default;
+    // The pages are done and the file is being written.
+    virtual void writingFile() = 0;
+    // Lets the window's pending events run.
+    virtual void pump() = 0;
+    // Whether the user has cancelled since writingFile.
+    virtual bool cancelled() = 0;
+};
+
 // The current printer: a list of printers with a current one, documents of one
 // page each, the device resolution and a canvas.
 class PrinterService {
@@ -40,6 +53,11 @@ public:
     // writes one file per run.
     virtual void beginRun() = 0;
     virtual void endRun() = 0;
+    // Watched from here on (nullptr: no longer): while the printer works,
+    // the window's events are pumped, and a Cancel heard while the file is
+    // written leaves no file. Printers that never make the window wait
+    // ignore it.
+    virtual void watchRun(RunWatch*) {}
     // The file that the last run wrote into; empty when the run went to a
     // printer or wrote nothing. Printers that write no files keep this.
     virtual QString lastRunFile() const { return {}; }

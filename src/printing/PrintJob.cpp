@@ -76,7 +76,7 @@ void PrintJob::print()
     state_.PrintCancelled = false;
     state_.StyleSuffix = styleSuffixFor(options);
 
-    printRun(printer_, progress_, [this] {
+    printRun(printer_, progress_, state_, [this] { host_.processEvents(); }, [this] {
         // Each sheet begins its document when it has something to draw, so
         // no page leaves here blank.
         state_.PrinterDpiX = printer_.dpiX();

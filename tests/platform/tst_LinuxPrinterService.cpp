@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 // Without qpdf's retired smart pointer.
 #define POINTERHOLDER_TRANSITION 4
@@ -64,6 +65,8 @@ private slots:
     void runsWriteWholeFilesOnly();
     void longRunsJoinTheirParts_data();
     void longRunsJoinTheirParts();
+    void filesAreWrittenWithTheWindowAlive_data();
+    void filesAreWrittenWithTheWindowAlive();
     void runsLeaveTheFontsAsTheyWere_data();
     void runsLeaveTheFontsAsTheyWere();
     void silentPrintServer();
@@ -393,6 +396,71 @@ void tst_LinuxPrinterService::longRunsJoinTheirParts()
         faces.insert(font.name);
     }
     QCOMPARE(faces.size(), written + 1);
+}
+
+void tst_LinuxPrinterService::filesAreWrittenWithTheWindowAlive_data()
+{
+    QTest::addColumn<int>("facesPerPart");
+    QTest::addColumn<int>("cancelAtPump");  // counted from the writing's start; 0: none
+    QTest::addColumn<int>("written");       // pages; -1: no file
+
+    QTest::newRow("one part") << 100 << 0 << 3;
+    QTest::newRow("parts joined") << 1 << 0 << 3;
+    QTest::newRow("cancel while the part is ended: no file") << 100 << 1 << -1;
+    QTest::newRow("cancel while the parts are joined: no file") << 1 << 1 << -1;
+}
+
+void tst_LinuxPrinterService::filesAreWrittenWithTheWindowAlive()
+{
+    QFETCH(int, facesPerPart);
+    QFETCH(int, cancelAtPump);
+    QFETCH(int, written);
+
+    struct Watch : RunWatch {
+        void writingFile() override { ++writings; }
+        void pump() override
+        {
+            ++(writings ? pumpsWriting : pumpsBefore);
+            cancel = cancel || (writings && pumpsWriting == cancelAt);
+            QCoreApplication::processEvents();
+        }
+        bool cancelled() override { return cancel; }
+        int cancelAt = 0;
+        int writings = 0;
+        int pumpsBefore = 0;
+        int pumpsWriting = 0;
+        bool cancel = false;
+    } watch;
+    watch.cancelAt = cancelAtPump;
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("run.pdf"));
+    LinuxPrinterService printer(fonts_);
+    printer.setCurrentIndex(int(printer.printers().indexOf(LinuxPrinterService::pdfPrinterName())));
+    printer.setPdfFileName(path);
+    printer.setFacesPerPart(facesPerPart);
+    printer.beginRun();
+    printer.watchRun(&watch);
+    const QStringList families{"DejaVu Sans", "DejaVu Serif", "Liberation Mono"};
+    for (const QString& family : families) {
+        printer.beginDoc();
+        printer.canvas().setFont({family, 24});
+        printer.canvas().textOut(0, 0, family);
+        printer.endDoc();
+    }
+    bool timerFired = false;
+    QTimer::singleShot(0, [&timerFired] { timerFired = true; });
+    printer.endRun();
+    printer.watchRun(nullptr);
+
+    QVERIFY(timerFired);
+    QCOMPARE(watch.writings, 1);
+    QCOMPARE(watch.pumpsBefore > 0, facesPerPart == 1);
+    const QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    QCOMPARE(left, written < 0 ? QStringList{} : QStringList{QStringLiteral("run.pdf")});
+    QCOMPARE(printer.lastRunFile(), written < 0 ? QString() : path);
+    if (written >= 0)
+        QCOMPARE(strictPageCount(path), written);
 }
 
 void tst_LinuxPrinterService::runsLeaveTheFontsAsTheyWere_data()

@@ -5,6 +5,8 @@
 #include "printing/PrintJob.h"
 #include "printing/PrintState.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -102,6 +104,8 @@ private slots:
     void familySheets_data();
     void familySheets();
     void paragraphWrapsAsWritten();
+    void writingTheFile_data();
+    void writingTheFile();
 };
 
 void tst_PdfSheets::threeLineSheet()
@@ -249,6 +253,45 @@ void tst_PdfSheets::paragraphWrapsAsWritten()
     QVERIFY(lines.size() > 1);
     for (const PdfReadBack::Font& font : pdf.fonts)
         QVERIFY2(font.embedded, qPrintable(font.name));
+}
+
+void tst_PdfSheets::writingTheFile_data()
+{
+    QTest::addColumn<QString>("meanwhile");  // done while the file is written: "", "cancel", "print"
+    QTest::addColumn<QString>("end");         // the dialog's last word
+    QTest::addColumn<int>("pages");           // -1: no file
+
+    QTest::newRow("the dialog says so, then where the file went") << "" << "saved" << 14;
+    QTest::newRow("Cancel: no file, the dialog hides") << "cancel" << "hide" << -1;
+    QTest::newRow("Print again: refused, the file as printed") << "print" << "saved" << 14;
+}
+
+void tst_PdfSheets::writingTheFile()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(QString, end);
+    QFETCH(int, pages);
+
+    PdfRig rig(QStringLiteral("writing.pdf"));
+    rig.select(14);
+    rig.host.opts.charChart = true;
+    rig.host.onPump = [&](int) {
+        if (rig.log.log.last() != QLatin1String("Writing the file..."))
+            return;
+        if (meanwhile == QLatin1String("cancel"))
+            rig.state.PrintCancelled = true;
+        else if (meanwhile == QLatin1String("print"))
+            rig.job.print();
+    };
+    rig.job.print();
+
+    QCOMPARE(rig.log.log.count(QStringLiteral("show")), 1);
+    QCOMPARE(rig.log.log.count(QStringLiteral("Writing the file...")), 1);
+    QCOMPARE(rig.log.log.last().section(u' ', 0, 0), end);
+    QCOMPARE(QFileInfo::exists(rig.path), pages >= 0);
+    QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files | QDir::Hidden).size(), pages >= 0 ? 1 : 0);
+    if (pages >= 0)
+        QCOMPARE(PdfReadBack(rig.path).pages, pages);
 }
 
 QTEST_MAIN(tst_PdfSheets)

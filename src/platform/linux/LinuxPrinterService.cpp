@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include <atomic>
+#include <future>
 #include <utility>
 
 #ifdef GLYPHARY_HAVE_CUPS
@@ -32,6 +34,30 @@ constexpr std::chrono::milliseconds StartWait{500};
 
 const QString NoAnswer =
     QStringLiteral("The printer service does not answer, so only the PDF printer can be used.");
+
+// How long the window waits on the printer between looks at its events.
+constexpr std::chrono::milliseconds PumpEvery{10};
+
+// Runs work on a thread of its own while watch, if any, pumps the window's
+// events: Qt's PDF writer ends a document in one call that embeds every font
+// it set, seconds for a few large ones. With hearCancel, a Cancel raises the
+// flag that work is given. Qt's PDF engine needs no more of the window's
+// thread than the font engines its pages took, which it holds and which lock
+// their faces for each outline.
+template <typename Work>
+auto awayFromWindow(RunWatch* watch, bool hearCancel, Work work)
+{
+    std::atomic<bool> cancel = false;
+    auto done = std::async(std::launch::async, [&] { return work(std::as_const(cancel)); });
+    if (watch) {
+        do {
+            watch->pump();
+            if (hearCancel && watch->cancelled())
+                cancel = true;
+        } while (done.wait_for(PumpEvery) != std::future_status::ready);
+    }
+    return done.get();
+}
 
 // A laser printer's unprintable border; the sheets are laid out from here.
 QPageLayout defaultPdfLayout()
@@ -258,28 +284,39 @@ void LinuxPrinterService::endRun()
     if (!pdfRun_)
         return;
     const std::unique_ptr<PdfRun> run = std::move(pdfRun_);
-    run->painter.end();
+    if (watch_)
+        watch_->writingFile();
     // A run of one part is its file; the parts of a longer one are read back.
-    WholeFile* whole = &run->file();
     WholeFile joined;
-    if (run->parts.size() > 1) {
+    WholeFile& whole = run->parts.size() > 1 ? joined : run->file();
+    const bool finished = awayFromWindow(watch_, true, [&](const std::atomic<bool>& cancel) {
+        run->painter.end();
+        if (&whole == &run->file())
+            return whole.finish();
         QStringList parts;
         for (const std::unique_ptr<WholeFile>& part : run->parts)
             parts.append(part->temporaryPath());
-        const bool done = run->file().flush() && joined.open(run->folder)
-            && joinPdfFiles(parts, joined.device());
-        whole = done ? &joined : nullptr;
-    }
+        return run->file().flush() && !cancel && joined.open(run->folder)
+            && joinPdfFiles(parts, joined.device(), cancel) && joined.finish();
+    });
+    // Heard up to the rename: the whole file goes out or none of it.
+    if (watch_ && watch_->cancelled())
+        return;
     QString written;
-    if (whole && whole->good()) {
+    if (finished) {
         if (run->numbered)
-            written = whole->commitNumbered(run->target);
-        else if (whole->commitReplacing(run->target))
+            written = whole.commitNumbered(run->target);
+        else if (whole.commitReplacing(run->target))
             written = run->target;
     }
     if (written.isEmpty())
         throw PrinterError(QStringLiteral("Unable to write to %1").arg(run->target).toStdString());
     runFile_ = written;
+}
+
+void LinuxPrinterService::watchRun(RunWatch* watch)
+{
+    watch_ = watch;
 }
 
 QString LinuxPrinterService::lastRunFile() const
@@ -322,8 +359,12 @@ void LinuxPrinterService::failPdfWrite()
 {
     // What the run wrote is dropped; no file is told of.
     const std::unique_ptr<PdfRun> run = std::move(pdfRun_);
-    if (run->painter.isActive())
-        run->painter.end();
+    if (run->painter.isActive()) {
+        awayFromWindow(watch_, false, [&run](const std::atomic<bool>&) {
+            run->painter.end();
+            return true;
+        });
+    }
     runFile_.clear();
     throw PrinterError(QStringLiteral("Unable to write to %1").arg(run->target).toStdString());
 }
@@ -351,8 +392,11 @@ void LinuxPrinterService::endDoc()
         if (!pdfRun_) {
             startPdfRun();
         } else if (pdfRun_->partFaces.size() >= facesPerPart_) {
-            pdfRun_->painter.end();
-            if (!pdfRun_->file().flush())
+            PdfRun& run = *pdfRun_;
+            if (!awayFromWindow(watch_, false, [&run](const std::atomic<bool>&) {
+                    run.painter.end();
+                    return run.file().flush();
+                }))
                 failPdfWrite();
             startPdfPart();
         } else {

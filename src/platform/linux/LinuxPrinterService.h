@@ -19,7 +19,9 @@ class QPrinter;
 // each ended document a page of it. Unless a file was chosen in Print Setup,
 // every run writes a new file, numbered as desktop programs number copies.
 // A PDF run that sets many fonts writes its file in parts joined at the end:
-// memory stays bounded and every page costs the same.
+// memory stays bounded and every page costs the same. Parts are ended and
+// joined on a thread of their own while the run's watch pumps the window's
+// events.
 // The PDF printer never asks CUPS: the queues are read on a thread of their
 // own and join the list when they arrive.
 class LinuxPrinterService : public PrinterService {
@@ -36,6 +38,7 @@ public:
 
     void beginRun() override;
     void endRun() override;
+    void watchRun(RunWatch* watch) override;
     QString lastRunFile() const override;
     void beginDoc() override;
     void endDoc() override;
@@ -87,6 +90,7 @@ private:
     RecentPrinterFonts recentFonts_;  // for the run
     PrinterFontMatch fontMatch_;      // for the run
     std::unique_ptr<PdfRun> pdfRun_;  // while a PDF run has pages
+    RunWatch* watch_ = nullptr;
     bool inRun_ = false;
     bool docRun_ = false;  // the open document started its own run
     // Each face held costs about 110 KB until its part ends.

@@ -42,8 +42,8 @@ std::string reference(int id)
 // writer would hold every file's objects until then.
 class StreamingJoin {
 public:
-    explicit StreamingJoin(QIODevice& out)
-        : out_(out)
+    StreamingJoin(QIODevice& out, const std::atomic<bool>& stop)
+        : out_(out), stop_(stop)
     {
     }
 
@@ -61,6 +61,8 @@ public:
         while (!pending_.empty()) {
             const auto [id, object] = pending_.front();
             pending_.pop_front();
+            if (stop_)
+                throw std::runtime_error("the join was stopped");
             write(id, object);
         }
         ids_.clear();
@@ -196,6 +198,7 @@ private:
     }
 
     QIODevice& out_;
+    const std::atomic<bool>& stop_;
     qint64 written_ = 0;
     std::vector<qint64> offsets_;  // by new number, from 1
     std::vector<int> pages_;
@@ -209,12 +212,12 @@ private:
 
 }  // namespace
 
-bool joinPdfFiles(const QStringList& files, QIODevice& out)
+bool joinPdfFiles(const QStringList& files, QIODevice& out, const std::atomic<bool>& stop)
 {
     if (files.isEmpty())
         return false;
     try {
-        StreamingJoin join(out);
+        StreamingJoin join(out, stop);
         for (const QString& file : files)
             join.add(file);
         join.finish();

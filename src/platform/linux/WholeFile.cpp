@@ -60,7 +60,7 @@ bool WholeFile::open(const QString& folder)
 bool WholeFile::finish()
 {
     if (fd_ < 0)
-        return false;
+        return finished_;
     // Read before the close, which forgets an earlier failure once its own
     // flush succeeds.
     bool written = good() && file_.flush();
@@ -68,7 +68,8 @@ bool WholeFile::finish()
     written = written && ::fsync(fd_) == 0;
     const bool closed = ::close(fd_) == 0;
     fd_ = -1;
-    return written && closed;
+    finished_ = written && closed;
+    return finished_;
 }
 
 bool WholeFile::commitReplacing(const QString& target)
@@ -120,5 +121,6 @@ void WholeFile::discard()
         ::unlink(QFile::encodeName(tempPath_).constData());
         tempPath_.clear();
     }
+    finished_ = false;
     file_.unsetError();
 }

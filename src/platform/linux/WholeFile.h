@@ -23,6 +23,9 @@ public:
     // whether what was written has all reached it.
     QString temporaryPath() const { return tempPath_; }
     bool flush() { return good() && file_.flush(); }
+    // Ends the writing and brings it to the disk, leaving a commit no more
+    // than the rename; false when any of it was lost.
+    bool finish();
 
     // Ends the writing and renames the file onto target, replacing what has
     // that name (a link is replaced, never followed). Returns whether the
@@ -37,9 +40,8 @@ public:
     void discard();
 
 private:
-    bool finish();
-
     QFile file_;
     QString tempPath_;
     int fd_ = -1;
+    bool finished_ = false;  // on the disk whole, awaiting its name
 };
