@@ -107,8 +107,8 @@ inline QString checkVariationSpace(const VariationSpace& space)
     return {};
 }
 
-// Reads the names of one in-memory file; returns what is wrong with them,
-// empty when nothing is.
+// Reads the names and the variation spaces of one in-memory file; returns
+// what is wrong with them, empty when nothing is.
 inline QString readAndCheck(const uint8_t* data, size_t size)
 {
     const QByteArray path = memoryFile(data, size);
