@@ -1,13 +1,16 @@
 #pragma once
 
-// The name readers' fuzzing entry: the fuzz target runs it on generated
-// inputs, the tests on the seed corpus.
+// The fuzzing entry of the name readers and of the variation space reader:
+// the fuzz target runs it on generated inputs, the tests on the seed corpus
+// and on fonts with broken variation tables.
 
 #include "fontfiles/FontNameReader.h"
+#include "platform/linux/FontInstancer.h"
 #include "platform/linux/SfntLegacyNames.h"
 
 #include <QBuffer>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -50,14 +53,18 @@ inline QString checkStrings(const FontNameStrings& strings)
     return {};
 }
 
-// The legacy names are read from a path, with positioned reads: the input
-// goes to one file in memory, written anew for each input.
-inline QString checkLegacyNames(const uint8_t* data, size_t size)
+// The readers of paths take the input from one file in memory, written anew
+// for each input; empty when it cannot be written.
+inline QByteArray memoryFile(const uint8_t* data, size_t size)
 {
     static const int fd = ::memfd_create("fuzz.ttf", MFD_CLOEXEC);
     if (fd < 0 || ::ftruncate(fd, 0) != 0 || ::pwrite(fd, data, size, 0) != ssize_t(size))
-        return QStringLiteral("cannot write the file in memory");
-    const QByteArray path = "/proc/self/fd/" + QByteArray::number(fd);
+        return {};
+    return "/proc/self/fd/" + QByteArray::number(fd);
+}
+
+inline QString checkLegacyNames(const QByteArray& path)
+{
     for (int face = 0; face < 2; ++face) {
         const std::optional<SfntLegacyNames> names = SfntLegacyNames::read(path, face);
         // A string is at most one 16-bit length of single-byte characters.
@@ -70,12 +77,50 @@ inline QString checkLegacyNames(const uint8_t* data, size_t size)
     return {};
 }
 
-// Reads the names of one in-memory file; returns what is wrong with them,
-// empty when nothing is.
+// What a dialog of sliders can show: a few axes of distinct tags, each with a
+// range around its default, and named instances on those axes only, inside
+// their ranges.
+inline QString checkVariationSpace(const VariationSpace& space)
+{
+    if (space.axes.size() > FontInstancer::MaxAxesOffered)
+        return QStringLiteral("%1 axes").arg(space.axes.size());
+    QMap<QString, const VariationSpace::Axis*> byTag;
+    for (const VariationSpace::Axis& axis : space.axes) {
+        if (axis.tag.size() != 4 || axis.name.isEmpty() || byTag.contains(axis.tag))
+            return QStringLiteral("axis \"%1\" named \"%2\"").arg(axis.tag, axis.name);
+        if (!(std::isfinite(axis.minimum) && std::isfinite(axis.maximum)
+              && axis.minimum <= axis.defaultValue && axis.defaultValue <= axis.maximum
+              && axis.minimum < axis.maximum))
+            return QStringLiteral("axis %1: %2 to %3, default %4")
+                .arg(axis.tag).arg(axis.minimum).arg(axis.maximum).arg(axis.defaultValue);
+        byTag.insert(axis.tag, &axis);
+    }
+    for (const VariationSpace::Instance& instance : space.instances) {
+        if (instance.name.isEmpty())
+            return QStringLiteral("an instance without a name");
+        for (auto at = instance.coordinates.cbegin(); at != instance.coordinates.cend(); ++at) {
+            const VariationSpace::Axis* axis = byTag.value(at.key());
+            if (!axis || !(axis->minimum <= *at && *at <= axis->maximum))
+                return QStringLiteral("instance %1 at %2 %3").arg(instance.name, at.key()).arg(*at);
+        }
+    }
+    return {};
+}
+
+// Reads the names and the variation spaces of one in-memory file; returns
+// what is wrong with them, empty when nothing is.
 inline QString readAndCheck(const uint8_t* data, size_t size)
 {
-    if (QString fault = checkLegacyNames(data, size); !fault.isEmpty())
+    const QByteArray path = memoryFile(data, size);
+    if (path.isEmpty())
+        return QStringLiteral("cannot write the file in memory");
+    if (QString fault = checkLegacyNames(path); !fault.isEmpty())
         return fault;
+    for (int face = 0; face < 2; ++face) {
+        const QString fault = checkVariationSpace(FontInstancer::space(QString::fromLatin1(path), face));
+        if (!fault.isEmpty())
+            return QStringLiteral("variations of face %1: %2").arg(face).arg(fault);
+    }
     const QString fileName = QStringLiteral("fuzz.ttf");
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     QBuffer buffer(&bytes);

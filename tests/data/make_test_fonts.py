@@ -3,11 +3,13 @@
 
 Usage: make_test_fonts.py OUTDIR
 OUTDIR/fonts gets the fonts of the test configuration, OUTDIR/extra fonts
-that only temporary loading or copying makes known, OUTDIR/coverage families
+that only temporary loading or copying makes known, OUTDIR/broken variable
+fonts with broken variation tables, OUTDIR/coverage families
 with characters in chosen blocks, OUTDIR/find families that write chosen
 scripts, for finding fonts by what they can write.
 """
 import os
+import struct
 import sys
 
 from fontTools.fontBuilder import FontBuilder
@@ -127,16 +129,35 @@ def build_variable(path):
     fb.save(path)
 
 
-def build_flexing(path, cff2=False):
+def widening_gvar(font, fb):
+    """Variations that widen the H with wght: at the top of the axis every x
+    of the outline, the advance included, is three halves of the default's."""
+    from fontTools.ttLib.tables.TupleVariation import TupleVariation
+    glyf = font["glyf"]
+    variations = {}
+    for g in font.getGlyphOrder():
+        coords = list(glyf[g].getCoordinates(glyf)[0]) if g != "space" else []
+        advance = font["hmtx"][g][0]
+        deltas = [(x // 2, 0) for x, _ in coords] + [(0, 0), (advance // 2, 0), (0, 0), (0, 0)]
+        variations[g] = [TupleVariation({"wght": (0, 1, 1)}, deltas)]
+    fb.setupGvar(variations)
+
+
+def build_flexing(path, cff2=False, family=None, axes=None, instances=None):
     """A variable font whose H widens with its weight: at wght 900 every x of
-    the outline, the advance included, is three halves of the default's."""
-    family = "Test Flex CFF2" if cff2 else "Test Flex"
+    the outline, the advance included, is three halves of the default's.
+    axes are (tag, minimum, default, maximum, name), instances (name, {tag: value})."""
+    family = family or ("Test Flex CFF2" if cff2 else "Test Flex")
     build(path, face(family, "Regular", cff=cff2))
     font = TTFont(path)
     fb = FontBuilder(font=font)
-    axes = [("wght", 100, 400, 900, "Weight"), ("opsz", 8, 12, 72, "Optical size")]
-    fb.setupFvar(axes, [dict(location=dict(wght=w, opsz=12), stylename=name)
-                        for name, w in (("Thin", 100), ("Regular", 400), ("Black", 900))])
+    axes = axes or [("wght", 100, 400, 900, "Weight"), ("opsz", 8, 12, 72, "Optical size")]
+    if instances is None:
+        instances = [(name, dict(wght=w, opsz=12))
+                     for name, w in (("Thin", 100), ("Regular", 400), ("Black", 900))]
+    defaults = {axis[0]: axis[2] for axis in axes}
+    fb.setupFvar(axes, [dict(location={**defaults, **at}, stylename=name)
+                        for name, at in instances])
     if cff2:
         # CFF2 outlines, unvarying: what an instancer without CFF2 support meets.
         strings = {}
@@ -148,16 +169,91 @@ def build_flexing(path, cff2=False):
         del font["CFF "]
         fb.setupCFF2(strings)
     else:
-        from fontTools.ttLib.tables.TupleVariation import TupleVariation
-        glyf = font["glyf"]
-        variations = {}
-        for g in font.getGlyphOrder():
-            coords = list(glyf[g].getCoordinates(glyf)[0]) if g != "space" else []
-            advance = font["hmtx"][g][0]
-            deltas = [(x // 2, 0) for x, _ in coords] + [(0, 0), (advance // 2, 0), (0, 0), (0, 0)]
-            variations[g] = [TupleVariation({"wght": (0, 1, 1)}, deltas)]
-        fb.setupGvar(variations)
+        widening_gvar(font, fb)
     font.save(path)
+    return font
+
+
+def table_start(data, tag):
+    for record in range(struct.unpack_from(">H", data, 4)[0]):
+        if data[12 + 16 * record:16 + 16 * record] == tag.encode():
+            return struct.unpack_from(">I", data, 20 + 16 * record)[0]
+    raise KeyError(tag)
+
+
+def damaged(path, tag, change):
+    """Rewrites the file with change(data, start) applied to the bytes of its
+    table tag, where fontTools would refuse to write them."""
+    with open(path, "rb") as f:
+        data = bytearray(f.read())
+    change(data, table_start(data, tag))
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def build_broken(folder):
+    """Variable fonts with broken variation tables, one fault each."""
+    def flex(name, **kwargs):
+        path = os.path.join(folder, name + ".ttf")
+        return path, build_flexing(path, family="Test Broken " + name, **kwargs)
+
+    # wght's range upside down, opsz sound.
+    flex("Range", axes=[("wght", 900, 400, 100, "Weight"), ("opsz", 8, 12, 72, "Optical size")])
+    # No axes, but instances and variations that have some.
+    path, _ = flex("NoAxes")
+    damaged(path, "fvar", lambda d, at: struct.pack_into(">H", d, at + 8, 0))
+    # wght twice, the second time with another range.
+    flex("Twice", axes=[("wght", 100, 400, 900, "Weight"), ("wght", 400, 400, 500, "Weight again")],
+         instances=[])
+    # Two hundred axes, wght the first.
+    flex("ManyAxes", axes=[("wght", 100, 400, 900, "Weight")]
+         + [(f"X{n:03}", 0, 0, 100, f"Axis {n}") for n in range(1, 200)],
+         instances=[("Black", dict(wght=900))])
+    # Instances beyond every axis's range, one naming a string the font lacks.
+    path, _ = flex("Instances", instances=[("Beyond", dict(wght=5000, opsz=-3)),
+                                           ("Nameless", dict(wght=700, opsz=12))])
+    def unnamed(d, at):
+        # The second instance record's subfamily name ID: past the header and
+        # the two axis records, one instance record of 4 + 2 * 4 bytes on.
+        struct.pack_into(">H", d, at + 16 + 2 * 20 + 12, 32767)
+    damaged(path, "fvar", unnamed)
+    # More instances counted than the table holds.
+    path, _ = flex("InstanceCount")
+    damaged(path, "fvar", lambda d, at: struct.pack_into(">H", d, at + 12, 0xFFFF))
+    # Sixty-four instances, all sound, many sharing a name.
+    flex("SixtyFour", instances=[(("Thin", "Regular", "Bold", "Black")[n % 4],
+                                  dict(wght=100 + n * 800 / 63, opsz=12)) for n in range(64)])
+    # An avar whose first segment map counts more entries than it holds.
+    from fontTools.ttLib import newTable
+    path, font = flex("Avar")
+    font["avar"] = newTable("avar")
+    font["avar"].segments = {"wght": {-1: -1, 0: 0, 0.5: 0.8, 1: 1},
+                             "opsz": {-1: -1, 0: 0, 1: 1}}
+    font.save(path)
+    damaged(path, "avar", lambda d, at: struct.pack_into(">H", d, at + 8, 0xFFFF))
+    # Variations of the H counting 4095 tuples that run past its data.
+    def tuples(d, at):
+        long_offsets = struct.unpack_from(">H", d, at + 14)[0] & 1
+        array = at + struct.unpack_from(">I", d, at + 16)[0]
+        offset = (struct.unpack_from(">I", d, at + 20 + 4 * 2)[0] if long_offsets
+                  else 2 * struct.unpack_from(">H", d, at + 20 + 2 * 2)[0])
+        struct.pack_into(">H", d, array + offset, 0x8FFF)
+    damaged(flex("Gvar")[0], "gvar", tuples)
+    # An HVAR whose variation store lies past the end of the file.
+    path, font = flex("Hvar")
+    from fontTools.ttLib.tables import otTables
+    from fontTools.varLib import builder
+    tags = ["wght", "opsz"]
+    hvar = otTables.HVAR()
+    hvar.Version = 0x00010000
+    regions = builder.buildVarRegionList([{"wght": (0, 1, 1)}], tags)
+    widths = [[font["hmtx"][g][0] // 2] for g in font.getGlyphOrder()]
+    hvar.VarStore = builder.buildVarStore(regions, [builder.buildVarData([0], widths)])
+    hvar.AdvWidthMap = hvar.LsbMap = hvar.RsbMap = None
+    font["HVAR"] = newTable("HVAR")
+    font["HVAR"].table = hvar
+    font.save(path)
+    damaged(path, "HVAR", lambda d, at: struct.pack_into(">I", d, at + 4, 0x7FFFFFF0))
 
 
 BDF = """STARTFONT 2.1
@@ -304,6 +400,8 @@ def main():
     build_variable(os.path.join(out, "fonts", "TestVary.ttf"))
     build_flexing(os.path.join(out, "extra", "TestFlex.ttf"))
     build_flexing(os.path.join(out, "extra", "TestFlexCFF2.otf"), cff2=True)
+    os.makedirs(os.path.join(out, "broken"), exist_ok=True)
+    build_broken(os.path.join(out, "broken"))
     details = os.path.join(out, "details")
     os.makedirs(details, exist_ok=True)
     build(os.path.join(details, "TestDetails.ttf"), DETAILS)

@@ -1,7 +1,16 @@
 #include "PdfReadBack.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+
+// Without qpdf's retired smart pointer.
+#define POINTERHOLDER_TRANSITION 4
+#include <qpdf/Pl_Buffer.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+
+#include <exception>
 
 namespace {
 
@@ -41,6 +50,20 @@ PdfReadBack::PdfReadBack(const QString& path)
     for (auto it = info.globalMatch(run(QStringLiteral("pdfinfo"), {path})); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         (m.captured(1) == QLatin1String("Title") ? title : creator) = m.captured(2);
+    }
+
+    try {
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(path).constData());
+        for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+            Pl_Buffer buffer("contents");
+            page.pipeContents(&buffer);
+            const std::shared_ptr<Buffer> bytes = buffer.getBufferSharedPointer();
+            contents.append(QByteArray(reinterpret_cast<const char*>(bytes->getBuffer()),
+                                       qsizetype(bytes->getSize())));
+        }
+    } catch (const std::exception&) {
+        contents.clear();  // a file qpdf cannot read has no pages to look into
     }
 
     // Columns are fixed-width, laid out by the dashes of the second line.

@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// A PDF file read back with the poppler tools, as a user's viewer would see it.
+// A PDF file read back with the poppler tools, as a user's viewer would see it,
+// and with qpdf for what its pages are drawn with.
 struct PdfReadBack {
     struct Word {
         int page;       // from 0
@@ -25,6 +26,8 @@ struct PdfReadBack {
         bool embedded;
     };
     QList<Font> fonts;
+    // Each page's content streams, decoded and joined.
+    QList<QByteArray> contents;
 
     // The first word equal to text, or nullptr.
     const Word* find(const QString& text, int page = -1) const;

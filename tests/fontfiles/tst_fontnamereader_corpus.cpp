@@ -1,6 +1,6 @@
-// Runs the name reader's fuzzing entry once over its seed corpus, the
-// machine's font files, and over damaged files made here, so that the checks
-// the fuzzer applies hold in every build, with or without clang.
+// Runs the fuzzing entry of the name and variation readers once over its seed
+// corpus, the machine's font files, and over damaged files made here, so that
+// the checks the fuzzer applies hold in every build, with or without clang.
 
 #include "../../fuzz/FontNamesFuzzEntry.h"
 #include "SfntBuilder.h"

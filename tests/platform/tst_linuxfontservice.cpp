@@ -2,19 +2,26 @@
 // holds only fonts this test generates.
 #include "platform/linux/LinuxFontService.h"
 
+#include "../../fuzz/FontNamesFuzzEntry.h"
 #include "SfntNames.h"
+#include "app/TfrmVariations.h"
+#include "catalogue/SpecimenSettings.h"
 #include "fakes/GeneratedFonts.h"
 #include "fakes/PdfReadBack.h"
 #include "platform/linux/LinuxPrinterService.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
+#include <QSet>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -86,6 +93,28 @@ Ink ink(QFont font)
     return out;
 }
 
+// The operators of a page that show text or change how it is painted, each
+// once for each time it comes. Qt shows each glyph with its own Tj; a bold it
+// makes up shows them all again, a little to the right, in a marked span
+// (BDC); a stroke mode ("2 Tr") with a line width would embolden them too.
+QString textOperators(const QByteArray& content)
+{
+    static const QSet<QByteArray> shown{"Tj", "TJ", "'", "\"", "BDC"};
+    QStringList out;
+    bool inText = false;
+    QByteArray previous;
+    for (const QByteArray& token : content.simplified().split(' ')) {
+        if (token == "BT" || token == "ET")
+            inText = token == "BT";
+        else if (token == "Tr" || (inText && token == "w"))
+            out << QString::fromLatin1(previous + ' ' + token);
+        else if (inText && shown.contains(token))
+            out << QString::fromLatin1(token);
+        previous = token;
+    }
+    return out.join(u' ');
+}
+
 // Should a reader wait on the FIFO for good, its other end is opened and
 // closed after a while, so that the wait ends and the test fails instead of
 // hanging. A guard against a hang, not a measure of time.
@@ -143,6 +172,8 @@ private slots:
     void variations_data();
     void variations();
     void variationsOnPaper();
+    void damagedVariations_data();
+    void damagedVariations();
     void swappedFontFiles_data();
     void swappedFontFiles();
     void broadcastFontChange();
@@ -383,33 +414,39 @@ void TestLinuxFontService::variations()
     QVERIFY(m_fonts.removeFontFile(path));
 }
 
-// The PDF printer embeds an instance as a font of its own, with real text.
+// The PDF printer embeds an instance as a font of its own, with real text,
+// shown once in the plain fill mode: a heavy instance is never emboldened,
+// whether the Bold box is checked or not.
 void TestLinuxFontService::variationsOnPaper()
 {
     const QString path = extra("TestFlex.ttf");
     QVERIFY(m_fonts.addFontFile(path));
     QTemporaryDir dir;
+    const QList<std::pair<double, bool>> pages{{400, false}, {900, false}, {900, true}};
     {
         LinuxPrinterService printer(m_fonts);
         printer.setCurrentIndex(int(printer.printers().indexOf(LinuxPrinterService::pdfPrinterName())));
         printer.setPdfFileName(dir.filePath("flex.pdf"));
         printer.beginRun();
-        for (const double weight : {400.0, 900.0}) {
+        for (const auto& [weight, bold] : pages) {
             printer.beginDoc();
-            printer.canvas().setFont({"Test Flex", 24, false, false, {{{"wght", weight}}, {}}});
+            printer.canvas().setFont({"Test Flex", 24, bold, false, {{{"wght", weight}}, {}}});
             printer.canvas().textOut(600, 600, "HHHH");
             printer.endDoc();
         }
         printer.endRun();
     }
     const PdfReadBack pdf(dir.filePath("flex.pdf"));
-    QCOMPARE(pdf.pages, 2);
+    QCOMPARE(pdf.pages, 3);
     // Every character of the test font is an H, so the text map has "!!!!".
-    QCOMPARE(pdf.words.size(), 2);
-    const PdfReadBack::Word* regular = &pdf.words[0];
-    const PdfReadBack::Word* black = &pdf.words[1];
-    QVERIFY2(std::abs(black->box.width() / regular->box.width() - 1.5) < 0.02,
-             qPrintable(QString::number(black->box.width() / regular->box.width())));
+    QCOMPARE(pdf.words.size(), 3);
+    for (qsizetype page = 1; page < pages.size(); ++page) {
+        const double widening = pdf.words[page].box.width() / pdf.words[0].box.width();
+        QVERIFY2(std::abs(widening - 1.5) < 0.02, qPrintable(QString::number(widening)));
+    }
+    QCOMPARE(pdf.contents.size(), 3);
+    for (const QByteArray& content : pdf.contents)
+        QCOMPARE(textOperators(content), QStringLiteral("Tj Tj Tj Tj"));
     QStringList embedded;
     for (const PdfReadBack::Font& font : pdf.fonts) {
         QVERIFY2(font.embedded, qPrintable(font.name));
@@ -417,6 +454,82 @@ void TestLinuxFontService::variationsOnPaper()
     }
     embedded.sort();
     QCOMPARE(embedded, (QStringList{"TestFlexRegular", "TestFlexRegular-wght900opsz12"}));
+    QVERIFY(m_fonts.removeFontFile(path));
+}
+
+void TestLinuxFontService::damagedVariations_data()
+{
+    QTest::addColumn<QString>("file");    // in broken/, of the family "Test Broken <file>"
+    QTest::addColumn<int>("axes");        // offered
+    QTest::addColumn<QString>("first");   // the first axis offered: "tag minimum default maximum"
+    QTest::addColumn<int>("instances");
+    QTest::addColumn<int>("advance");     // of H at wght 900, as in variations()
+
+    QTest::newRow("a range upside down") << "Range" << 1 << "opsz 8 12 72" << 3 << 600;
+    QTest::newRow("no axes") << "NoAxes" << 0 << "" << 0 << 600;
+    QTest::newRow("200 axes") << "ManyAxes" << 64 << "wght 100 400 900" << 1 << 900;
+    QTest::newRow("a tag twice") << "Twice" << 1 << "wght 100 400 900" << 0 << 900;
+    QTest::newRow("instances out of range, one unnamed")
+        << "Instances" << 2 << "wght 100 400 900" << 2 << 900;
+    QTest::newRow("instance count past the end") << "InstanceCount" << 0 << "" << 0 << 600;
+    QTest::newRow("64 instances") << "SixtyFour" << 2 << "wght 100 400 900" << 64 << 900;
+    QTest::newRow("avar counting past its end") << "Avar" << 2 << "wght 100 400 900" << 3 << 900;
+    QTest::newRow("gvar tuples past their data, the sound one kept")
+        << "Gvar" << 2 << "wght 100 400 900" << 3 << 900;
+    QTest::newRow("HVAR store past the end") << "Hvar" << 2 << "wght 100 400 900" << 3 << 900;
+}
+
+// Broken variation tables offer what is sound in them, or nothing, and draw
+// the font's own family: an instance where one can be made, else the default.
+void TestLinuxFontService::damagedVariations()
+{
+    QFETCH(QString, file);
+    QFETCH(int, axes);
+    QFETCH(QString, first);
+    QFETCH(int, instances);
+    QFETCH(int, advance);
+    const QString path = m_root + "/broken/" + file + ".ttf";
+    const QString family = "Test Broken " + file;
+    QFile bytes(path);
+    QVERIFY(bytes.open(QIODevice::ReadOnly));
+    const QByteArray font = bytes.readAll();
+    const QString fault = fontnames_fuzz::readAndCheck(
+        reinterpret_cast<const uint8_t*>(font.constData()), size_t(font.size()));
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    QVERIFY(m_fonts.addFontFile(path));
+
+    const VariationSpace space = m_fonts.variationSpace(family);
+    QCOMPARE(space.axes.size(), axes);
+    if (axes) {
+        const VariationSpace::Axis& axis = space.axes.first();
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(axis.tag).arg(axis.minimum)
+                     .arg(axis.defaultValue).arg(axis.maximum), first);
+    }
+    QCOMPARE(space.instances.size(), instances);
+
+    FontVariations chosen{{{"wght", 900}, {"opsz", 30}, {"X100", 50}}, {}};
+    QFont drawn = m_fonts.makeFont({family, 0, false, false, chosen});
+    QVERIFY2(QFontInfo(drawn).family().startsWith(family), qPrintable(QFontInfo(drawn).family()));
+    drawn.setPixelSize(1000);
+    const QRawFont raw = QRawFont::fromFont(drawn);
+    const QList<quint32> glyphs = raw.glyphIndexesForString("H");
+    QCOMPARE(glyphs.size(), 1);
+    QVERIFY(glyphs.first() != 0);
+    QCOMPARE(qRound(raw.advancesForGlyphIndexes(glyphs).value(0).x()), advance);
+
+    SpecimenSettings specimens;
+    specimens.setVariations(chosen);
+    TfrmVariations dialog(m_fonts, specimens, nullptr);
+    dialog.showFamily(family);
+    const QList<QDoubleSpinBox*> boxes = dialog.findChildren<QDoubleSpinBox*>();
+    QCOMPARE(boxes.size(), axes);
+    QCOMPARE(dialog.findChildren<QSlider*>().size(), axes);
+    for (const QDoubleSpinBox* box : boxes)
+        QVERIFY2(box->minimum() < box->maximum() && box->minimum() <= box->value()
+                     && box->value() <= box->maximum(),
+                 qPrintable(box->objectName()));
+    if (axes)
+        QCOMPARE(dialog.findChild<QComboBox*>("cboInstance")->count(), 1 + instances);
     QVERIFY(m_fonts.removeFontFile(path));
 }
 
@@ -506,7 +619,7 @@ int main(int argc, char** argv)
     if (!root.isValid() || !writeTestFonts(root.path()))
         return 1;
     qputenv("FONTCONFIG_FILE", QFile::encodeName(root.filePath("fonts.conf")));
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     TestLinuxFontService test(root.path());
     return QTest::qExec(&test, argc, argv);
 }

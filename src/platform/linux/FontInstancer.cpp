@@ -17,8 +17,10 @@
 #include <hb-subset.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -32,6 +34,8 @@ using Face = std::unique_ptr<hb_face_t, Deleter<hb_face_t, hb_face_destroy>>;
 using Input = std::unique_ptr<hb_subset_input_t, Deleter<hb_subset_input_t, hb_subset_input_destroy>>;
 
 constexpr hb_tag_t NameTag = HB_TAG('n', 'a', 'm', 'e');
+constexpr hb_tag_t Os2Tag = HB_TAG('O', 'S', '/', '2');
+constexpr hb_tag_t HeadTag = HB_TAG('h', 'e', 'a', 'd');
 constexpr int InstanceTimeoutMs = 10000;
 
 // The file mapped, not read: a family's file may be tens of megabytes. A file
@@ -102,10 +106,66 @@ QString postScriptSafe(const QString& text)
     return out.left(63);
 }
 
-// The static font file of face at coords, named by names; empty when the
-// instancer fails.
-QByteArray instancedFile(hb_face_t* face, const std::vector<hb_ot_var_axis_info_t>& infos,
-                         const std::vector<float>& coords, const QByteArray& names)
+// The axes a user may move: HarfBuzz narrows a range upside down to its
+// default alone, a tag may come twice, and a font may count hundreds of axes.
+std::vector<bool> offeredAxes(const std::vector<hb_ot_var_axis_info_t>& infos)
+{
+    std::vector<bool> offered(infos.size(), false);
+    QSet<hb_tag_t> tags;
+    for (std::size_t i = 0; i < infos.size() && tags.size() < FontInstancer::MaxAxesOffered; ++i) {
+        const hb_ot_var_axis_info_t& info = infos[i];
+        offered[i] = info.min_value <= info.default_value && info.default_value <= info.max_value
+                     && info.min_value < info.max_value && !tags.contains(info.tag);
+        if (offered[i])
+            tags.insert(info.tag);
+    }
+    return offered;
+}
+
+// The OS/2 weight class of face, 0 without one.
+unsigned int weightClass(hb_face_t* face)
+{
+    const Blob os2(hb_face_reference_table(face, Os2Tag));
+    unsigned int length = 0;
+    const char* data = hb_blob_get_data(os2.get(), &length);
+    return length >= 6 ? unsigned(uchar(data[4]) << 8 | uchar(data[5])) : 0;
+}
+
+// The table with the style bits of a face of that weight: HarfBuzz gives an
+// instance the weight class of its position but keeps the default's bits, so
+// Qt, asking a heavy instance for its own weight and finding no bold bit,
+// emboldens it again: a PDF then shows every glyph drawn twice.
+Blob restyled(hb_blob_t* table, hb_tag_t tag, bool heavy)
+{
+    unsigned int length = 0;
+    const char* data = hb_blob_get_data(table, &length);
+    QByteArray bytes(data, int(length));
+    const auto at = [&](qsizetype offset) -> std::optional<quint16> {
+        if (offset + 2 > bytes.size())
+            return std::nullopt;
+        return quint16(uchar(bytes[offset]) << 8 | uchar(bytes[offset + 1]));
+    };
+    const auto put = [&](qsizetype offset, quint16 value) {
+        bytes[offset] = char(value >> 8);
+        bytes[offset + 1] = char(value & 0xFF);
+    };
+    constexpr quint16 Italic = 0x01, Bold = 0x20, Regular = 0x40, MacBold = 0x01;
+    if (tag == Os2Tag) {
+        if (const std::optional<quint16> selection = at(62)) {
+            quint16 bits = *selection & ~(Bold | Regular);
+            bits |= heavy ? Bold : (*selection & Italic) ? 0 : Regular;
+            put(62, bits);
+        }
+    } else if (const std::optional<quint16> macStyle = at(44)) {
+        put(44, heavy ? *macStyle | MacBold : *macStyle & ~MacBold);
+    }
+    return Blob(hb_blob_create(bytes.constData(), unsigned(bytes.size()), HB_MEMORY_MODE_DUPLICATE,
+                               nullptr, nullptr));
+}
+
+// The static font file of face with its axes at pins, named by names; empty
+// when the instancer fails.
+QByteArray instancedFile(hb_face_t* face, const QMap<hb_tag_t, float>& pins, const QByteArray& names)
 {
     const unsigned int glyphs = hb_face_get_glyph_count(face);
     const Input input(hb_subset_input_create_or_fail());
@@ -122,8 +182,8 @@ QByteArray instancedFile(hb_face_t* face, const std::vector<hb_ot_var_axis_info_
                                                | HB_SUBSET_FLAGS_NOTDEF_OUTLINE
                                                | HB_SUBSET_FLAGS_GLYPH_NAMES
                                                | HB_SUBSET_FLAGS_NO_PRUNE_UNICODE_RANGES);
-    for (std::size_t i = 0; i < infos.size(); ++i) {
-        if (!hb_subset_input_pin_axis_location(input.get(), face, infos[i].tag, coords[i]))
+    for (auto pin = pins.cbegin(); pin != pins.cend(); ++pin) {
+        if (!hb_subset_input_pin_axis_location(input.get(), face, pin.key(), pin.value()))
             return {};
     }
     const Face instanced(hb_subset_or_fail(face, input.get()));
@@ -134,14 +194,19 @@ QByteArray instancedFile(hb_face_t* face, const std::vector<hb_ot_var_axis_info_
     const Blob instanceFile(hb_face_reference_blob(instanced.get()));
     const Face tables(hb_face_create(instanceFile.get(), 0));
     const Face builder(hb_face_builder_create());
+    // From semibold up: fontconfig may round such a weight to Bold.
+    const bool heavy = weightClass(tables.get()) >= 600;
     std::vector<hb_tag_t> tags(64);
     for (unsigned int start = 0;; start += unsigned(tags.size())) {
         unsigned int count = unsigned(tags.size());
         hb_face_get_table_tags(tables.get(), start, &count, tags.data());
         for (unsigned int i = 0; i < count; ++i) {
-            if (tags[i] != NameTag)
-                hb_face_builder_add_table(builder.get(), tags[i],
-                                          Blob(hb_face_reference_table(tables.get(), tags[i])).get());
+            if (tags[i] == NameTag)
+                continue;
+            Blob table(hb_face_reference_table(tables.get(), tags[i]));
+            if (tags[i] == Os2Tag || tags[i] == HeadTag)
+                table = restyled(table.get(), tags[i], heavy);
+            hb_face_builder_add_table(builder.get(), tags[i], table.get());
         }
         if (count < tags.size())
             break;
@@ -243,16 +308,16 @@ std::optional<QFont> FontInstancer::instance(const QString& path, int index,
     bool moved = false;
     QString key = path + u'\n' + QString::number(index);
     QString settings;
+    const std::vector<bool> offered = offeredAxes(infos);
     for (std::size_t i = 0; i < infos.size(); ++i) {
         const hb_ot_var_axis_info_t& axis = infos[i];
         const auto chosen = axes.constFind(tagText(axis.tag));
-        // A range upside down is a broken table: its axis stays where it is.
-        if (chosen != axes.cend() && axis.min_value <= axis.max_value) {
-            const float value =
-                std::clamp(float(*chosen), axis.min_value, axis.max_value);
+        if (offered[i] && chosen != axes.cend() && std::isfinite(*chosen)) {
+            const float value = std::clamp(float(*chosen), axis.min_value, axis.max_value);
             moved |= value != coords[i];
             coords[i] = value;
         }
+        // A named instance may lie outside the range.
         coords[i] = std::clamp(coords[i], std::min(axis.min_value, axis.max_value),
                                std::max(axis.min_value, axis.max_value));
         settings += tagText(axis.tag) + QString::number(double(coords[i]));
@@ -283,8 +348,13 @@ std::optional<QFont> FontInstancer::instance(const QString& path, int index,
                                         {HB_OT_NAME_ID_FULL_NAME, family},
                                         {HB_OT_NAME_ID_POSTSCRIPT_NAME, postScript}});
 
-    const QByteArray file =
-        isolated([&] { return instancedFile(face.get(), infos, coords, names); });
+    // One position per tag, that of the axis offered where a tag comes twice.
+    QMap<hb_tag_t, float> pins;
+    for (std::size_t i = 0; i < infos.size(); ++i) {
+        if (offered[i] || !pins.contains(infos[i].tag))
+            pins.insert(infos[i].tag, coords[i]);
+    }
+    const QByteArray file = isolated([&] { return instancedFile(face.get(), pins, names); });
     if (file.isEmpty()) {
         // Not tried again: a drag over such a font would fork at every step.
         if (failed_.size() > kept_ * 64)
@@ -325,10 +395,11 @@ VariationSpace FontInstancer::space(const QString& path, int index)
     std::vector<hb_ot_var_axis_info_t> infos(axisCount);
     unsigned int read = axisCount;
     hb_ot_var_get_axis_infos(face.get(), 0, &read, infos.data());
+    infos.resize(read);
+    const std::vector<bool> offered = offeredAxes(infos);
     for (unsigned int i = 0; i < read; ++i) {
         const hb_ot_var_axis_info_t& info = infos[i];
-        // A range upside down is a broken table, not an axis to offer.
-        if (!(info.min_value <= info.default_value && info.default_value <= info.max_value))
+        if (!offered[i])
             continue;
         const QString name = nameOf(face.get(), info.name_id);
         space.axes.append({tagText(info.tag), name.isEmpty() ? tagText(info.tag) : name,
@@ -346,8 +417,13 @@ VariationSpace FontInstancer::space(const QString& path, int index)
         instance.name = nameOf(face.get(), hb_ot_var_named_instance_get_subfamily_name_id(face.get(), n));
         if (instance.name.isEmpty())
             instance.name = QStringLiteral("Instance %1").arg(n + 1);
-        for (unsigned int i = 0; i < count; ++i)
-            instance.coordinates.insert(tagText(infos[i].tag), coords[i]);
+        // Only where the axes offered reach: choosing the instance must not
+        // set an axis past its range.
+        for (unsigned int i = 0; i < count; ++i) {
+            if (offered[i])
+                instance.coordinates.insert(tagText(infos[i].tag),
+                                            std::clamp(coords[i], infos[i].min_value, infos[i].max_value));
+        }
         space.instances.append(instance);
     }
     return space;

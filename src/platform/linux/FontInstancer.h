@@ -23,17 +23,22 @@ public:
     FontInstancer& operator=(const FontInstancer&) = delete;
 
     // The face at index of the file (a named instance's number in the upper
-    // 16 bits) with those of the axes it has moved, each clamped to its
-    // range. Nothing when the face has none of the axes, when they leave it
-    // where it is, or when it cannot be instanced here: CFF2 outlines, broken
-    // tables, an instancer that fails or crashes, a file that is not a
-    // regular file. The font is the instance's own face: never emboldened or
-    // slanted by Qt.
+    // 16 bits) with those of the axes space() offers it has moved, each
+    // clamped to its range. Nothing when the face has none of the axes, when
+    // they leave it where it is, or when it cannot be instanced here: CFF2
+    // outlines, broken tables, an instancer that fails or crashes, a file
+    // that is not a regular file. The font is the instance's own face: never
+    // emboldened or slanted by Qt.
     std::optional<QFont> instance(const QString& path, int index,
                                   const QMap<QString, double>& axes);
 
-    // The axes and named instances of a face of the file.
+    // The axes and named instances of a face of the file: the first
+    // MaxAxesOffered axes whose range is not empty, and the instances at
+    // their positions on those, each within its axis's range.
     static VariationSpace space(const QString& path, int index);
+
+    // More axes than any design has: a dialog of sliders stays usable.
+    static constexpr qsizetype MaxAxesOffered = 64;
 
 private:
     struct Registered {
