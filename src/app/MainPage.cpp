@@ -10,6 +10,7 @@
 #include "catalogue/FontQuery.h"
 #include "catalogue/ListedFamilies.h"
 #include "catalogue/SpecimenSettings.h"
+#include "platform/AsWritten.h"
 #include "platform/ErrorReporter.h"
 #include "platform/FontService.h"
 #include "platform/Platform.h"
@@ -320,7 +321,7 @@ void MainPage::listFound()
                       .arg(found.notUnderstood.join(QStringLiteral(", ")))
                   + FindHint;
     }
-    edtFind->setToolTip(tip);
+    edtFind->setToolTip(asWritten(tip));
 }
 
 void MainPage::refilter()

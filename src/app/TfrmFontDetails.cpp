@@ -19,6 +19,8 @@
 namespace {
 
 constexpr int kBlocksShown = 6;
+// A font may name thousands; a label of them all would take seconds to lay out.
+constexpr int kInstancesShown = 100;
 
 const QString NotStated = QStringLiteral("not stated");
 
@@ -46,11 +48,8 @@ QLabel* valueLabel(const QString& text, const QString& name, QWidget* parent)
 // A web address as a link; anything else, or nothing, as text.
 QWidget* linkLabel(Shell& shell, const QString& text, const QString& name, QWidget* parent)
 {
-    const QUrl url = QUrl::fromUserInput(text);
-    const QString scheme = url.scheme();
-    if (text.isEmpty() || !url.isValid()
-        || (scheme != QLatin1String("http") && scheme != QLatin1String("https")
-            && scheme != QLatin1String("mailto")))
+    const QUrl url = webAddress(text);
+    if (url.isEmpty())
         return valueLabel(text, name, parent);
     auto* label = new URLLabel(shell, text, url, parent);
     label->setObjectName(name);
@@ -67,6 +66,33 @@ QString blocksText(const QList<FaceDetails::Block>& blocks)
     if (blocks.size() > kBlocksShown)
         shown << QStringLiteral("and %1 more").arg(blocks.size() - kBlocksShown);
     return shown.join(QStringLiteral(", "));
+}
+
+QString axesText(const QList<VariationSpace::Axis>& axes)
+{
+    QStringList lines;
+    for (const VariationSpace::Axis& axis : axes)
+        lines << QStringLiteral("%1 (%2): %3 to %4, default %5%6")
+                     .arg(axis.name, axis.tag)
+                     .arg(axis.minimum)
+                     .arg(axis.maximum)
+                     .arg(axis.defaultValue)
+                     .arg(axis.hidden ? QStringLiteral(", hidden") : QString());
+    return lines.join(u'\n');
+}
+
+QString instancesText(const QList<VariationSpace::Instance>& instances)
+{
+    QStringList lines;
+    for (qsizetype i = 0; i < instances.size() && i < kInstancesShown; ++i) {
+        QStringList at;
+        for (auto c = instances[i].coordinates.begin(); c != instances[i].coordinates.end(); ++c)
+            at << QStringLiteral("%1 %2").arg(c.key()).arg(c.value());
+        lines << instances[i].name + QStringLiteral(": ") + at.join(QStringLiteral(", "));
+    }
+    if (instances.size() > kInstancesShown)
+        lines << QStringLiteral("and %1 more").arg(instances.size() - kInstancesShown);
+    return lines.join(u'\n');
 }
 
 QString installedText(FaceDetails::Installed installed)
@@ -217,6 +243,11 @@ QWidget* TfrmFontDetails::facePage(const FaceDetails& face)
     text(QStringLiteral("Languages:"), languageNames(face.languages, QLocale()).join(QStringLiteral(", ")),
          "languages");
     text(QStringLiteral("Installed:"), installedText(face.installed), "installed");
+    if (!face.variations.axes.isEmpty()) {
+        text(QStringLiteral("Axes:"), axesText(face.variations.axes), "axes");
+        text(QStringLiteral("Named instances:"), instancesText(face.variations.instances),
+             "instances");
+    }
     text(QStringLiteral("Designer:"), n[9], "designer");
     link(QStringLiteral("Designer URL:"), n[12], "designerUrl");
     text(QStringLiteral("Manufacturer:"), n[8], "manufacturer");

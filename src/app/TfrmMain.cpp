@@ -17,6 +17,7 @@
 #include "help/TfrmAbout.h"
 #include "help/TfrmHelpProblem.h"
 #include "help/THelpRouter.h"
+#include "platform/AsWritten.h"
 #include "platform/ErrorReporter.h"
 #include "platform/FontService.h"
 #include "platform/IniFiles.h"
@@ -36,7 +37,6 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QTabBar>
-#include <QTextDocument>
 
 #include <algorithm>
 
@@ -52,13 +52,6 @@ const QString WaitForRun = QStringLiteral("Wait until the current run has finish
 const QString NoScreenFontPage = QStringLiteral(
     "The currently selected font does not have an equivalent screen font,\n"
     "so the large sample and font map are not available.");
-
-// A tip shows as written even when a family's name in it looks like markup,
-// which the tip would render, loading the files it names.
-QString asWritten(const QString& tip)
-{
-    return Qt::mightBeRichText(tip) ? Qt::convertFromPlainText(tip) : tip;
-}
 
 }  // namespace
 

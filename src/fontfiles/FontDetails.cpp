@@ -53,6 +53,7 @@ FaceDetails describe(const FontFileFace& face, const UnicodeBlockNames& blockNam
     details.characterCount = face.characterCount;
     details.blocks = unicodeBlocks(face.coverage, blockNames);
     details.languages = face.languages;
+    details.variations = face.variations;
     if (face.installed) {
         const QString folder = QDir::cleanPath(userFontsFolder) + u'/';
         const bool ownFolder = !userFontsFolder.isEmpty()
@@ -86,6 +87,21 @@ QList<FaceDetails> fileDetails(FontService& fonts, const UnicodeBlockNames& bloc
                                const QString& path, const QString& userFontsFolder)
 {
     return describeAll(fonts.fileFaces(path), blockNames, userFontsFolder);
+}
+
+QUrl webAddress(const QString& stated)
+{
+    if (stated.isEmpty() || std::any_of(stated.begin(), stated.end(),
+                                        [](QChar c) { return c.isSpace() || c.unicode() > 0x7e; }))
+        return {};
+    // Fonts often state a bare "example.org/fonts"; such a host must have a dot.
+    const bool bare = !stated.contains(u':');
+    const QUrl url(bare ? QStringLiteral("http://") + stated : stated, QUrl::StrictMode);
+    const QString scheme = url.scheme();
+    if (!url.isValid() || url.host().isEmpty() || (bare && !url.host().contains(u'.'))
+        || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return {};
+    return url;
 }
 
 QString formatText(const QString& fontconfigFormat, int index, int facesInFile)

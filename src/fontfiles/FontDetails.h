@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 
 // What one face's file says about itself, gathered for showing: the naming
@@ -31,6 +32,7 @@ struct FaceDetails {
     QList<Block> blocks;      // Unicode blocks with characters, in code point order
     QStringList languages;    // fontconfig's tags, "af", "zh-tw"
     Installed installed = Installed::No;
+    VariationSpace variations;
 };
 
 // The faces of an installed family, in the catalogue's order; empty for a
@@ -42,6 +44,10 @@ QList<FaceDetails> familyDetails(FontService& fonts, const UnicodeBlockNames& bl
 QList<FaceDetails> fileDetails(FontService& fonts, const UnicodeBlockNames& blockNames,
                                const QString& path, const QString& userFontsFolder);
 
+// Where a URL a font states links to: a whole http or https address, or a
+// host with a dot and a path without a scheme; empty for anything else (mail, files, markup, a text
+// cut short), which is shown as text.
+QUrl webAddress(const QString& stated);
 // "OpenType CFF, collection index 2" from fontconfig's format name.
 QString formatText(const QString& fontconfigFormat, int index, int facesInFile);
 // The Unicode blocks a coverage map touches, each with its characters.

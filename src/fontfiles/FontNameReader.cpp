@@ -297,8 +297,7 @@ FontNameStrings readNameStrings(QIODevice& font, int faceIndex, qint64 blockSize
 
 int FontNameStrings::maxLength(int nameId)
 {
-    return nameId == 0 || nameId == 7 || nameId == 10 || nameId == 13 ? kMaxProseLength
-                                                                      : kMaxNameLength;
+    return nameId == 0 || nameId == 7 || nameId >= 10 ? kMaxProseLength : kMaxNameLength;
 }
 
 FontNameStrings ReadFontNameStrings(QIODevice& font, int faceIndex)

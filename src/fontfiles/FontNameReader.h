@@ -32,7 +32,8 @@ void ReadFontNames(QIODevice& font, const QString& fileName,
 // Reads are bounded: a long text is cut, shown cut by a closing ellipsis.
 struct FontNameStrings {
     static constexpr int kCount = 15;
-    // Prose (copyright, trademark, description, license) keeps more than names.
+    // Prose (copyright, trademark, description, license) and web addresses,
+    // which are no use cut, keep more than names.
     static constexpr int kMaxNameLength = 200;
     static constexpr int kMaxProseLength = 8000;
     static int maxLength(int nameId);

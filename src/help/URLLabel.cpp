@@ -5,15 +5,18 @@
 #include <QMouseEvent>
 
 URLLabel::URLLabel(Shell& shell, const QString& text, const QUrl& target, QWidget* parent)
-    : QLabel(text, parent), shell_(shell), target_(target)
+    : QLabel(parent), shell_(shell), target_(target)
 {
+    setTextFormat(Qt::PlainText);
+    setText(text);
     QFont linkFont = font();
     linkFont.setBold(true);
     linkFont.setUnderline(true);
     setFont(linkFont);
     setColour(Qt::darkBlue);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(target.toString());
+    // Encoded, the address holds nothing a tip could take for markup.
+    setToolTip(target.toString(QUrl::FullyEncoded));
 }
 
 void URLLabel::setColour(const QColor& colour)

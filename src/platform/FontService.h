@@ -26,6 +26,32 @@ struct FontFace {
 };
 
 // What fontconfig and FreeType know of one face of a font file.
+// The variation axes of a variable face and its named instances, as the
+// font names them; empty for a face that does not vary.
+struct VariationSpace {
+    struct Axis {
+        QString tag;
+        QString name;  // the font's own, else the tag
+        double minimum = 0;
+        double defaultValue = 0;
+        double maximum = 0;
+        bool hidden = false;  // the font asks that it not be offered to users
+
+        bool operator==(const Axis&) const = default;
+    };
+    struct Instance {
+        QString name;
+        QMap<QString, double> coordinates;  // by axis tag
+
+        bool operator==(const Instance&) const = default;
+    };
+
+    QList<Axis> axes;
+    QList<Instance> instances;
+
+    bool operator==(const VariationSpace&) const = default;
+};
+
 struct FontFileFace {
     // 256 code points from page << 8, one bit each, lowest first.
     struct CoveragePage {
@@ -45,28 +71,9 @@ struct FontFileFace {
     QList<CoveragePage> coverage;  // ascending pages
     QStringList languages;    // the languages fontconfig finds covered
     bool installed = false;   // in the machine's font folders, not loaded by this program
+    VariationSpace variations;  // of the face as a whole: its named instances are not faces
 
     bool operator==(const FontFileFace&) const = default;
-};
-
-// The variation axes of a variable face and its named instances, as the
-// font names them; empty for a face that does not vary.
-struct VariationSpace {
-    struct Axis {
-        QString tag;
-        QString name;  // the font's own, else the tag
-        double minimum = 0;
-        double defaultValue = 0;
-        double maximum = 0;
-        bool hidden = false;  // the font asks that it not be offered to users
-    };
-    struct Instance {
-        QString name;
-        QMap<QString, double> coordinates;  // by axis tag
-    };
-
-    QList<Axis> axes;
-    QList<Instance> instances;
 };
 
 // What a find over a list of families asks of the font lists, answered from
@@ -115,7 +122,8 @@ public:
     // own face. Specimens show the family's own glyphs only: a missing one is
     // the font's own missing-glyph shape, never another family's glyph.
     virtual QFont makeFont(const Specimen& specimen) = 0;
-    // The face files behind faces(family), in the same order.
+    // The face files behind faces(family), in the same order; the named
+    // instances of one variable face are that face, once.
     virtual QList<FontFileFace> familyFiles(const QString& family) = 0;
     // The faces of a font file, installed or not; empty when none can be read.
     virtual QList<FontFileFace> fileFaces(const QString& path) = 0;

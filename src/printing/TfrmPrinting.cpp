@@ -1,5 +1,6 @@
 #include "printing/TfrmPrinting.h"
 
+#include "platform/AsWritten.h"
 #include "printing/PrintState.h"
 
 #include <QDir>
@@ -8,18 +9,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextDocument>
 
 #include <algorithm>
 
 namespace {
-
-// A tip shows as written even when a path in it looks like markup, which the
-// tip would render, loading the files it names.
-QString asWritten(const QString& tip)
-{
-    return Qt::mightBeRichText(tip) ? Qt::convertFromPlainText(tip) : tip;
-}
 
 // A centred caption line, at least as high as its font's line.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& design,

@@ -206,6 +206,37 @@ private slots:
         QCOMPARE(languageNames(tags, QLocale(locale)), shown);
     }
 
+    // Only a whole web address links, to itself; the rest is text.
+    void links_data()
+    {
+        QTest::addColumn<QString>("stated");
+        QTest::addColumn<QUrl>("target");
+
+        const QString longUrl = "https://example.org/" + QString(300, u'b');
+        QTest::newRow("https") << "https://foundry.example.org/license?a=1#x"
+                               << QUrl("https://foundry.example.org/license?a=1#x");
+        QTest::newRow("long, whole") << longUrl << QUrl(longUrl);
+        QTest::newRow("cut short") << longUrl.left(200) + u'…' << QUrl();
+        QTest::newRow("no scheme") << "www.example.org/fonts" << QUrl("http://www.example.org/fonts");
+        QTest::newRow("bare host") << "designer.example.org" << QUrl("http://designer.example.org");
+        QTest::newRow("scheme without its colon") << "https//example.org" << QUrl();
+        QTest::newRow("one word") << "localhost" << QUrl();
+        QTest::newRow("markup") << R"(<img src="file:///dev/zero">)" << QUrl();
+        QTest::newRow("markup after an address") << R"(http://a.org/<img src="x">)" << QUrl();
+        QTest::newRow("mail") << "mailto:a@example.org?attach=/etc/passwd" << QUrl();
+        QTest::newRow("file") << "file:///etc/passwd" << QUrl();
+        QTest::newRow("no host") << "http:///etc/passwd" << QUrl();
+        QTest::newRow("javascript") << "javascript:alert(1)" << QUrl();
+        QTest::newRow("words") << "see our site" << QUrl();
+    }
+
+    void links()
+    {
+        QFETCH(QString, stated);
+        QFETCH(QUrl, target);
+        QCOMPARE(webAddress(stated), target);
+    }
+
     // The dialog: one tab per face, links and the folder opened by the
     // desktop, and a file whose names all point past its end shown with
     // every name "not stated".
@@ -224,6 +255,10 @@ private slots:
         QWidget* page = dialog.findChild<QTabWidget*>("tabFaces")->widget(0);
         QCOMPARE(page->findChild<QLabel*>("designer")->text(), u"Zoë Ångström");
         QCOMPARE(page->findChild<QLabel*>("installed")->text(), "Not installed");
+        // Whatever a file states, no label of it takes it for markup.
+        for (const QLabel* label : page->findChildren<QLabel*>())
+            QVERIFY2(label->objectName().isEmpty() || label->textFormat() == Qt::PlainText,
+                     qPrintable(label->objectName()));
         QTest::mouseClick(page->findChild<QLabel*>("licenseUrl"), Qt::LeftButton);
         QTest::mouseClick(page->findChild<QLabel*>("designerUrl"), Qt::LeftButton);
         QTest::mouseClick(page->findChild<QPushButton*>("cmdShowInFolder"), Qt::LeftButton);

@@ -284,12 +284,13 @@ private slots:
         QTest::newRow("line breaks kept, other control characters dropped")
             << sfnt::font({win(13, u" Line one\r\nLine\u0001 two\t\n "_s)}) << 0
             << QStringList{"13:Line one\nLine two"};
-        QTest::newRow("names cut at 200 characters, prose at 8,000")
+        const QString longUrl = u"https://example.org/"_s + QString(300, u'b');
+        QTest::newRow("names cut at 200 characters, prose and addresses at 8,000")
             << sfnt::font({win(4, QString(10000, u'n')), win(13, QString(10000, u'l')),
-                           mac(10, QByteArray(8000, 'd'))})
+                           mac(10, QByteArray(8000, 'd')), win(12, longUrl)})
             << 0
             << QStringList{u"4:"_s + QString(200, u'n') + u'…', u"10:"_s + QString(8000, u'd'),
-                           u"13:"_s + QString(8000, u'l') + u'…'};
+                           u"12:"_s + longUrl, u"13:"_s + QString(8000, u'l') + u'…'};
         QTest::newRow("collection, first face") << collection({first, second}) << 0
                                                 << QStringList{"4:First Full", "13:First License"};
         QTest::newRow("collection, second face")

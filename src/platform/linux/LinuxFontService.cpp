@@ -8,6 +8,8 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QList>
+#include <QPair>
+#include <QSet>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
@@ -114,6 +116,8 @@ FontFileFace fileFace(FcPattern* pattern, FT_Library ft)
         out.facesInFile = int(face->num_faces);
         FT_Done_Face(face);
     }
+    if (out.index >> 16 == 0)
+        out.variations = FontInstancer::space(out.path, out.index);
     return out;
 }
 
@@ -137,6 +141,25 @@ public:
 private:
     FT_Library library_ = nullptr;
 };
+
+// Face `face` of a file, or every face for -1: each as a whole, not its named
+// instances, which a font may have by the thousand.
+QList<FontFileFace> faceOfFile(const QString& path, int face, FT_Library ft)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const auto* file = reinterpret_cast<const FcChar8*>(name.constData());
+    QList<FontFileFace> out;
+    // The first query tells the count; an index has 16 bits, whatever a file claims.
+    int count = std::max(face, 0) + 1;
+    for (int i = std::max(face, 0); i < std::min(count, 0x10000) && (face < 0 || i == face); ++i) {
+        FcPattern* pattern = FcFreeTypeQuery(file, unsigned(i), nullptr, &count);
+        if (!pattern)
+            break;
+        out << fileFace(pattern, ft);
+        FcPatternDestroy(pattern);
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -252,10 +275,25 @@ QList<FontFileFace> LinuxFontService::familyFiles(const QString& family)
     QList<FontFileFace> out;
     if (const Family* f = c.family(family)) {
         const FreeType ft;
+        QSet<QPair<QString, int>> varied;
         for (qsizetype index : f->faces) {
             const Face& face = c.faces[index];
-            FontFileFace file = fileFace(face.pattern, ft.get());
-            file.styleName = face.info.styleName;
+            const int faceIndex = patternInt(face.pattern, FC_INDEX, 0);
+            FontFileFace file;
+            if (faceIndex >> 16 == 0) {
+                file = fileFace(face.pattern, ft.get());
+                file.styleName = face.info.styleName;
+            } else {
+                // A named instance stands for its face, which is told once.
+                const QString path = patternStrings(face.pattern, FC_FILE).value(0);
+                if (varied.contains({path, faceIndex & 0xffff}))
+                    continue;
+                varied.insert({path, faceIndex & 0xffff});
+                const QList<FontFileFace> whole = faceOfFile(path, faceIndex & 0xffff, ft.get());
+                if (whole.isEmpty())
+                    continue;
+                file = whole.first();
+            }
             file.installed = !face.application;
             out << file;
         }
@@ -269,17 +307,8 @@ QList<FontFileFace> LinuxFontService::fileFaces(const QString& path)
     // fontconfig's open would wait for good on a FIFO put in a listed file's place.
     if (!isRegularFile(name))
         return {};
-    FcFontSet* set = FcFontSetCreate();
-    FcFreeTypeQueryAll(reinterpret_cast<const FcChar8*>(name.constData()), -1, nullptr, nullptr,
-                       set);
-    QList<FontFileFace> out;
     const FreeType ft;
-    for (int i = 0; i < set->nfont; ++i) {
-        // The whole-axes face of a variable font; its named instances follow.
-        if (!patternBool(set->fonts[i], FC_VARIABLE))
-            out << fileFace(set->fonts[i], ft.get());
-    }
-    FcFontSetDestroy(set);
+    QList<FontFileFace> out = faceOfFile(QFile::decodeName(name), -1, ft.get());
     if (out.isEmpty())
         return out;
     // Installed when the configuration's own fonts have the file.
