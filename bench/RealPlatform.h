@@ -13,11 +13,13 @@
 #include "platform/linux/QSettingsStore.h"
 #include "platform/linux/QtMessageBoxes.h"
 #include "platform/linux/QtScreenMetrics.h"
+#include "platform/linux/UnicodeBlocksFile.h"
 
 struct RealPlatform {
     explicit RealPlatform(const QString& appFolder)
         : errors(messages, appFolder + QStringLiteral("glyphary.log"))
-        , platform{fonts, printer, screen, settings, ini, shell, messages, help, errors, appFolder}
+        , platform{fonts, printer, screen, settings, ini, shell, messages, help, errors, appFolder, appFolder,
+                   readUnicodeBlocks(UnicodeBlocksPath)}
     {
     }
 

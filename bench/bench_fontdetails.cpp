@@ -7,6 +7,7 @@
 #include "fontfiles/FontDetails.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxShell.h"
+#include "platform/linux/UnicodeBlocksFile.h"
 
 #include <QApplication>
 #include <QTabWidget>
@@ -31,9 +32,10 @@ void BM_FamilyDetails(benchmark::State& state)
 {
     LinuxFontService fonts;
     fonts.screenFamilies();
+    const UnicodeBlockNames names = readUnicodeBlocks(UnicodeBlocksPath);
     qsizetype faces = 0;
     for (auto _ : state)
-        faces = familyDetails(fonts, benchFamily(), QString()).size();
+        faces = familyDetails(fonts, names, benchFamily(), QString()).size();
     setCounters(state, fonts, faces);
 }
 BENCHMARK(BM_FamilyDetails)->Unit(benchmark::kMillisecond);
@@ -44,7 +46,8 @@ void BM_DialogShowsFamily(benchmark::State& state)
     LinuxFontService fonts;
     LinuxShell shell;
     fonts.screenFamilies();
-    TfrmFontDetails dialog(fonts, shell, shell.userFontsFolder(), nullptr);
+    const UnicodeBlockNames names = readUnicodeBlocks(UnicodeBlocksPath);
+    TfrmFontDetails dialog(fonts, names, shell, shell.userFontsFolder(), nullptr);
     dialog.show();
     for (auto _ : state) {
         state.PauseTiming();

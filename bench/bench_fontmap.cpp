@@ -58,7 +58,7 @@ struct Window {
         tabs->tabBar()->setCurrentIndex(tabs->indexOf(frmMain.findChild<QWidget*>(QStringLiteral("tabFontMap"))));
         chooser = frmMain.findChild<QComboBox*>(QStringLiteral("cboCharBlock"));
         grid = frmMain.findChild<QTableWidget*>(QStringLiteral("grdFontMap"));
-        const CharacterCoverage coverage(real.fonts.characterCoverage(name));
+        const CharacterCoverage coverage(real.fonts.characterCoverage(name), real.platform.blockNames);
         const auto& blocks = coverage.blocks();
         largest = 1 + int(std::max_element(blocks.begin(), blocks.end(),
                                            [](const auto& a, const auto& b) { return a.characters < b.characters; })
@@ -77,9 +77,10 @@ void BM_BlockList(benchmark::State& state)
     LinuxFontService fonts;
     const QString name = family("GLYPHARY_BENCH_FAMILY", "Noto Sans CJK JP");
     fonts.faces(name);  // the catalogue is the font list's, built before
+    const UnicodeBlockNames names = readUnicodeBlocks(UnicodeBlocksPath);
     int characters = 0;
     for (auto _ : state) {
-        const CharacterCoverage coverage(fonts.characterCoverage(name));
+        const CharacterCoverage coverage(fonts.characterCoverage(name), names);
         QStringList titles;
         characters = 0;
         for (const CharacterBlock& block : coverage.blocks()) {
@@ -89,6 +90,13 @@ void BM_BlockList(benchmark::State& state)
         benchmark::DoNotOptimize(titles);
     }
     state.counters["characters"] = characters;
+}
+
+// Unicode's block names, read once as the program starts.
+void BM_ReadBlockNames(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readUnicodeBlocks(UnicodeBlocksPath));
 }
 
 // A name that matches nothing reads every Unicode name twice: the worst find.
@@ -155,9 +163,9 @@ public:
     QStringList chartLines() override { return {}; }
     QString paragraphText() override { return {}; }
     QStringList sizeLineTexts() override { return {}; }
-    QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override
+    CharacterCoverage characterCoverage(const QString& family) override
     {
-        return fonts_.characterCoverage(family);
+        return {fonts_.characterCoverage(family), blockNames_};
     }
     void processEvents() override { QCoreApplication::processEvents(); }
     void refillFontList() override {}
@@ -165,6 +173,7 @@ public:
 private:
     QString family_;
     FontService& fonts_;
+    const UnicodeBlockNames blockNames_ = readUnicodeBlocks(UnicodeBlocksPath);
 };
 
 // Counts the pages as the job ends them.
@@ -199,6 +208,7 @@ void BM_AllCharactersChart(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_BlockList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadBlockNames)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FindNoMatch)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowLargestBlock)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_ScrollStep)->Unit(benchmark::kMillisecond);

@@ -12,6 +12,7 @@
 #include "SilentServices.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
+#include "platform/linux/UnicodeBlocksFile.h"
 #include "printing/PrintHost.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintState.h"
@@ -102,9 +103,9 @@ public:
     }
     const Marks& marks() const { return marks_; }
     void refillFontList() override {}
-    QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override
+    CharacterCoverage characterCoverage(const QString& family) override
     {
-        return fonts_.characterCoverage(family);
+        return {fonts_.characterCoverage(family), blockNames_};
     }
 
     PrintOptions options_;
@@ -114,6 +115,7 @@ private:
     int pumps_ = 0;
     Marks marks_;
     FontService& fonts_;
+    const UnicodeBlockNames blockNames_ = readUnicodeBlocks(UnicodeBlocksPath);
 };
 
 struct Kind {

@@ -34,9 +34,10 @@ QString codePageTitle()
 
 }  // namespace
 
-FontMapPage::FontMapPage(FontService& fonts, const SpecimenSettings& specimens,
-                         const FormDesign& design, const QFont& windowFont)
-    : fonts_(fonts), fontMap_(fonts)
+FontMapPage::FontMapPage(FontService& fonts, const UnicodeBlockNames& blockNames,
+                         const SpecimenSettings& specimens, const FormDesign& design,
+                         const QFont& windowFont)
+    : fonts_(fonts), blockNames_(blockNames), fontMap_(fonts)
 {
     fontMap_.setVariations(specimens.variations());
     connect(&specimens, &SpecimenSettings::changed, this, [this, &specimens] {
@@ -189,7 +190,7 @@ void FontMapPage::ShowFontMap(const QString& family)
     chkGridItalic->setChecked(false);
     fontMap_.setFamily(family);
     applyFontMapFont();
-    coverage_ = CharacterCoverage(fonts_.characterCoverage(family));
+    coverage_ = CharacterCoverage(fonts_.characterCoverage(family), blockNames_);
     {
         const QSignalBlocker blocker(cboCharBlock);
         cboCharBlock->clear();

@@ -18,8 +18,8 @@ class QTableWidget;
 class FontMapPage : public QWidget {
     Q_OBJECT
 public:
-    FontMapPage(FontService& fonts, const SpecimenSettings& specimens, const FormDesign& design,
-                const QFont& windowFont);
+    FontMapPage(FontService& fonts, const UnicodeBlockNames& blockNames,
+                const SpecimenSettings& specimens, const FormDesign& design, const QFont& windowFont);
 
     // The grid's font and its cells in the code page, before any family is shown.
     void fillGrid();
@@ -57,6 +57,7 @@ private:
     char32_t blockCode(int row, int column) const;
 
     FontService& fonts_;
+    const UnicodeBlockNames& blockNames_;
     FontMap fontMap_;
     CharacterCoverage coverage_;
     int block_ = -1;  // in coverage_.blocks(); -1 for the code page

@@ -559,9 +559,9 @@ public:
         return o;
     }
 
-    QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override
+    CharacterCoverage characterCoverage(const QString& family) override
     {
-        return p_.platform_.fonts.characterCoverage(family);
+        return {p_.platform_.fonts.characterCoverage(family), p_.platform_.blockNames};
     }
     QString headingFontName() override { return p_.texts_.headingFont(); }
     QString sampleText() override { return p_.texts_.sample(); }

@@ -110,9 +110,11 @@ QString installedText(FaceDetails::Installed installed)
 
 }  // namespace
 
-TfrmFontDetails::TfrmFontDetails(FontService& fonts, Shell& shell, const QString& userFontsFolder,
-                                 QWidget* owner, double scale)
-    : QDialog(owner), fonts_(fonts), shell_(shell), userFontsFolder_(userFontsFolder)
+TfrmFontDetails::TfrmFontDetails(FontService& fonts, const UnicodeBlockNames& blockNames,
+                                 Shell& shell, const QString& userFontsFolder, QWidget* owner,
+                                 double scale)
+    : QDialog(owner), fonts_(fonts), blockNames_(blockNames), shell_(shell),
+      userFontsFolder_(userFontsFolder)
 {
     setObjectName(QStringLiteral("frmFontDetails"));
     setWindowTitle(QStringLiteral("Font Details"));
@@ -140,7 +142,7 @@ void TfrmFontDetails::showFamily(const QString& family)
     const QString subject = QStringLiteral("Family: ") + family;
     if (subject == shown_)
         return;
-    showFaces(subject, familyDetails(fonts_, family, userFontsFolder_),
+    showFaces(subject, familyDetails(fonts_, blockNames_, family, userFontsFolder_),
               QStringLiteral("No font file on this computer holds this family: it is the "
                              "printer's own font."));
 }
@@ -150,7 +152,7 @@ void TfrmFontDetails::showFile(const QString& path)
     const QString subject = QStringLiteral("File: ") + path;
     if (subject == shown_)
         return;
-    showFaces(subject, fileDetails(fonts_, path, userFontsFolder_),
+    showFaces(subject, fileDetails(fonts_, blockNames_, path, userFontsFolder_),
               QStringLiteral("No font can be read from this file."));
 }
 
@@ -238,7 +240,8 @@ QWidget* TfrmFontDetails::facePage(const FaceDetails& face)
     for (const FaceDetails::Block& block : face.blocks)
         allBlocks << QStringLiteral("%1 (%2)").arg(block.name).arg(block.characters);
     page->findChild<QLabel*>(QStringLiteral("blocks"))->setToolTip(allBlocks.join(u'\n'));
-    text(QStringLiteral("Languages:"), face.languages.join(QStringLiteral(", ")), "languages");
+    text(QStringLiteral("Languages:"), languageNames(face.languages, QLocale()).join(QStringLiteral(", ")),
+         "languages");
     text(QStringLiteral("Installed:"), installedText(face.installed), "installed");
     if (!face.variations.axes.isEmpty()) {
         text(QStringLiteral("Axes:"), axesText(face.variations.axes), "axes");

@@ -15,8 +15,8 @@ class TfrmFontDetails : public QDialog {
     Q_OBJECT
 public:
     // Sized at scale times the design's pixels, as the main window lays out its pages.
-    TfrmFontDetails(FontService& fonts, Shell& shell, const QString& userFontsFolder,
-                    QWidget* owner, double scale = 1);
+    TfrmFontDetails(FontService& fonts, const UnicodeBlockNames& blockNames, Shell& shell,
+                    const QString& userFontsFolder, QWidget* owner, double scale = 1);
 
     // Nothing is read again while the same family or file stays shown.
     void showFamily(const QString& family);
@@ -34,6 +34,7 @@ private:
     void fillTab(int index);
 
     FontService& fonts_;
+    const UnicodeBlockNames& blockNames_;
     Shell& shell_;
     QString userFontsFolder_;
     QString shown_;

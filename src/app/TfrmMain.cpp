@@ -86,7 +86,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     const FormDesign& d = *design_;
     mainPage_ = new MainPage(platform_, catalogue_, specimens_, d, sampleTexts_);
     largeSamplePage_ = new LargeSamplePage(platform_.fonts, specimens_, d, designFont);
-    fontMapPage_ = new FontMapPage(platform_.fonts, specimens_, d, designFont);
+    fontMapPage_ = new FontMapPage(platform_.fonts, platform_.blockNames, specimens_, d, designFont);
     showAllPage_ = new ShowAllPage(platform_, d, designFont, [this] { return selectedFontsPage(); });
     editTextPage_ = new EditTextPage(platform_, d, sampleTexts_);
     installPage_ = new InstallPage(platform_, specimens_, d, designFont, sampleTexts_, printState,
@@ -291,7 +291,7 @@ void TfrmMain::HowtoFixProblemAccessingHelp1Click()
 void TfrmMain::FontDetails1Click()
 {
     if (!fontDetails_)
-        fontDetails_ = new TfrmFontDetails(platform_.fonts, platform_.shell,
+        fontDetails_ = new TfrmFontDetails(platform_.fonts, platform_.blockNames, platform_.shell,
                                            platform_.shell.userFontsFolder(), this,
                                            design_->scale());
     fontDetails_->show();

@@ -15,6 +15,7 @@
 #include "platform/linux/QSettingsStore.h"
 #include "platform/linux/QtMessageBoxes.h"
 #include "platform/linux/QtScreenMetrics.h"
+#include "platform/linux/UnicodeBlocksFile.h"
 #include "printing/TfrmPrinting.h"
 
 #include <QDir>
@@ -82,7 +83,7 @@ int main(int argc, char* argv[])
     ErrorLog errors(messages, folders.logFile);
     Platform platform{fonts,  printer, screen,           settings,          ini,
                       shell,  messages, help,            errors,            folders.iniFolder,
-                      folders.dataFolder};
+                      folders.dataFolder, readUnicodeBlocks(UnicodeBlocksPath)};
     app.setErrorReport(errors);
 
     TfrmMain frmMain(platform);

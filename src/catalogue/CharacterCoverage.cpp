@@ -52,8 +52,10 @@ const BlockTable& blockTable()
     return table;
 }
 
-QString blockName(int code)
+QString blockName(const UnicodeBlockNames& names, int code, const BlockRange& range)
 {
+    if (QString unicode = names.name(range.first, range.last); !unicode.isEmpty())
+        return unicode;
     const char* name =
         u_getPropertyValueName(UCHAR_BLOCK, code, U_LONG_PROPERTY_NAME);
     return name ? QString::fromLatin1(name).replace(u'_', u' ') : QString::number(code);
@@ -110,7 +112,8 @@ QString CharacterBlock::title() const
     return QStringLiteral("%1 (%2 of %3)").arg(name).arg(characters).arg(size());
 }
 
-CharacterCoverage::CharacterCoverage(Pages pages) : pages_(std::move(pages))
+CharacterCoverage::CharacterCoverage(Pages pages, const UnicodeBlockNames& names)
+    : pages_(std::move(pages))
 {
     std::sort(pages_.begin(), pages_.end(),
               [](const auto& a, const auto& b) { return a.page < b.page; });
@@ -132,9 +135,11 @@ CharacterCoverage::CharacterCoverage(Pages pages) : pages_(std::move(pages))
         }
     }
     for (std::size_t block = 0; block < counts.size(); ++block) {
-        if (counts[block] > 0)
-            blocks_.append({int(block), blockName(int(block)), table.ranges[block].first,
-                            table.ranges[block].last, counts[block]});
+        if (counts[block] == 0)
+            continue;
+        const BlockRange& range = table.ranges[block];
+        blocks_.append({int(block), blockName(names, int(block), range), range.first, range.last,
+                        counts[block]});
     }
     std::sort(blocks_.begin(), blocks_.end(),
               [](const CharacterBlock& a, const CharacterBlock& b) { return a.first < b.first; });

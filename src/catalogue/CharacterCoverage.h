@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FontService.h"
+#include "platform/UnicodeBlockNames.h"
 
 #include <QList>
 #include <QString>
@@ -21,12 +22,14 @@ struct CharacterBlock {
 };
 
 // The characters of one family, read from its character set and sorted into
-// Unicode blocks; names and name search come from ICU.
+// Unicode blocks; character names and name search come from ICU, block
+// names from Unicode's own list, or ICU's aliases for a block it lacks.
 class CharacterCoverage {
 public:
     using Pages = QList<FontFileFace::CoveragePage>;
 
-    explicit CharacterCoverage(Pages pages = {});
+    CharacterCoverage() = default;
+    CharacterCoverage(Pages pages, const UnicodeBlockNames& names);
 
     bool has(char32_t code) const;
     // Blocks with at least one character, in code point order.

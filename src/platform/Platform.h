@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/UnicodeBlockNames.h"
+
 #include <QString>
 
 class FontService;
@@ -29,4 +31,6 @@ struct Platform {
     // runs from a folder of its own that it can write.
     QString appFolder;               // the INI file's folder
     QString dataFolder = appFolder;  // read-only data such as the help file
+    // None known: ICU's aliases name the blocks.
+    UnicodeBlockNames blockNames = {};
 };

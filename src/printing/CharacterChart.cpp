@@ -132,8 +132,8 @@ void PrintCharacterCharts(SheetContext& context)
                              if (context.host.options().allChars) {
                                  // A family whose characters are unknown, such as a
                                  // printer's own, gets the code page's chart.
-                                 const CharacterCoverage coverage(
-                                     context.host.characterCoverage(family.face));
+                                 const CharacterCoverage coverage =
+                                     context.host.characterCoverage(family.face);
                                  if (!coverage.blocks().isEmpty()) {
                                      PrintAllCharacters(context, coverage, heading, family);
                                      return;

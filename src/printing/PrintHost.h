@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/CharacterCoverage.h"
 #include "platform/FontService.h"
 
 #include <QString>
@@ -46,7 +47,7 @@ public:
     virtual QStringList sizeLineTexts() = 0;
 
     // The family's characters, for the chart of all of them.
-    virtual QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) = 0;
+    virtual CharacterCoverage characterCoverage(const QString& family) = 0;
 
     // Lets pending window events run; a Cancel click arrives here.
     virtual void processEvents() = 0;

@@ -9,6 +9,7 @@
 #include "fakes/PdfReadBack.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
+#include "platform/linux/UnicodeBlocksFile.h"
 #include "printing/TfrmPrinting.h"
 
 #include <QApplication>
@@ -70,7 +71,8 @@ struct Window {
     LinuxPrinterService printer{fonts};
     FakePlatform fake;
     Platform platform{fonts,      printer,       fake.screen, fake.settings, fake.ini,
-                      fake.shell, fake.messages, fake.help,   fake.errors,   fake.platform.appFolder};
+                      fake.shell, fake.messages, fake.help,   fake.errors,   fake.platform.appFolder,
+                      fake.platform.appFolder, readUnicodeBlocks(UnicodeBlocksPath)};
     std::unique_ptr<TfrmMain> frmMain;
 };
 
@@ -104,9 +106,9 @@ void TestCharacterMap::blocks_data()
     QTest::addColumn<QString>("message");  // beside the find field
     QTest::addColumn<QString>("codePageA");  // the code page's cell for code 65
 
-    const QStringList sans{"Basic Latin (95 of 128)", "Latin 1 Supplement (96 of 128)",
-                           "Latin Extended A (128 of 128)"};
-    const QStringList cyrillic{"Basic Latin (95 of 128)", "Greek And Coptic (2 of 144)",
+    const QStringList sans{"Basic Latin (95 of 128)", "Latin-1 Supplement (96 of 128)",
+                           "Latin Extended-A (128 of 128)"};
+    const QStringList cyrillic{"Basic Latin (95 of 128)", "Greek and Coptic (2 of 144)",
                                "Cyrillic (64 of 256)",    "Currency Symbols (1 of 48)",
                                "Private Use Area (1 of 6400)", "Emoticons (1 of 80)"};
     const QString zhe = QString::fromUtf8("Current Character:  U+0416  Ж  CYRILLIC CAPITAL LETTER ZHE");
@@ -136,13 +138,13 @@ void TestCharacterMap::blocks_data()
                                        << "no such character" << "A";
     // fontconfig adds the symbol codes' single-byte twins, as the font's own
     // encoding would have it.
-    QTest::newRow("symbol family") << "Test Symbol" << QStringList{"Basic Latin (96 of 128)", "Latin 1 Supplement (128 of 128)",
+    QTest::newRow("symbol family") << "Test Symbol" << QStringList{"Basic Latin (96 of 128)", "Latin-1 Supplement (128 of 128)",
                                                                    "Private Use Area (224 of 6400)"}
                                    << "U+F041" << "Current Character:  U+F041  " + ucs4(0xF041) + "  <private use>"
                                    << "" << ucs4(0xF041);
     QTest::newRow("empty character set") << "Test Pixel" << QStringList() << "H" << "" << "not in this font" << "A";
     // fontconfig reads what it can from the glyph names.
-    QTest::newRow("no character map") << "Test No Cmap" << QStringList{"Basic Latin (2 of 128)", "Latin 1 Supplement (1 of 128)"}
+    QTest::newRow("no character map") << "Test No Cmap" << QStringList{"Basic Latin (2 of 128)", "Latin-1 Supplement (1 of 128)"}
                                       << "H" << "Current Character:  U+0048  H  LATIN CAPITAL LETTER H"
                                       << "" << "A";
 }
@@ -235,6 +237,11 @@ void TestCharacterMap::allCharactersChart()
             headings << QStringLiteral("%1:%2").arg(word.page).arg(word.text);
     }
     QCOMPARE(headings, (QStringList{"0:128)", "0:144)", "0:256)", "0:48)", "1:6400)", "1:80)"}));
+    // Headed by Unicode's names, as the chooser is.
+    QStringList text;
+    for (const PdfReadBack::Word& word : pdf.words)
+        text << word.text;
+    QVERIFY(text.join(u' ').contains("Greek and Coptic (2 of 144)"));
     // The first block's name 240 pixels under the family heading's 360.
     const PdfReadBack::Word* basic = pdf.find("Basic", 0);
     QVERIFY(basic && std::abs(basic->box.left() - pt(450)) < 1.0 && std::abs(basic->box.top() - pt(600)) < 1.0);

@@ -6,6 +6,7 @@
 #include "fakes/FakeShell.h"
 #include "fakes/GeneratedFonts.h"
 #include "platform/linux/LinuxFontService.h"
+#include "platform/linux/UnicodeBlocksFile.h"
 
 #include "SfntBuilder.h"
 
@@ -40,6 +41,20 @@ QJsonObject independentFacts(const QString& path, int face)
     return QJsonDocument::fromJson(facts.readAllStandardOutput()).object();
 }
 
+// One character at each code point.
+QList<FontFileFace::CoveragePage> coverageOf(std::initializer_list<char32_t> codes)
+{
+    QList<FontFileFace::CoveragePage> pages;
+    for (char32_t code : codes) {
+        auto it = std::find_if(pages.begin(), pages.end(),
+                               [code](const auto& page) { return page.page == code >> 8; });
+        if (it == pages.end())
+            it = pages.insert(pages.end(), {code >> 8, {}});
+        it->bits[(code & 0xFF) / 32] |= 1U << (code % 32);
+    }
+    return pages;
+}
+
 // The file with every naming record's string moved past the end of the file.
 QByteArray withNamesPastEnd(QByteArray font)
 {
@@ -60,6 +75,7 @@ public:
 private:
     QString root_;
     LinuxFontService fonts_;
+    const UnicodeBlockNames blockNames_ = readUnicodeBlocks(UnicodeBlocksPath);
     FakeShell shell_;
 
 private slots:
@@ -94,7 +110,7 @@ private slots:
         QFETCH(int, face);
         QFETCH(QString, format);
         QFETCH(Installed, installed);
-        const QList<FaceDetails> all = fileDetails(fonts_, path, root_ + "/fonts");
+        const QList<FaceDetails> all = fileDetails(fonts_, blockNames_, path, root_ + "/fonts");
         QVERIFY(face < all.size());
         const FaceDetails& details = all[face];
         const QJsonObject facts = independentFacts(path, face);
@@ -114,6 +130,80 @@ private slots:
         QCOMPARE(std::accumulate(details.blocks.begin(), details.blocks.end(), 0,
                                  [](int sum, const FaceDetails::Block& b) { return sum + b.characters; }),
                  details.characterCount);
+    }
+
+    // Blocks are named as Unicode names them where its list is read, and as
+    // ICU's aliases where it is missing or does not know the block's range.
+    void blockNames_data()
+    {
+        QTest::addColumn<QString>("path");   // empty: a file of the text
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("names");
+        const QStringList icu{"Basic Latin", "Latin 1 Supplement", "Greek And Coptic",
+                              "Supplemental Arrows A", "Miscellaneous Symbols And Arrows"};
+        QTest::newRow("Debian's list") << UnicodeBlocksPath << QByteArray()
+                                       << QStringList{"Basic Latin", "Latin-1 Supplement",
+                                                      "Greek and Coptic", "Supplemental Arrows-A",
+                                                      "Miscellaneous Symbols and Arrows"};
+        QTest::newRow("missing") << root_ + "/no such folder/Blocks.txt" << QByteArray() << icu;
+        QTest::newRow("a folder") << root_ << QByteArray() << icu;
+        QTest::newRow("empty") << QString() << QByteArray() << icu;
+        QTest::newRow("sample") << QString()
+                                << QByteArray("# Blocks-99.0.0.txt\n"
+                                              "0000..007F; Basic Latin\n"
+                                              "  0080..00ff ; Latin-1 Supplement  # comment\r\n"
+                                              "0370..03FF;\n"
+                                              "27F0..27FE; Arrows of another shape\n"
+                                              "2B00..2BFF; Symbols & Arrows\n"
+                                              "not a block\n"
+                                              "10FFF0..110000; Beyond Unicode")
+                                << QStringList{"Basic Latin", "Latin-1 Supplement", "Greek And Coptic",
+                                               "Supplemental Arrows A", "Symbols & Arrows"};
+    }
+
+    void blockNames()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, names);
+        if (path.isEmpty()) {
+            path = root_ + "/Blocks-" + QTest::currentDataTag() + ".txt";
+            QFile sample(path);
+            QVERIFY(sample.open(QIODevice::WriteOnly) && sample.write(text) == text.size());
+        }
+        const QList<FaceDetails::Block> blocks =
+            unicodeBlocks(coverageOf({u'A', 0xE9, 0x3B1, 0x27F0, 0x2B50}), readUnicodeBlocks(path));
+        QStringList shown;
+        for (const FaceDetails::Block& block : blocks)
+            shown << block.name;
+        QCOMPARE(shown, names);
+    }
+
+    // Languages by name in the user's language, with their tags.
+    void languages_data()
+    {
+        QTest::addColumn<QStringList>("tags");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("shown");
+        const QStringList tags{"zh-tw", "af", "xyz", "de", "ast"};
+        QTest::newRow("English") << tags << "en_GB"
+                                 << QStringList{"Afrikaans (af)", "Asturian (ast)", "Chinese (Taiwan) (zh-tw)",
+                                                "German (de)", "xyz"};
+        QTest::newRow("German") << tags << "de_DE"
+                                << QStringList{"Afrikaans (af)", "Asturisch (ast)", "Chinesisch (Taiwan) (zh-tw)",
+                                               "Deutsch (de)", "xyz"};
+        QTest::newRow("C locale") << QStringList{"ak", "an"} << "C"
+                                  << QStringList{"Akan (ak)", "Aragonese (an)"};
+        QTest::newRow("not a tag") << QStringList{"en", QString::fromUtf8("d\u00e9"), "a b"} << "en"
+                                   << QStringList{"a b", QString::fromUtf8("d\u00e9"), "English (en)"};
+    }
+
+    void languages()
+    {
+        QFETCH(QStringList, tags);
+        QFETCH(QString, locale);
+        QFETCH(QStringList, shown);
+        QCOMPARE(languageNames(tags, QLocale(locale)), shown);
     }
 
     // Only a whole web address links, to itself; the rest is text.
@@ -152,7 +242,7 @@ private slots:
     // every name "not stated".
     void dialog()
     {
-        TfrmFontDetails dialog(fonts_, shell_, root_ + "/fonts", nullptr);
+        TfrmFontDetails dialog(fonts_, blockNames_, shell_, root_ + "/fonts", nullptr);
         dialog.show();
         dialog.showFamily("Test Sans");
         QCOMPARE(dialog.findChild<QTabWidget*>("tabFaces")->count(), 4);

@@ -80,9 +80,9 @@ public:
             onPump(++pumps);
     }
     void refillFontList() override {}
-    QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override
+    CharacterCoverage characterCoverage(const QString& family) override
     {
-        return coverage.value(family);
+        return {coverage.value(family), {}};
     }
 
     // n entries, the first k of them selected.
