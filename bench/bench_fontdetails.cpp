@@ -71,7 +71,8 @@ void BM_DialogShowsFile(benchmark::State& state)
     }
     LinuxFontService fonts;
     LinuxShell shell;
-    TfrmFontDetails dialog(fonts, shell, shell.userFontsFolder(), nullptr);
+    const UnicodeBlockNames names = readUnicodeBlocks(UnicodeBlocksPath);
+    TfrmFontDetails dialog(fonts, names, shell, shell.userFontsFolder(), nullptr);
     dialog.show();
     for (auto _ : state) {
         state.PauseTiming();

@@ -9,6 +9,7 @@
 #include "SilentServices.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
+#include "platform/linux/UnicodeBlocksFile.h"
 #include "printing/PrintHost.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintState.h"
@@ -47,15 +48,16 @@ public:
     QStringList chartLines() override { return {sampleText(), sampleText(), sampleText()}; }
     void processEvents() override { QCoreApplication::processEvents(); }
     void refillFontList() override {}
-    QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override
+    CharacterCoverage characterCoverage(const QString& family) override
     {
-        return fonts_.characterCoverage(family);
+        return {fonts_.characterCoverage(family), blockNames_};
     }
 
 private:
     QStringList families_;
     FontService& fonts_;
     PrintOptions options_;
+    const UnicodeBlockNames blockNames_ = readUnicodeBlocks(UnicodeBlocksPath);
 };
 
 // Notes when the dialog says the file is being written.
