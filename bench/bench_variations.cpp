@@ -2,6 +2,7 @@
 // slider drag does. The font is GLYPHARY_BENCH_VARIABLE_FILE (a .ttf; the
 // npm registry's @fontsource-variable packages hold real ones as WOFF2, which
 // woff2_decompress turns into one), its axis GLYPHARY_BENCH_AXIS, else wght.
+#include "catalogue/SelectedFontsPainter.h"
 #include "peak_memory.h"
 #include "platform/linux/LinuxFontService.h"
 
@@ -72,18 +73,19 @@ void BM_ShowAllStep(benchmark::State& state)
         QFile::copy(variableFile(), copies.last());
         fonts.addFontFile(copies.last());
     }
-    QImage image(1200, 100, QImage::Format_ARGB32_Premultiplied);
+    // The page as Show All paints it: a hundred headings and sample lines.
+    SelectedFontsPainter::Page page;
+    page.families = copies;
+    page.headingFontName = QStringLiteral("DejaVu Sans");
+    page.sampleText = QStringLiteral("The quick brown fox jumps over the lazy dog.");
+    const int height = SelectedFontsPainter::height(page.dpi, page.pointSize, copies.size());
+    QImage image(1200, height, QImage::Format_ARGB32_Premultiplied);
     PeakMemory memory;
     int step = 0;
     for (auto _ : state) {
-        const double at = position(step++);
+        page.variations.axes[axisTag()] = position(step++);
         QPainter painter(&image);
-        for (const QString& copy : copies) {
-            Specimen specimen(copy, 12);
-            specimen.variations.axes[axisTag()] = at;
-            painter.setFont(fonts.makeFont(specimen));
-            painter.drawText(0, 50, QStringLiteral("The quick brown fox jumps over the lazy dog."));
-        }
+        SelectedFontsPainter(fonts).paint(painter, image.rect(), page);
     }
     state.counters["peak MB"] = memory.peakMb();
 }

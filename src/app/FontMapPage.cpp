@@ -20,6 +20,25 @@
 
 namespace {
 
+// By how much a box is larger than designed in both directions: glyphs keep
+// their margins in their cells at any size, and their designed size at it.
+double growth(const QSize& now, const QSize& designed)
+{
+    if (designed.isEmpty())
+        return 1;
+    return std::max(1.0, std::min(double(now.width()) / designed.width(),
+                                  double(now.height()) / designed.height()));
+}
+
+QFont scaledBy(QFont font, double factor)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qRound(font.pixelSize() * factor));
+    else
+        font.setPointSizeF(font.pointSizeF() * factor);
+    return font;
+}
+
 // Sizes of count sections that add up to total exactly.
 void shareOut(QHeaderView* header, int count, int total)
 {
@@ -67,6 +86,7 @@ FontMapPage::FontMapPage(FontService& fonts, const UnicodeBlockNames& blockNames
     grdFontMap->horizontalHeader()->setDefaultSectionSize(d.px(21));
     grdFontMap->verticalHeader()->setDefaultSectionSize(d.px(30));
     d.place(grdFontMap, 2, 2, 671, 209);
+    designedGrid_ = grdFontMap->size();
 
     // Tall enough for a character's Unicode name on lines of its own.
     lblCurrChar = d.label(this, QStringLiteral("lblCurrChar"),
@@ -81,7 +101,9 @@ FontMapPage::FontMapPage(FontService& fonts, const UnicodeBlockNames& blockNames
     QFont charFont = windowFont;
     charFont.setPixelSize(d.px(41));
     pnlCurrChar->setFont(charFont);
+    currCharModel_ = charFont;
     d.place(pnlCurrChar, 230, 256, 75, 67);
+    designedChar_ = pnlCurrChar->size();
     chkGridBold = d.checkBox(this, QStringLiteral("chkGridBold"), QStringLiteral("Bold"), 330, 262, 70);
     chkGridItalic =
         d.checkBox(this, QStringLiteral("chkGridItalic"), QStringLiteral("Italic"), 330, 286, 70);
@@ -107,14 +129,20 @@ FontMapPage::FontMapPage(FontService& fonts, const UnicodeBlockNames& blockNames
     connect(chkGridItalic, &QCheckBox::toggled, this, &FontMapPage::chkGridItalicClick);
     (new DesignLayout(panel, panel->size()))->add(grdFontMap, {0, 0, 1, 1});
     grdFontMap->installEventFilter(this);
+    pnlCurrChar->installEventFilter(this);
+    // The grid takes most of the extra height, the current character the
+    // rest, and a share of the width that moves the controls beside it.
+    constexpr double Grid = 0.8;
+    constexpr double CharWidth = 0.2;
     auto* layout = new DesignLayout(this, {});
     layout->add(lblGridHeading, {0, 0, 1, 0});
-    layout->add(panel, {0, 0, 1, 1});
-    for (QWidget* below :
-         std::initializer_list<QWidget*>{lblCurrChar, pnlCurrChar, chkGridBold, chkGridItalic})
-        layout->add(below, {0, 1, 0, 1});
+    layout->add(panel, {0, 0, 1, Grid});
+    layout->add(lblCurrChar, {0, Grid, 0, Grid});
+    layout->add(pnlCurrChar, {0, Grid, CharWidth, 1});
+    for (QWidget* beside : std::initializer_list<QWidget*>{chkGridBold, chkGridItalic})
+        layout->add(beside, {CharWidth, Grid, CharWidth, Grid});
     for (QWidget* beside : std::initializer_list<QWidget*>{cboCharBlock, txtFindChar, lblFindChar})
-        layout->add(beside, {0, 1, 1, 1});
+        layout->add(beside, {CharWidth, Grid, 1, Grid});
 
     // Characters such as "<" and "&" show as they are.
     pnlCurrChar->setTextFormat(Qt::PlainText);
@@ -125,16 +153,19 @@ bool FontMapPage::eventFilter(QObject* watched, QEvent* event)
     // The cells grow and shrink with the window.
     if (watched == grdFontMap && event->type() == QEvent::Resize)
         fitCells();
+    else if (watched == pnlCurrChar && event->type() == QEvent::Resize)
+        sizeGlyphs();
     return QWidget::eventFilter(watched, event);
 }
 
 void FontMapPage::fillGrid()
 {
-    QFont gridFont = grdFontMap->font();
-    gridFont.setPointSize(12);
-    gridFont.setBold(false);
-    gridFont.setItalic(false);
-    grdFontMap->setFont(gridFont);
+    gridModel_ = grdFontMap->font();
+    gridModel_.setPointSize(12);
+    gridModel_.setBold(false);
+    gridModel_.setItalic(false);
+    grdFontMap->setFont(gridModel_);
+    sizeGlyphs();
     for (int row = 0; row < FontMap::Rows; ++row) {
         for (int column = 0; column < FontMap::Columns; ++column) {
             auto* cell = new QTableWidgetItem(QString(ansiChar(FontMap::codeAt(row, column))));
@@ -162,6 +193,7 @@ void FontMapPage::fillCodePage()
 void FontMapPage::fitCells()
 {
     const QSize area = grdFontMap->maximumViewportSize();
+    sizeGlyphs();
     if (block_ < 0) {
         shareOut(grdFontMap->horizontalHeader(), FontMap::Columns, area.width());
         shareOut(grdFontMap->verticalHeader(), FontMap::Rows, area.height());
@@ -181,6 +213,17 @@ void FontMapPage::applyFontMapFont()
     const QFont font = fontMap_.font();
     grdFontMap->setFont(sizedLike(font, grdFontMap->font()));
     pnlCurrChar->setFont(sizedLike(font, pnlCurrChar->font()));
+}
+
+void FontMapPage::sizeGlyphs()
+{
+    // Before fillGrid the grid has no designed font to grow from.
+    if (gridModel_.pointSizeF() > 0)
+        grdFontMap->setFont(
+            sizedLike(grdFontMap->font(),
+                      scaledBy(gridModel_, growth(grdFontMap->size(), designedGrid_))));
+    pnlCurrChar->setFont(
+        sizedLike(pnlCurrChar->font(), scaledBy(currCharModel_, growth(pnlCurrChar->size(), designedChar_))));
 }
 
 void FontMapPage::ShowFontMap(const QString& family)
@@ -333,7 +376,6 @@ void FontMapPage::chkGridItalicClick()
 
 void FontMapPage::setCurrCharPointSize(int points)
 {
-    QFont charFont = pnlCurrChar->font();
-    charFont.setPointSize(points);
-    pnlCurrChar->setFont(charFont);
+    currCharModel_.setPointSize(points);
+    sizeGlyphs();
 }

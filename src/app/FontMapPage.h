@@ -3,6 +3,7 @@
 #include "catalogue/CharacterCoverage.h"
 #include "catalogue/FontMap.h"
 
+#include <QSize>
 #include <QWidget>
 
 class FormDesign;
@@ -55,6 +56,14 @@ private:
     // Shows blocks()[block] with code as the current cell.
     void showBlock(int block, char32_t code);
     char32_t blockCode(int row, int column) const;
+    // The grid's and the current character's glyphs at their sizes, grown by
+    // as much as their boxes have grown beyond the design.
+    void sizeGlyphs();
+
+    QSize designedGrid_;
+    QSize designedChar_;
+    QFont gridModel_;      // the sizes at the designed boxes
+    QFont currCharModel_;
 
     FontService& fonts_;
     const UnicodeBlockNames& blockNames_;

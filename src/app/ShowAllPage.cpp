@@ -98,13 +98,16 @@ void ShowAllPage::warmNext()
         return;
     }
     const qsizetype i = toWarm_.takeFirst();
-    const QFont font =
-        SelectedFontsPainter(platform_.fonts).sampleFont(warmPage_, warmPage_.families.at(i));
+    const SelectedFontsPainter painter(platform_.fonts);
+    // Outlines are kept by the service: drawing them here would add nothing.
+    if (painter.outlinedSample(warmPage_, warmPage_.families.at(i)))
+        return;
+    const QFont font = painter.sampleFont(warmPage_, warmPage_.families.at(i));
     // Drawn once off screen, so that its glyphs are rendered and cached too.
     QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&scratch);
-    painter.setFont(font);
-    painter.drawText(0, QFontMetrics(font).ascent(), warmPage_.sampleText);
+    QPainter drawn(&scratch);
+    drawn.setFont(font);
+    drawn.drawText(0, QFontMetrics(font).ascent(), warmPage_.sampleText);
     warm_.append(font);
     while (warm_.size() > warmLimit_)
         warm_.removeFirst();

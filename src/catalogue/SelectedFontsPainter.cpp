@@ -21,9 +21,11 @@ int roundHalfEven(qint64 numerator, qint64 denominator)
     return static_cast<int>(q);
 }
 
+int pixelSize(int pointSize, int dpi) { return std::max(1, roundHalfEven(qint64(pointSize) * dpi, 72)); }
+
 QFont pixelFont(QFont font, int pointSize, int dpi)
 {
-    font.setPixelSize(std::max(1, roundHalfEven(qint64(pointSize) * dpi, 72)));
+    font.setPixelSize(pixelSize(pointSize, dpi));
     return font;
 }
 
@@ -65,6 +67,15 @@ QFont SelectedFontsPainter::sampleFont(const Page& page, const QString& family) 
                      page.pointSize, page.dpi);
 }
 
+std::optional<FontService::OutlinedLine>
+SelectedFontsPainter::outlinedSample(const Page& page, const QString& family) const
+{
+    if (page.variations.axes.isEmpty())
+        return std::nullopt;
+    return fonts_.outlinedLine({family, 0, page.bold, page.italic, page.variations},
+                               page.sampleText, pixelSize(page.pointSize, page.dpi));
+}
+
 int SelectedFontsPainter::paint(QPainter& painter, const QRect& area, const Page& page)
 {
     const auto [first, last] = entriesFor(area, page);
@@ -83,6 +94,13 @@ int SelectedFontsPainter::paint(QPainter& painter, const QRect& area, const Page
         painter.setFont(headingFont);
         painter.drawText(Margin, y + headingAscent, page.families[i]);
 
+        if (const auto line = outlinedSample(page, page.families[i])) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            const QPointF origin(Margin, y + heading + line->ascent);
+            for (const QPainterPath& glyph : line->glyphs)
+                painter.fillPath(glyph.translated(origin), painter.pen().color());
+            continue;
+        }
         const QFont sample = sampleFont(page, page.families[i]);
         painter.setFont(sample);
         painter.drawText(Margin, y + heading + QFontMetrics(sample).ascent(), page.sampleText);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Specimen.h"
+#include "platform/FontService.h"
 
 #include <QFont>
 #include <QRect>
@@ -9,7 +9,6 @@
 
 #include <utility>
 
-class FontService;
 class QPainter;
 
 // The Show All Selected page: every drawn family under a small heading with its
@@ -44,6 +43,10 @@ public:
     static std::pair<qsizetype, qsizetype> entriesFor(const QRect& area, const Page& page);
     // The font of a family's sample line.
     QFont sampleFont(const Page& page, const QString& family) const;
+    // The family's sample line drawn from its outlines, where the page's axes
+    // move its face: a drag then redraws a hundred families at once.
+    std::optional<FontService::OutlinedLine> outlinedSample(const Page& page,
+                                                            const QString& family) const;
 
     // Draws the families that meet area and returns the height of the whole page.
     int paint(QPainter& painter, const QRect& area, const Page& page);

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QObject>
+#include <QPainterPath>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 // One face of a family as the catalogue sees it: the style name and the
 // three facts the type text and the font map rely on.
@@ -122,6 +124,25 @@ public:
     // own face. Specimens show the family's own glyphs only: a missing one is
     // the font's own missing-glyph shape, never another family's glyph.
     virtual QFont makeFont(const Specimen& specimen) = 0;
+    // One line of text at the specimen's axis positions, shaped and drawn from
+    // its face's outlines in pixels, the baseline at y = 0: for views that draw
+    // many families at positions a drag moves faster than instances can be
+    // made. Nothing where the specimen moves no axis of its face; the view
+    // then draws with makeFont, as it does where a service cannot outline.
+    struct OutlinedLine {
+        // One path per glyph: a rasterizer walks a whole line's edges per row.
+        QList<QPainterPath> glyphs;
+        qreal ascent = 0;   // whole pixels, as a font's metrics give it
+        qreal advance = 0;
+    };
+    virtual std::optional<OutlinedLine> outlinedLine(const Specimen& specimen, const QString& text,
+                                                     qreal pixelSize)
+    {
+        Q_UNUSED(specimen)
+        Q_UNUSED(text)
+        Q_UNUSED(pixelSize)
+        return std::nullopt;
+    }
     // The face files behind faces(family), in the same order; the named
     // instances of one variable face are that face, once.
     virtual QList<FontFileFace> familyFiles(const QString& family) = 0;

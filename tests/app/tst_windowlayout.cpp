@@ -8,6 +8,7 @@
 
 #include <QAbstractScrollArea>
 #include <QHash>
+#include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -103,10 +104,11 @@ void TestWindowLayout::pagesAreLaidOutWithoutOverlap() {
       {"GroupBox2", {248, 204, 428, 192}, Third, 1, Third, 1},
       {"cmdPrint", {580, 404, 96, 25}, 1, 1, 1, 1},
       {"memLargeSample", {4, 38, 676, 394}, 0, 0, 1, 1},
-      {"grdFontMap", {6, 38, 671, 209}, 0, 0, 1, 1},
-      {"chkGridBold", {330, 262, 70, 20}, 0, 1, 0, 1},
-      {"cboCharBlock", {410, 258, 266, 22}, 0, 1, 1, 1},
-      {"txtFindChar", {410, 286, 266, 22}, 0, 1, 1, 1},
+      {"grdFontMap", {6, 38, 671, 209}, 0, 0, 1, 0.8},
+      {"pnlCurrChar", {230, 256, 75, 67}, 0, 0.8, 0.2, 1},
+      {"chkGridBold", {330, 262, 70, 20}, 0.2, 0.8, 0.2, 0.8},
+      {"cboCharBlock", {410, 258, 266, 22}, 0.2, 0.8, 1, 0.8},
+      {"txtFindChar", {410, 286, 266, 22}, 0.2, 0.8, 1, 0.8},
       {"ScrollBox1", {4, 38, 677, 400}, 0, 0, 1, 1},
       {"txtPara", {484, 42, 195, 257}, 0, 0, 0, 0},
       {"Tree1", {8, 48, 200, 190}, 0, 0, Third, 0.5},
@@ -121,6 +123,20 @@ void TestWindowLayout::pagesAreLaidOutWithoutOverlap() {
   }
   const int listBefore = w.fonts()->height();
   const int cellBefore = w.find<QTableWidget>("grdFontMap")->columnWidth(0);
+  // A glyph's height against its cell's smaller side, in the grid and the
+  // current character's box: what it is at the design, it is at any size.
+  const auto filled = [&w] {
+    auto *grid = w.find<QTableWidget>("grdFontMap");
+    auto *box = w.find<QLabel>("pnlCurrChar");
+    return std::pair(
+        double(QFontMetrics(grid->font()).height()) /
+            std::min(grid->columnWidth(0), grid->rowHeight(0)),
+        double(QFontMetrics(box->font()).height()) /
+            std::min(box->width(), box->height()));
+  };
+  QCOMPARE(w.find<QTableWidget>("grdFontMap")->font().pointSize(), 12);
+  QCOMPARE(w.find<QLabel>("pnlCurrChar")->font().pixelSize(), px(41));
+  const auto filledBefore = filled();
   for (const Control &control : controls) {
     const QRect &d = control.design;
     const QRect &shown = designedAt[control.name];
@@ -193,6 +209,13 @@ void TestWindowLayout::pagesAreLaidOutWithoutOverlap() {
   QCOMPARE(columns, grid->viewport()->width());
   QCOMPARE(grid->columnWidth(0) > cellBefore,
            extra.width() >= grid->columnCount());
+  if (extra.width() > 0 && extra.height() > 0) {
+    const auto [gridNow, boxNow] = filled();
+    QVERIFY2(std::abs(gridNow / filledBefore.first - 1) < 0.15,
+             qPrintable(QString::number(gridNow / filledBefore.first)));
+    QVERIFY2(std::abs(boxNow / filledBefore.second - 1) < 0.15,
+             qPrintable(QString::number(boxNow / filledBefore.second)));
+  }
 }
 
 void TestWindowLayout::windowPosition_data() {

@@ -411,6 +411,44 @@ void TestLinuxFontService::variations()
     QCOMPARE(glyphs.size(), 1);
     QCOMPARE(qRound(raw.advancesForGlyphIndexes(glyphs).value(0).x()), advance);
     QCOMPARE(QFontInfo(font).family().contains("instance"), instanced);
+
+    // Show All's outlines stand where the instance's glyphs do.
+    const std::optional<FontService::OutlinedLine> line = m_fonts.outlinedLine(specimen, "HH", 1000);
+    QCOMPARE(line.has_value(), instanced);
+    if (line) {
+        QCOMPARE(qRound(line->advance), 2 * advance);
+        QCOMPARE(line->ascent, qreal(QFontMetrics(font).ascent()));
+        font.setPixelSize(50);
+        QImage drawn(200, 80, QImage::Format_RGB32);
+        QImage outlined = drawn;
+        drawn.fill(Qt::white);
+        outlined.fill(Qt::white);
+        QPainter text(&drawn);
+        text.setFont(font);
+        text.drawText(10, 10 + QFontMetrics(font).ascent(), "HH");
+        text.end();
+        QPainter painter(&outlined);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const std::optional<FontService::OutlinedLine> small = m_fonts.outlinedLine(specimen, "HH", 50);
+        for (const QPainterPath& glyph : small->glyphs)
+            painter.fillPath(glyph.translated(10, 10 + small->ascent), Qt::black);
+        painter.end();
+        const auto ink = [](const QImage& image) {
+            QRect box;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qGray(image.pixel(x, y)) < 128)
+                        box |= QRect(x, y, 1, 1);
+            return box;
+        };
+        const QRect a = ink(drawn);
+        const QRect b = ink(outlined);
+        QVERIFY2((a.topLeft() - b.topLeft()).manhattanLength() <= 2
+                     && (a.bottomRight() - b.bottomRight()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4 against %5,%6 %7x%8").arg(a.x()).arg(a.y())
+                                .arg(a.width()).arg(a.height()).arg(b.x()).arg(b.y())
+                                .arg(b.width()).arg(b.height())));
+    }
     QVERIFY(m_fonts.removeFontFile(path));
 }
 
@@ -516,6 +554,9 @@ void TestLinuxFontService::damagedVariations()
     QCOMPARE(glyphs.size(), 1);
     QVERIFY(glyphs.first() != 0);
     QCOMPARE(qRound(raw.advancesForGlyphIndexes(glyphs).value(0).x()), advance);
+    // Broken tables may vary an outline's advance otherwise than the instancer.
+    if (const auto line = m_fonts.outlinedLine({family, 0, false, false, chosen}, "H", 1000))
+        QCOMPARE(line->glyphs.size(), 1);
 
     SpecimenSettings specimens;
     specimens.setVariations(chosen);

@@ -274,6 +274,51 @@ QByteArray isolated(const std::function<QByteArray()>& make)
 
 }  // namespace
 
+QMap<hb_tag_t, float> AxisPositions::byTag() const
+{
+    QMap<hb_tag_t, float> pins;
+    for (std::size_t i = 0; i < axes.size(); ++i) {
+        if (offered[i] || !pins.contains(axes[i].tag))
+            pins.insert(axes[i].tag, coordinates[i]);
+    }
+    return pins;
+}
+
+AxisPositions axisPositions(hb_face_t* face, int index, const QMap<QString, double>& axes)
+{
+    AxisPositions at;
+    const unsigned int axisCount = hb_ot_var_get_axis_count(face);
+    if (!axisCount || axes.isEmpty())
+        return at;
+    at.axes.resize(axisCount);
+    unsigned int read = axisCount;
+    hb_ot_var_get_axis_infos(face, 0, &read, at.axes.data());
+    at.axes.resize(read);
+
+    at.coordinates.resize(at.axes.size());
+    for (std::size_t i = 0; i < at.axes.size(); ++i)
+        at.coordinates[i] = at.axes[i].default_value;
+    if (const unsigned int named = unsigned(index) >> 16;
+        named && named <= hb_ot_var_get_named_instance_count(face)) {
+        unsigned int count = unsigned(at.coordinates.size());
+        hb_ot_var_named_instance_get_design_coords(face, named - 1, &count, at.coordinates.data());
+    }
+    at.offered = offeredAxes(at.axes);
+    for (std::size_t i = 0; i < at.axes.size(); ++i) {
+        const hb_ot_var_axis_info_t& axis = at.axes[i];
+        const auto chosen = axes.constFind(tagText(axis.tag));
+        if (at.offered[i] && chosen != axes.cend() && std::isfinite(*chosen)) {
+            const float value = std::clamp(float(*chosen), axis.min_value, axis.max_value);
+            at.moved |= value != at.coordinates[i];
+            at.coordinates[i] = value;
+        }
+        // A named instance may lie outside the range.
+        at.coordinates[i] = std::clamp(at.coordinates[i], std::min(axis.min_value, axis.max_value),
+                                       std::max(axis.min_value, axis.max_value));
+    }
+    return at;
+}
+
 FontInstancer::~FontInstancer()
 {
     for (const Registered& r : std::as_const(registered_))
@@ -289,41 +334,15 @@ std::optional<QFont> FontInstancer::instance(const QString& path, int index,
     if (!blob)
         return std::nullopt;
     const Face face(hb_face_create(blob.get(), unsigned(index) & 0xFFFF));
-    const unsigned int axisCount = hb_ot_var_get_axis_count(face.get());
-    if (!axisCount)
+    const AxisPositions at = axisPositions(face.get(), index, axes);
+    if (!at.moved)
         return std::nullopt;
-    std::vector<hb_ot_var_axis_info_t> infos(axisCount);
-    unsigned int read = axisCount;
-    hb_ot_var_get_axis_infos(face.get(), 0, &read, infos.data());
-    infos.resize(read);
-
-    std::vector<float> coords(infos.size());
-    for (std::size_t i = 0; i < infos.size(); ++i)
-        coords[i] = infos[i].default_value;
-    if (const unsigned int named = unsigned(index) >> 16;
-        named && named <= hb_ot_var_get_named_instance_count(face.get())) {
-        unsigned int count = unsigned(coords.size());
-        hb_ot_var_named_instance_get_design_coords(face.get(), named - 1, &count, coords.data());
-    }
-    bool moved = false;
+    const std::vector<hb_ot_var_axis_info_t>& infos = at.axes;
+    const std::vector<float>& coords = at.coordinates;
     QString key = path + u'\n' + QString::number(index);
     QString settings;
-    const std::vector<bool> offered = offeredAxes(infos);
-    for (std::size_t i = 0; i < infos.size(); ++i) {
-        const hb_ot_var_axis_info_t& axis = infos[i];
-        const auto chosen = axes.constFind(tagText(axis.tag));
-        if (offered[i] && chosen != axes.cend() && std::isfinite(*chosen)) {
-            const float value = std::clamp(float(*chosen), axis.min_value, axis.max_value);
-            moved |= value != coords[i];
-            coords[i] = value;
-        }
-        // A named instance may lie outside the range.
-        coords[i] = std::clamp(coords[i], std::min(axis.min_value, axis.max_value),
-                               std::max(axis.min_value, axis.max_value));
-        settings += tagText(axis.tag) + QString::number(double(coords[i]));
-    }
-    if (!moved)
-        return std::nullopt;
+    for (std::size_t i = 0; i < infos.size(); ++i)
+        settings += tagText(infos[i].tag) + QString::number(double(coords[i]));
     key += u'\n' + settings;
     if (const auto known = registered_.constFind(key); known != registered_.cend()) {
         recent_.removeOne(key);
@@ -348,12 +367,7 @@ std::optional<QFont> FontInstancer::instance(const QString& path, int index,
                                         {HB_OT_NAME_ID_FULL_NAME, family},
                                         {HB_OT_NAME_ID_POSTSCRIPT_NAME, postScript}});
 
-    // One position per tag, that of the axis offered where a tag comes twice.
-    QMap<hb_tag_t, float> pins;
-    for (std::size_t i = 0; i < infos.size(); ++i) {
-        if (offered[i] || !pins.contains(infos[i].tag))
-            pins.insert(infos[i].tag, coords[i]);
-    }
+    const QMap<hb_tag_t, float> pins = at.byTag();
     const QByteArray file = isolated([&] { return instancedFile(face.get(), pins, names); });
     if (file.isEmpty()) {
         // Not tried again: a drag over such a font would fork at every step.

@@ -9,7 +9,24 @@
 #include <QSet>
 #include <QString>
 
+#include <hb-ot.h>
+
 #include <optional>
+#include <vector>
+
+// Where a face of a file stands with the chosen axes moved: its named
+// instance's position (the index's upper 16 bits) or its default, with each
+// axis a user may move set to the chosen value within its range.
+struct AxisPositions {
+    std::vector<hb_ot_var_axis_info_t> axes;
+    std::vector<float> coordinates;  // design units, one per axis
+    std::vector<bool> offered;       // whether a user may move the axis
+    bool moved = false;              // whether the choice changed any position
+
+    // One position per tag, that of the axis offered where a tag comes twice.
+    QMap<hb_tag_t, float> byTag() const;
+};
+AxisPositions axisPositions(hb_face_t* face, int index, const QMap<QString, double>& axes);
 
 // Static instances of variable faces at chosen axis positions, made with
 // HarfBuzz's instancer and registered with Qt under a family of their own:

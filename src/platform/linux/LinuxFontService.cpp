@@ -226,6 +226,20 @@ QFont LinuxFontService::makeFont(const Specimen& specimen)
     return font;
 }
 
+std::optional<FontService::OutlinedLine> LinuxFontService::outlinedLine(const Specimen& specimen,
+                                                                       const QString& text,
+                                                                       qreal pixelSize)
+{
+    if (specimen.variations.axes.isEmpty())
+        return std::nullopt;
+    const Face* face = matchedFace(specimen.face, specimen.bold, specimen.italic);
+    if (!face)
+        return std::nullopt;
+    return m_outlines.line(patternStrings(face->pattern, FC_FILE).value(0),
+                           patternInt(face->pattern, FC_INDEX, 0), specimen.variations.axes, text,
+                           pixelSize);
+}
+
 const Face* LinuxFontService::matchedFace(const QString& faceName, bool bold, bool italic)
 {
     const Catalogue& c = catalogue();

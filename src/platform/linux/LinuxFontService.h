@@ -3,6 +3,7 @@
 #include "platform/FontService.h"
 #include "platform/linux/FontInstancer.h"
 #include "platform/linux/LegacyNameCache.h"
+#include "platform/linux/OutlinedText.h"
 
 #include <QHash>
 #include <QSet>
@@ -27,6 +28,8 @@ public:
     QStringList scalableFamilies() override;
     QList<FontFace> faces(const QString& family) override;
     QFont makeFont(const Specimen& specimen) override;
+    std::optional<OutlinedLine> outlinedLine(const Specimen& specimen, const QString& text,
+                                             qreal pixelSize) override;
     bool drawsText(const QString& family, const QString& text) override;
     QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override;
     std::unique_ptr<FamilySearch> search(const QStringList& families) override;
@@ -62,6 +65,7 @@ private:
     // Kept across font lists, so that a change reads only the files it touched.
     LegacyNameCache m_names;
     FontInstancer m_instances;
+    OutlinedText m_outlines;
     // Absolute path -> Qt's id and how often the file was added.
     QHash<QString, LoadedFile> m_loaded;
     // Files unloaded from the program's lists that Qt still holds: Qt drops
