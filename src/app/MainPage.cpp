@@ -5,6 +5,7 @@
 #include "app/SampleTexts.h"
 #include "app/TfrmVariations.h"
 #include "catalogue/FontCatalogue.h"
+#include "catalogue/FontLibrary.h"
 #include "catalogue/FamilyFilter.h"
 #include "catalogue/FontListModel.h"
 #include "catalogue/FontQuery.h"
@@ -72,9 +73,10 @@ private:
 
 }  // namespace
 
-MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, SpecimenSettings& specimens,
+MainPage::MainPage(Platform& platform, FontLibrary& library, SpecimenSettings& specimens,
                    const FormDesign& design, const SampleTexts& texts)
-    : texts_(texts), platform_(platform), catalogue_(catalogue), specimens_(specimens)
+    : texts_(texts), platform_(platform), library_(library), catalogue_(library.catalogue()),
+      specimens_(specimens)
 {
     setObjectName(QStringLiteral("tabMain"));
     const FormDesign& d = design;
@@ -140,6 +142,12 @@ MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, SpecimenSetting
     });
     const auto forgetDrawn = [this] { drawn_.reset(); };
     connect(listed_, &QAbstractItemModel::modelReset, this, forgetDrawn);
+    connect(&library_, &FontLibrary::changed, this, [this] {
+        FillFontList();
+        if (shownOnce_)
+            lstFontsClick();
+    });
+    connect(&library_, &FontLibrary::installed, this, &MainPage::markFirstFont);
 
     // Every letter of "Select All" is the access key of a page tab or of a
     // control on this page, so the button takes the desktop's Select All key.
@@ -282,7 +290,7 @@ void MainPage::FillFontList()
 {
     {
         const QScopedValueRollback quiet(quiet_, true);
-        const QStringList families = catalogue_.fill(platform_.printer.typefaces());
+        const QStringList& families = library_.families();
         filter_->setFamilies(families);
         families_->setFamilies(families);
         listFound();
@@ -413,6 +421,7 @@ QString MainPage::currentFamily() const
 
 void MainPage::lstFontsClick()
 {
+    shownOnce_ = true;
     const bool exists = selection_->currentIndex().isValid();
     const QString name = currentFamily();
     catalogue_.showCurrent(name, exists, selectedCount());
@@ -571,11 +580,7 @@ public:
     QStringList chartLines() override { return p_.texts_.chartLines(); }
 
     void processEvents() override { QCoreApplication::processEvents(); }
-    void refillFontList() override
-    {
-        p_.FillFontList();
-        p_.lstFontsClick();
-    }
+    void refillFontList() override { p_.library_.printerChanged(); }
 
 private:
     MainPage& p_;

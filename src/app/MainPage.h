@@ -9,6 +9,7 @@
 
 class FamilyFilter;
 class FontCatalogue;
+class FontLibrary;
 class FontListModel;
 class ListedFamilies;
 class SpecimenSettings;
@@ -34,7 +35,8 @@ struct Platform;
 class MainPage : public QWidget {
     Q_OBJECT
 public:
-    MainPage(Platform& platform, FontCatalogue& catalogue, SpecimenSettings& specimens,
+    // The list follows the library: refilled whenever its families change.
+    MainPage(Platform& platform, FontLibrary& library, SpecimenSettings& specimens,
              const FormDesign& design, const SampleTexts& texts);
     ~MainPage() override;
 
@@ -129,6 +131,7 @@ private:
 
     const SampleTexts& texts_;
     Platform& platform_;
+    FontLibrary& library_;
     FontCatalogue& catalogue_;
     SpecimenSettings& specimens_;
     TfrmVariations* variations_ = nullptr;
@@ -142,6 +145,8 @@ private:
     // Set while the program itself refills or selects: its caller shows the
     // result once, instead of a handler per step.
     bool quiet_ = false;
+    // Until start-up shows the first family, a refill only fills.
+    bool shownOnce_ = false;
     int fontsLabelWidth_ = 0;  // as designed
     std::unique_ptr<PrintHostAdapter> printHost_;
     std::unique_ptr<PrintJob> printJob_;
