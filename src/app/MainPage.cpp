@@ -23,7 +23,10 @@
 #include <QCoreApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QActionGroup>
+#include <QHash>
 #include <QLabel>
+#include <QMenu>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -52,6 +55,7 @@ const QString FindHint = QStringLiteral(
     "has:\u20B9 or \"text\": has every character\n"
     "type:truetype, type:opentype, type:type1\n"
     "style:bold, style:italic\n"
+    "is:off, is:on: switched off or on\n"
     "Ctrl+F finds, Esc clears.");
 
 const QString NoScreenFontSample = QStringLiteral(
@@ -148,6 +152,9 @@ MainPage::MainPage(Platform& platform, FontLibrary& library, SpecimenSettings& s
             lstFontsClick();
     });
     connect(&library_, &FontLibrary::installed, this, &MainPage::markFirstFont);
+    connect(&library_, &FontLibrary::switched, this, &MainPage::followSwitch);
+    lstFonts->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lstFonts, &QWidget::customContextMenuRequested, this, &MainPage::showListMenu);
 
     // Every letter of "Select All" is the access key of a page tab or of a
     // control on this page, so the button takes the desktop's Select All key.
@@ -292,7 +299,8 @@ void MainPage::FillFontList()
         const QScopedValueRollback quiet(quiet_, true);
         const QStringList& families = library_.families();
         filter_->setFamilies(families);
-        families_->setFamilies(families);
+        filter_->setSwitchedOff(library_.switchedOff());
+        families_->setFamilies(families, library_.switchedOff());
         listFound();
         if (listed_->rowCount() > 0)
             selection_->setCurrentIndex(listed_->index(0, 0), QItemSelectionModel::ClearAndSelect);
@@ -339,7 +347,36 @@ void MainPage::refilter()
     for (const int row : selectedRows())
         selected.push_back(listed_->sourceRow(row));
     const QModelIndex current = selection_->currentIndex();
-    const int currentSource = current.isValid() ? listed_->sourceRow(current.row()) : -1;
+    relist(selected, current.isValid() ? listed_->sourceRow(current.row()) : -1);
+}
+
+void MainPage::followSwitch()
+{
+    const QStringList selected = selectedFamilies();
+    const QString current = selection_->currentIndex().isValid() ? currentFamily() : QString();
+    {
+        const QScopedValueRollback quiet(quiet_, true);
+        const QStringList& families = library_.families();
+        filter_->setFamilies(families);
+        filter_->setSwitchedOff(library_.switchedOff());
+        families_->setFamilies(families, library_.switchedOff());
+    }
+    QHash<QString, int> rows;
+    for (int row = 0; row < families_->rowCount(); ++row)
+        rows.insert(families_->family(row), row);
+    std::vector<int> kept;
+    for (const QString& family : selected)
+        if (const auto it = rows.constFind(family); it != rows.cend())
+            kept.push_back(*it);
+    std::sort(kept.begin(), kept.end());
+    relist(kept, rows.value(current, -1));
+    // The same name may stand for other faces now.
+    if (currentFamily() == current)
+        lstFontsClick();
+}
+
+void MainPage::relist(const std::vector<int>& selected, int currentSource)
+{
     {
         const QScopedValueRollback quiet(quiet_, true);
         listFound();
@@ -522,6 +559,53 @@ bool MainPage::sampleBold() const { return chkSampleBold->isChecked(); }
 bool MainPage::sampleItalic() const { return chkSampleItalic->isChecked(); }
 
 void MainPage::focusFontList() { lstFonts->setFocus(); }
+
+QStringList MainPage::selectedFamilies() const
+{
+    QStringList families;
+    for (const int row : selectedRows())
+        families << listed_->family(row);
+    return families;
+}
+
+void MainPage::addListAction(QAction* action) { listActions_ << action; }
+
+void MainPage::showSwitched(int off)
+{
+    QStringList words = edtFind->text().split(u' ', Qt::SkipEmptyParts);
+    words.removeIf([](const QString& word) {
+        return word.compare(QStringLiteral("is:on"), Qt::CaseInsensitive) == 0
+               || word.compare(QStringLiteral("is:off"), Qt::CaseInsensitive) == 0;
+    });
+    if (off >= 0)
+        words << (off ? QStringLiteral("is:off") : QStringLiteral("is:on"));
+    edtFind->setText(words.join(u' '));
+}
+
+void MainPage::showListMenu(const QPoint& at)
+{
+    emit listMenuAboutToShow();
+    QMenu menu(this);
+    menu.addActions(listActions_);
+    if (!listActions_.isEmpty())
+        menu.addSeparator();
+    const FontQuery query(edtFind->text());
+    int shown = -1;
+    for (const FontQuery::Term& term : query.terms())
+        if (term.kind == FontQuery::Term::Kind::Switched)
+            shown = term.off ? 1 : 0;
+    auto* choice = new QActionGroup(&menu);
+    const std::pair<int, QString> choices[] = {{-1, QStringLiteral("Show &All Fonts")},
+                                               {0, QStringLiteral("Show A&ctive Fonts")},
+                                               {1, QStringLiteral("Show Switched O&ff Fonts")}};
+    for (const auto& [off, text] : choices) {
+        QAction* action = menu.addAction(text, this, [this, off = off] { showSwitched(off); });
+        action->setCheckable(true);
+        action->setChecked(off == shown);
+        choice->addAction(action);
+    }
+    menu.exec(lstFonts->viewport()->mapToGlobal(at));
+}
 
 QStringList MainPage::drawnFamilies() const
 {

@@ -54,7 +54,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     : QMainWindow(parent),
       platform_(platform),
       design_(std::make_unique<FormDesign>(platform.screen.logicalDpiX())),
-      library_(platform.fonts, platform.printer)
+      library_(platform.fonts, platform.printer, platform.switches)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Glyphary"));
@@ -80,10 +80,12 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
 
     const FormDesign& d = *design_;
     // Ahead of the list, which shows its current family again after a change.
-    connect(&library_, &FontLibrary::changed, this, [this] {
+    const auto forgetDetails = [this] {
         if (fontDetails_)
             fontDetails_->forget();
-    });
+    };
+    connect(&library_, &FontLibrary::changed, this, forgetDetails);
+    connect(&library_, &FontLibrary::switched, this, forgetDetails);
     mainPage_ = new MainPage(platform_, library_, specimens_, d, sampleTexts_);
     largeSamplePage_ = new LargeSamplePage(platform_.fonts, specimens_, d, designFont);
     fontMapPage_ = new FontMapPage(platform_.fonts, platform_.blockNames, specimens_, d, designFont);
@@ -129,8 +131,8 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
                        platform_.errors);
     // Key preview: the window sees every key before the focused control.
     qApp->installEventFilter(this);
-    fileCommands_ = new FontFileCommands(platform_, library_, this, PageControl1, installPage_, File2,
-                                         RemoveFontFamily1);
+    fileCommands_ = new FontFileCommands(platform_, library_, this, PageControl1, mainPage_,
+                                         installPage_, File2, RemoveFontFamily1);
 
     closeWhenIdle_.setInterval(50);
     connect(&closeWhenIdle_, &QTimer::timeout, this, [this] {
@@ -245,6 +247,7 @@ void TfrmMain::FormShow()
     delete splash_;
     mainPage_->lstFontsClick();
     mainPage_->focusFontList();
+    QMetaObject::invokeMethod(fileCommands_, &FontFileCommands::tellRulesNotice, Qt::QueuedConnection);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)

@@ -19,8 +19,9 @@ public:
         // Parts of the file that name no folder or file, as written: kept
         // when the rules are written again, but switching nothing here.
         QStringList ignored;
-        // Why the file cannot be read whole; while it is set, writing is
-        // refused, so that nothing of it is lost.
+        // Why the file cannot be read whole, said of the file ("is broken at
+        // line 3 (...)"); while it is set, writing is refused, so that
+        // nothing of it is lost.
         QString problem;
     };
 
@@ -30,6 +31,7 @@ public:
     virtual QString ruleFile() const = 0;
     virtual Reading read() = 0;
     // Replaces the program's rules, whole or not at all, keeping the parts
-    // that were read and ignored. Returns why it failed; empty on success.
+    // that were read and ignored. Returns why it failed, said of the file;
+    // empty on success.
     virtual QString write(const Rules& rules) = 0;
 };

@@ -97,11 +97,11 @@ FontconfigSwitches::Parsed FontconfigSwitches::parse()
         return parsed;
     parsed.exists = true;
     if (!openRegularFile(path_, file)) {
-        reading.problem = QStringLiteral("it cannot be opened");
+        reading.problem = QStringLiteral("cannot be opened");
         return parsed;
     }
     if (file.size() > MaxFileSize) {
-        reading.problem = QStringLiteral("it is larger than %1 MB").arg(MaxFileSize >> 20);
+        reading.problem = QStringLiteral("is larger than %1 MB").arg(MaxFileSize >> 20);
         return parsed;
     }
     const QByteArray bytes = file.readAll();
@@ -109,11 +109,11 @@ FontconfigSwitches::Parsed FontconfigSwitches::parse()
         return parsed;
     QXmlStreamReader in(bytes);
     if (!in.readNextStartElement()) {
-        reading.problem = in.errorString();
+        reading.problem = QStringLiteral("is no XML file (%1)").arg(in.errorString());
         return parsed;
     }
     if (in.name() != u"fontconfig") {
-        reading.problem = QStringLiteral("it is not a fontconfig file");
+        reading.problem = QStringLiteral("is not a fontconfig file");
         return parsed;
     }
     const auto keep = [&](QStringList& into) {
@@ -162,7 +162,7 @@ FontconfigSwitches::Parsed FontconfigSwitches::parse()
         }
     }
     if (in.hasError())
-        reading.problem = QStringLiteral("line %1: %2").arg(in.lineNumber()).arg(in.errorString());
+        reading.problem = QStringLiteral("is broken at line %1 (%2)").arg(in.lineNumber()).arg(in.errorString());
     return parsed;
 }
 
@@ -178,7 +178,7 @@ QString FontconfigSwitches::write(const Rules& rules)
     if (!anyRule && now.select.isEmpty() && now.top.isEmpty()) {
         // Nothing is off and nothing else was written there: no file at all.
         if (now.exists && !QFile::remove(path_))
-            return QStringLiteral("it cannot be removed");
+            return QStringLiteral("cannot be removed");
         return {};
     }
     QByteArray bytes;
@@ -244,10 +244,10 @@ QString FontconfigSwitches::write(const Rules& rules)
 
     const QString folder = QFileInfo(path_).path();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("its folder cannot be made");
+        return QStringLiteral("is in a folder that cannot be made");
     WholeFile file;
     if (!file.open(folder) || file.device().write(bytes) != bytes.size()
         || !file.commitReplacing(path_))
-        return QStringLiteral("it cannot be written");
+        return QStringLiteral("cannot be written");
     return {};
 }
