@@ -41,11 +41,15 @@ void FontLibrary::readSwitches()
         if (fonts_.addFontFile(file))
             offFiles_.insert(file);
     }
-    for (const QString& folder : reading.rules.folders) {
-        QDirIterator files(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    QStringList starts = reading.rules.prefixes;
+    for (const QString& folder : reading.rules.folders)
+        starts << folder + u'/';
+    for (const QString& start : std::as_const(starts)) {
+        QDirIterator files(start.left(start.lastIndexOf(u'/')), QDir::Files | QDir::Hidden,
+                           QDirIterator::Subdirectories);
         while (files.hasNext()) {
             const QString file = files.next();
-            if (fonts_.addFontFile(file))
+            if (file.startsWith(start) && fonts_.addFontFile(file))
                 offFiles_.insert(file);
         }
     }

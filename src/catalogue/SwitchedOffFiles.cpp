@@ -1,26 +1,30 @@
 #include "catalogue/SwitchedOffFiles.h"
 
 #include <QDir>
-#include <QHash>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-// The folders above an absolute path, nearest first, the root left out.
-QStringList foldersAbove(const QString& path)
+qsizetype commonLength(const QString& a, const QString& b)
 {
-    QStringList out;
-    for (qsizetype slash = path.lastIndexOf(u'/'); slash > 0; slash = path.lastIndexOf(u'/', slash - 1))
-        out << path.left(slash);
-    return out;
+    const qsizetype end = std::min(a.size(), b.size());
+    qsizetype i = 0;
+    while (i < end && a[i] == b[i])
+        ++i;
+    return i;
 }
+
+// fontconfig's globs know '*' and '?' and no escape.
+bool hasWildcard(QStringView text) { return text.contains(u'*') || text.contains(u'?'); }
 
 }  // namespace
 
 SwitchedOffFiles::SwitchedOffFiles(const FontSwitches::Rules& rules)
     : files_(rules.files.cbegin(), rules.files.cend()),
-      folders_(rules.folders.cbegin(), rules.folders.cend())
+      folders_(rules.folders.cbegin(), rules.folders.cend()),
+      prefixes_(rules.prefixes)
 {
 }
 
@@ -28,72 +32,82 @@ bool SwitchedOffFiles::covers(const QString& file) const
 {
     if (files_.contains(file))
         return true;
-    if (folders_.isEmpty())
-        return false;
-    for (qsizetype slash = file.lastIndexOf(u'/'); slash > 0; slash = file.lastIndexOf(u'/', slash - 1)) {
+    for (qsizetype slash = file.lastIndexOf(u'/'); slash > 0 && !folders_.isEmpty();
+         slash = file.lastIndexOf(u'/', slash - 1)) {
         if (folders_.contains(file.left(slash)))
             return true;
     }
-    return false;
+    return std::any_of(prefixes_.begin(), prefixes_.end(),
+                       [&file](const QString& prefix) { return file.startsWith(prefix); });
 }
 
 FontSwitches::Rules SwitchedOffFiles::rulesFor(const QSet<QString>& off, const QStringList& known,
                                                const QStringList& openFolders)
 {
-    // Per folder: how many known files beneath are off, and whether one is on.
-    struct Tally {
-        int off = 0;
-        bool anyOn = false;
+    // In path order, the files that a rule's start takes lie side by side:
+    // a start is exact when the files on either side of a run of off files
+    // don't share it. An open folder stands in the order as a file that is on.
+    struct Entry {
+        QString path;
+        bool off = false;
     };
-    QHash<QString, Tally> folders;
-    QSet<QString> seen;
-    for (const QString& file : known) {
-        if (seen.contains(file))
-            continue;
-        seen.insert(file);
-        const bool isOff = off.contains(file);
-        for (const QString& folder : foldersAbove(file)) {
-            Tally& tally = folders[folder];
-            if (isOff)
-                ++tally.off;
-            else
-                tally.anyOn = true;
-        }
+    std::vector<Entry> entries;
+    entries.reserve(std::size_t(known.size() + off.size() + openFolders.size()));
+    QSet<QString> open;
+    for (const QString& file : known)
+        entries.push_back({file, off.contains(file)});
+    for (const QString& file : off)
+        entries.push_back({file, true});
+    for (const QString& folder : openFolders) {
+        const QString clean = QDir::cleanPath(folder);
+        open.insert(clean);
+        entries.push_back({clean + u'/', false});
     }
-    for (const QString& open : openFolders) {
-        const QString clean = QDir::cleanPath(open);
-        folders[clean].anyOn = true;
-        for (const QString& folder : foldersAbove(clean))
-            folders[folder].anyOn = true;
-    }
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry& a, const Entry& b) { return a.path < b.path; });
+    entries.erase(std::unique(entries.begin(), entries.end(),
+                              [](const Entry& a, const Entry& b) { return a.path == b.path; }),
+                  entries.end());
 
     FontSwitches::Rules rules;
-    QSet<QString> taken;
-    for (const QString& file : off) {
-        if (!seen.contains(file)) {
-            rules.files << file;
+    const QString none;
+    for (std::size_t i = 0; i < entries.size();) {
+        if (!entries[i].off) {
+            ++i;
             continue;
         }
-        // The topmost folder above the file with nothing on beneath it.
-        const QStringList above = foldersAbove(file);
-        QString chosen;
-        for (auto it = above.crbegin(); it != above.crend(); ++it) {
-            const Tally tally = folders.value(*it);
-            if (!tally.anyOn) {
-                if (tally.off > 1)
-                    chosen = *it;
-                break;
+        std::size_t end = i;
+        while (end < entries.size() && entries[end].off)
+            ++end;
+        const QString& before = i > 0 ? entries[i - 1].path : none;
+        const QString& after = end < entries.size() ? entries[end].path : none;
+        for (std::size_t k = i; k < end;) {
+            const QString& path = entries[k].path;
+            const qsizetype folderEnd = path.lastIndexOf(u'/') + 1;
+            // The shortest start that neither neighbour has.
+            qsizetype length = std::max(commonLength(path, before), commonLength(path, after)) + 1;
+            if (length <= folderEnd) {
+                // The folder itself, or the topmost above it that is all off.
+                const qsizetype slash = path.indexOf(u'/', std::max<qsizetype>(length - 1, 1));
+                length = slash + 1;
             }
+            const QString prefix = path.left(length);
+            std::size_t covered = k + 1;
+            while (covered < end && entries[covered].path.startsWith(prefix))
+                ++covered;
+            const bool inOpenFolder = open.contains(path.left(std::max<qsizetype>(folderEnd - 1, 0)));
+            if (length >= path.size() || covered - k < 2 || hasWildcard(prefix) || inOpenFolder) {
+                rules.files << path;
+                ++k;
+                continue;
+            }
+            if (prefix.endsWith(u'/'))
+                rules.folders << prefix.chopped(1);
+            else
+                rules.prefixes << prefix;
+            k = covered;
         }
-        if (chosen.isEmpty())
-            rules.files << file;
-        else if (!taken.contains(chosen)) {
-            taken.insert(chosen);
-            rules.folders << chosen;
-        }
+        i = end;
     }
-    // The same rules for the same files, whatever order a set gives them in.
-    std::sort(rules.folders.begin(), rules.folders.end());
-    std::sort(rules.files.begin(), rules.files.end());
     return rules;
 }

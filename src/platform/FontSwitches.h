@@ -9,7 +9,8 @@
 class FontSwitches {
 public:
     struct Rules {
-        QStringList folders;  // every font file beneath, subfolders too
+        QStringList folders;   // every font file beneath, subfolders too
+        QStringList prefixes;  // every font file whose path starts so
         QStringList files;
 
         bool operator==(const Rules&) const = default;

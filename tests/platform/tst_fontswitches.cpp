@@ -84,11 +84,15 @@ QStringList TestFontSwitches::fcList() const
 void TestFontSwitches::otherProgramsFollow_data()
 {
     QTest::addColumn<QStringList>("off");    // <u>: the user's fonts folder
-    QTest::addColumn<QStringList>("rules");  // folders, then files
+    QTest::addColumn<QStringList>("rules");  // folders, starts of names, then files
 
     QTest::newRow("one file") << QStringList{"<u>/A.ttf"} << QStringList{"<u>/A.ttf"};
     QTest::newRow("a whole folder: one rule")
         << QStringList{"<u>/sub/B.ttf", "<u>/sub/C.ttf"} << QStringList{"<u>/sub"};
+    QTest::newRow("the start of names that only off files share: one rule")
+        << QStringList{"<s>/DejaVuSansMono.ttf", "<s>/DejaVuSansMono-Bold.ttf",
+                       "<s>/DejaVuSansMono-Oblique.ttf", "<s>/DejaVuSansMono-BoldOblique.ttf"}
+        << QStringList{"<s>/DejaVuSansM"};
     QTest::newRow("every user font: never the folder fonts are installed into")
         << QStringList{"<u>/A.ttf", "<u>/sub/B.ttf", "<u>/sub/C.ttf"}
         << QStringList{"<u>/sub", "<u>/A.ttf"};
@@ -100,19 +104,21 @@ void TestFontSwitches::otherProgramsFollow()
 {
     QFETCH(QStringList, off);
     QFETCH(QStringList, rules);
-    off.replaceInStrings("<u>", userFonts_);
-    rules.replaceInStrings("<u>", userFonts_);
+    const QString system = QFileInfo(SystemFont).path();
+    off.replaceInStrings("<u>", userFonts_).replaceInStrings("<s>", system);
+    rules.replaceInStrings("<u>", userFonts_).replaceInStrings("<s>", system);
 
+    FontconfigSwitches switches(dir_.filePath("config"));
+    QCOMPARE(switches.write({}), QString());  // whatever a failed row left
     const QStringList before = fcList();
     for (const QString& file : std::as_const(off))
         QVERIFY2(before.contains(file), qPrintable(file));
-    FontconfigSwitches switches(dir_.filePath("config"));
     const QString mine = readAll(dir_.filePath("config/fontconfig/conf.d/10-mine.conf"));
 
     const FontSwitches::Rules written = SwitchedOffFiles::rulesFor(
         QSet<QString>(off.cbegin(), off.cend()), before, {userFonts_});
     QCOMPARE(switches.write(written), QString());
-    QCOMPARE(written.folders + written.files, rules);
+    QCOMPARE(written.folders + written.prefixes + written.files, rules);
     QCOMPARE(switches.read().rules, written);
     QStringList after = fcList();
     QStringList gone;
@@ -190,7 +196,7 @@ void TestFontSwitches::handEditedFiles()
     QCOMPARE(reading.ignored, ignored);
     QCOMPARE(!reading.problem.isEmpty(), broken);
 
-    const FontSwitches::Rules next{{"/new"}, {"/f/new.ttf"}};
+    const FontSwitches::Rules next{{"/new"}, {"/g/scale-0"}, {"/f/new.ttf"}};
     const QString problem = switches.write(next);
     QCOMPARE(!problem.isEmpty(), broken);
     if (broken) {

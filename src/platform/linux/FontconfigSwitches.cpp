@@ -136,10 +136,13 @@ FontconfigSwitches::Parsed FontconfigSwitches::parse()
                     const QString glob = in.readElementText();
                     if (in.hasError())
                         break;
-                    const QString folder = glob.chopped(qMin<qsizetype>(glob.size(), 2));
-                    if (glob.endsWith(QStringLiteral("/*")) && QDir::isAbsolutePath(folder)
-                        && !hasWildcard(folder) && folder.size() > 1)
-                        reading.rules.folders << folder;
+                    const QString prefix = glob.chopped(qMin<qsizetype>(glob.size(), 1));
+                    const bool starred = glob.endsWith(u'*') && QDir::isAbsolutePath(prefix)
+                                         && !hasWildcard(prefix) && prefix.size() > 1;
+                    if (starred && prefix.endsWith(u'/'))
+                        reading.rules.folders << prefix.chopped(1);
+                    else if (starred)
+                        reading.rules.prefixes << prefix;
                     else if (QDir::isAbsolutePath(glob) && !hasWildcard(glob))
                         reading.rules.files << glob;
                     else {
@@ -174,7 +177,8 @@ QString FontconfigSwitches::write(const Rules& rules)
     const Parsed now = parse();
     if (!now.reading.problem.isEmpty())
         return now.reading.problem;
-    const bool anyRule = !rules.folders.isEmpty() || !rules.files.isEmpty() || !now.reject.isEmpty();
+    const bool anyRule = !rules.folders.isEmpty() || !rules.prefixes.isEmpty()
+                         || !rules.files.isEmpty() || !now.reject.isEmpty();
     if (!anyRule && now.select.isEmpty() && now.top.isEmpty()) {
         // Nothing is off and nothing else was written there: no file at all.
         if (now.exists && !QFile::remove(path_))
@@ -213,6 +217,10 @@ QString FontconfigSwitches::write(const Rules& rules)
             for (const QString& folder : rules.folders) {
                 newline(3);
                 out.writeTextElement(QStringLiteral("glob"), folder + QStringLiteral("/*"));
+            }
+            for (const QString& prefix : rules.prefixes) {
+                newline(3);
+                out.writeTextElement(QStringLiteral("glob"), prefix + u'*');
             }
             for (const QString& file : rules.files) {
                 newline(3);

@@ -4,7 +4,7 @@
 
 // The rules as fontconfig reads them: one file of the program's own in the
 // user's conf.d folder, <selectfont><rejectfont> with a <glob> per folder
-// ("folder/*") or file. fontconfig reads every file there whose name starts
+// ("folder/*"), prefix ("folder/name*") or file. fontconfig reads every file there whose name starts
 // with a digit; no other file of the folder is ever touched.
 class FontconfigSwitches : public FontSwitches {
 public:
