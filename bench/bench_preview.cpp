@@ -45,6 +45,8 @@ public:
     void broadcastFontChange() override {}
     QList<FontFileFace> familyFiles(const QString&) override { return {}; }
     QList<FontFileFace> fileFaces(const QString&) override { return {}; }
+    QStringList faceFiles(const QString&, bool) override { return {}; }
+    QStringList installedFiles() override { return {}; }
 };
 
 // A naming table as fonts carry it: Macintosh and Windows records for the

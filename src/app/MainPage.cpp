@@ -5,6 +5,7 @@
 #include "app/SampleTexts.h"
 #include "app/TfrmVariations.h"
 #include "catalogue/FontCatalogue.h"
+#include "catalogue/FontLibrary.h"
 #include "catalogue/FamilyFilter.h"
 #include "catalogue/FontListModel.h"
 #include "catalogue/FontQuery.h"
@@ -22,7 +23,10 @@
 #include <QCoreApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QActionGroup>
+#include <QHash>
 #include <QLabel>
+#include <QMenu>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -51,6 +55,7 @@ const QString FindHint = QStringLiteral(
     "has:\u20B9 or \"text\": has every character\n"
     "type:truetype, type:opentype, type:type1\n"
     "style:bold, style:italic\n"
+    "is:off, is:on: switched off or on\n"
     "Ctrl+F finds, Esc clears.");
 
 const QString NoScreenFontSample = QStringLiteral(
@@ -72,9 +77,10 @@ private:
 
 }  // namespace
 
-MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, SpecimenSettings& specimens,
+MainPage::MainPage(Platform& platform, FontLibrary& library, SpecimenSettings& specimens,
                    const FormDesign& design, const SampleTexts& texts)
-    : texts_(texts), platform_(platform), catalogue_(catalogue), specimens_(specimens)
+    : texts_(texts), platform_(platform), library_(library), catalogue_(library.catalogue()),
+      specimens_(specimens)
 {
     setObjectName(QStringLiteral("tabMain"));
     const FormDesign& d = design;
@@ -140,6 +146,15 @@ MainPage::MainPage(Platform& platform, FontCatalogue& catalogue, SpecimenSetting
     });
     const auto forgetDrawn = [this] { drawn_.reset(); };
     connect(listed_, &QAbstractItemModel::modelReset, this, forgetDrawn);
+    connect(&library_, &FontLibrary::changed, this, [this] {
+        FillFontList();
+        if (shownOnce_)
+            lstFontsClick();
+    });
+    connect(&library_, &FontLibrary::installed, this, &MainPage::markFirstFont);
+    connect(&library_, &FontLibrary::switched, this, &MainPage::followSwitch);
+    lstFonts->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lstFonts, &QWidget::customContextMenuRequested, this, &MainPage::showListMenu);
 
     // Every letter of "Select All" is the access key of a page tab or of a
     // control on this page, so the button takes the desktop's Select All key.
@@ -282,9 +297,10 @@ void MainPage::FillFontList()
 {
     {
         const QScopedValueRollback quiet(quiet_, true);
-        const QStringList families = catalogue_.fill(platform_.printer.typefaces());
+        const QStringList& families = library_.families();
         filter_->setFamilies(families);
-        families_->setFamilies(families);
+        filter_->setSwitchedOff(library_.switchedOff());
+        families_->setFamilies(families, library_.switchedOff());
         listFound();
         if (listed_->rowCount() > 0)
             selection_->setCurrentIndex(listed_->index(0, 0), QItemSelectionModel::ClearAndSelect);
@@ -331,7 +347,36 @@ void MainPage::refilter()
     for (const int row : selectedRows())
         selected.push_back(listed_->sourceRow(row));
     const QModelIndex current = selection_->currentIndex();
-    const int currentSource = current.isValid() ? listed_->sourceRow(current.row()) : -1;
+    relist(selected, current.isValid() ? listed_->sourceRow(current.row()) : -1);
+}
+
+void MainPage::followSwitch()
+{
+    const QStringList selected = selectedFamilies();
+    const QString current = selection_->currentIndex().isValid() ? currentFamily() : QString();
+    {
+        const QScopedValueRollback quiet(quiet_, true);
+        const QStringList& families = library_.families();
+        filter_->setFamilies(families);
+        filter_->setSwitchedOff(library_.switchedOff());
+        families_->setFamilies(families, library_.switchedOff());
+    }
+    QHash<QString, int> rows;
+    for (int row = 0; row < families_->rowCount(); ++row)
+        rows.insert(families_->family(row), row);
+    std::vector<int> kept;
+    for (const QString& family : selected)
+        if (const auto it = rows.constFind(family); it != rows.cend())
+            kept.push_back(*it);
+    std::sort(kept.begin(), kept.end());
+    relist(kept, rows.value(current, -1));
+    // The same name may stand for other faces now.
+    if (currentFamily() == current)
+        lstFontsClick();
+}
+
+void MainPage::relist(const std::vector<int>& selected, int currentSource)
+{
     {
         const QScopedValueRollback quiet(quiet_, true);
         listFound();
@@ -413,6 +458,7 @@ QString MainPage::currentFamily() const
 
 void MainPage::lstFontsClick()
 {
+    shownOnce_ = true;
     const bool exists = selection_->currentIndex().isValid();
     const QString name = currentFamily();
     catalogue_.showCurrent(name, exists, selectedCount());
@@ -514,6 +560,53 @@ bool MainPage::sampleItalic() const { return chkSampleItalic->isChecked(); }
 
 void MainPage::focusFontList() { lstFonts->setFocus(); }
 
+QStringList MainPage::selectedFamilies() const
+{
+    QStringList families;
+    for (const int row : selectedRows())
+        families << listed_->family(row);
+    return families;
+}
+
+void MainPage::addListAction(QAction* action) { listActions_ << action; }
+
+void MainPage::showSwitched(int off)
+{
+    QStringList words = edtFind->text().split(u' ', Qt::SkipEmptyParts);
+    words.removeIf([](const QString& word) {
+        return word.compare(QStringLiteral("is:on"), Qt::CaseInsensitive) == 0
+               || word.compare(QStringLiteral("is:off"), Qt::CaseInsensitive) == 0;
+    });
+    if (off >= 0)
+        words << (off ? QStringLiteral("is:off") : QStringLiteral("is:on"));
+    edtFind->setText(words.join(u' '));
+}
+
+void MainPage::showListMenu(const QPoint& at)
+{
+    emit listMenuAboutToShow();
+    QMenu menu(this);
+    menu.addActions(listActions_);
+    if (!listActions_.isEmpty())
+        menu.addSeparator();
+    const FontQuery query(edtFind->text());
+    int shown = -1;
+    for (const FontQuery::Term& term : query.terms())
+        if (term.kind == FontQuery::Term::Kind::Switched)
+            shown = term.off ? 1 : 0;
+    auto* choice = new QActionGroup(&menu);
+    const std::pair<int, QString> choices[] = {{-1, QStringLiteral("Show &All Fonts")},
+                                               {0, QStringLiteral("Show A&ctive Fonts")},
+                                               {1, QStringLiteral("Show Switched O&ff Fonts")}};
+    for (const auto& [off, text] : choices) {
+        QAction* action = menu.addAction(text, this, [this, off = off] { showSwitched(off); });
+        action->setCheckable(true);
+        action->setChecked(off == shown);
+        choice->addAction(action);
+    }
+    menu.exec(lstFonts->viewport()->mapToGlobal(at));
+}
+
 QStringList MainPage::drawnFamilies() const
 {
     if (drawn_ && drawn_->screenFontsVersion == catalogue_.screenFontsVersion())
@@ -571,11 +664,7 @@ public:
     QStringList chartLines() override { return p_.texts_.chartLines(); }
 
     void processEvents() override { QCoreApplication::processEvents(); }
-    void refillFontList() override
-    {
-        p_.FillFontList();
-        p_.lstFontsClick();
-    }
+    void refillFontList() override { p_.library_.printerChanged(); }
 
 private:
     MainPage& p_;

@@ -9,6 +9,7 @@
 
 class FamilyFilter;
 class FontCatalogue;
+class FontLibrary;
 class FontListModel;
 class ListedFamilies;
 class SpecimenSettings;
@@ -16,6 +17,7 @@ class TfrmVariations;
 class FormDesign;
 class PrintJob;
 struct PrintState;
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -34,7 +36,8 @@ struct Platform;
 class MainPage : public QWidget {
     Q_OBJECT
 public:
-    MainPage(Platform& platform, FontCatalogue& catalogue, SpecimenSettings& specimens,
+    // The list follows the library: refilled whenever its families change.
+    MainPage(Platform& platform, FontLibrary& library, SpecimenSettings& specimens,
              const FormDesign& design, const SampleTexts& texts);
     ~MainPage() override;
 
@@ -64,6 +67,11 @@ public:
     void applySampleBoxes();
     // Selected entries that the screen can draw, in list order.
     QStringList drawnFamilies() const;
+    // Selected entries, in list order.
+    QStringList selectedFamilies() const;
+    // Commands on the selected families, offered by the list's context menu
+    // above its choice of what to list.
+    void addListAction(QAction* action);
     // The style boxes of the sample, which Show All follows.
     bool sampleBold() const;
     bool sampleItalic() const;
@@ -77,6 +85,8 @@ signals:
     void currentFamilyShown();
     // The user asks for face as the heading font.
     void headingFontChosen(const QString& face);
+    // The list's context menu is about to show its commands.
+    void listMenuAboutToShow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -112,11 +122,20 @@ private:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdFontDetails = nullptr;
     QPushButton* cmdVariations = nullptr;
+    QList<QAction*> listActions_;
 
     void restyleDispFont();
     // Lists what the find box asks for, keeping the selection and the current
     // family where they are still listed.
     void refilter();
+    // Lists anew, selecting these rows of the whole list where they are listed.
+    void relist(const std::vector<int>& selectedSource, int currentSource);
+    // Switched families: listed again with their marks, selection kept by name.
+    void followSwitch();
+    // The find box lists every family (-1), the active ones (0) or the
+    // switched-off ones (1), its other terms kept.
+    void showSwitched(int off);
+    void showListMenu(const QPoint& at);
     // Sets the listed rows from the box, before anything is selected in them.
     void listFound();
     void showFontCount();
@@ -129,6 +148,7 @@ private:
 
     const SampleTexts& texts_;
     Platform& platform_;
+    FontLibrary& library_;
     FontCatalogue& catalogue_;
     SpecimenSettings& specimens_;
     TfrmVariations* variations_ = nullptr;
@@ -142,6 +162,8 @@ private:
     // Set while the program itself refills or selects: its caller shows the
     // result once, instead of a handler per step.
     bool quiet_ = false;
+    // Until start-up shows the first family, a refill only fills.
+    bool shownOnce_ = false;
     int fontsLabelWidth_ = 0;  // as designed
     std::unique_ptr<PrintHostAdapter> printHost_;
     std::unique_ptr<PrintJob> printJob_;

@@ -23,6 +23,8 @@ public:
     void showFile(const QString& path);
     // No family or file is current.
     void showNothing();
+    // The fonts have changed: the next show reads its family or file anew.
+    void forget() { shown_.clear(); }
 
 private:
     QLabel* lblSubject = nullptr;

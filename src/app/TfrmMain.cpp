@@ -2,7 +2,7 @@
 
 #include "app/DesignLayout.h"
 #include "app/EditTextPage.h"
-#include "app/FileDrops.h"
+#include "app/FontFileCommands.h"
 #include "app/FontMapPage.h"
 #include "app/FormDesign.h"
 #include "app/InstallPage.h"
@@ -12,8 +12,6 @@
 #include "app/ShowAllPage.h"
 #include "app/TfrmFontDetails.h"
 #include "app/TfrmSplash.h"
-#include "fontfiles/NamedFontFiles.h"
-#include "fontfiles/UserFontRemoval.h"
 #include "help/TfrmAbout.h"
 #include "help/TfrmHelpProblem.h"
 #include "help/THelpRouter.h"
@@ -22,7 +20,6 @@
 #include "platform/FontService.h"
 #include "platform/IniFiles.h"
 #include "platform/MessageBoxes.h"
-#include "platform/PrinterService.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/Shell.h"
 #include "settings/MainFormSettings.h"
@@ -47,8 +44,6 @@ constexpr int ClientHeight = 472;
 constexpr int TabWidth = 113;
 constexpr int WideTabWidth = 125;
 
-const QString WaitForRun = QStringLiteral("Wait until the current run has finished, then try again.");
-
 const QString NoScreenFontPage = QStringLiteral(
     "The currently selected font does not have an equivalent screen font,\n"
     "so the large sample and font map are not available.");
@@ -59,7 +54,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     : QMainWindow(parent),
       platform_(platform),
       design_(std::make_unique<FormDesign>(platform.screen.logicalDpiX())),
-      catalogue_(platform.fonts)
+      library_(platform.fonts, platform.printer, platform.switches)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Glyphary"));
@@ -84,7 +79,14 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     setCentralWidget(PageControl1);
 
     const FormDesign& d = *design_;
-    mainPage_ = new MainPage(platform_, catalogue_, specimens_, d, sampleTexts_);
+    // Ahead of the list, which shows its current family again after a change.
+    const auto forgetDetails = [this] {
+        if (fontDetails_)
+            fontDetails_->forget();
+    };
+    connect(&library_, &FontLibrary::changed, this, forgetDetails);
+    connect(&library_, &FontLibrary::switched, this, forgetDetails);
+    mainPage_ = new MainPage(platform_, library_, specimens_, d, sampleTexts_);
     largeSamplePage_ = new LargeSamplePage(platform_.fonts, specimens_, d, designFont);
     fontMapPage_ = new FontMapPage(platform_.fonts, platform_.blockNames, specimens_, d, designFont);
     showAllPage_ = new ShowAllPage(platform_, d, designFont, [this] { return selectedFontsPage(); });
@@ -113,7 +115,7 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
     connect(mainPage_, &MainPage::currentFamilyShown, this, &TfrmMain::currentFamilyShown);
     connect(mainPage_, &MainPage::headingFontChosen, this, &TfrmMain::changeHeadingFont);
     connect(installPage_, &InstallPage::pageLocked, this, &TfrmMain::lockPage);
-    connect(installPage_, &InstallPage::installRunEnded, mainPage_, &MainPage::markFirstFont);
+    connect(installPage_, &InstallPage::installRunEnded, &library_, &FontLibrary::noteInstalled);
     // Show All paints what the texts say now, even if they changed while it was hidden.
     connect(&sampleTexts_, &SampleTexts::changed, showAllPage_, &ShowAllPage::refresh);
     connect(&specimens_, &SpecimenSettings::changed, showAllPage_, &ShowAllPage::refresh);
@@ -129,7 +131,8 @@ TfrmMain::TfrmMain(Platform& platform, QWidget* parent)
                        platform_.errors);
     // Key preview: the window sees every key before the focused control.
     qApp->installEventFilter(this);
-    connect(new FileDrops(this), &FileDrops::dropped, this, &TfrmMain::openFontFiles);
+    fileCommands_ = new FontFileCommands(platform_, library_, this, PageControl1, mainPage_,
+                                         installPage_, File2, RemoveFontFamily1);
 
     closeWhenIdle_.setInterval(50);
     connect(&closeWhenIdle_, &QTimer::timeout, this, [this] {
@@ -154,12 +157,8 @@ void TfrmMain::buildMenu()
                                     &TfrmMain::FontDetails1Click);
     FontDetails1->setObjectName(QStringLiteral("FontDetails1"));
     FontDetails1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    RemoveFontFamily1 = File2->addAction(QStringLiteral("&Remove Font Family..."), this,
-                                         &TfrmMain::RemoveFontFamily1Click);
+    RemoveFontFamily1 = File2->addAction(QStringLiteral("&Remove Font Family..."));
     RemoveFontFamily1->setObjectName(QStringLiteral("RemoveFontFamily1"));
-    // Says why the item is disabled.
-    File2->setToolTipsVisible(true);
-    connect(File2, &QMenu::aboutToShow, this, &TfrmMain::updateRemoveFontFamily1);
     File2->addSeparator();
     Exit1 = File2->addAction(QStringLiteral("E&xit"), this, &TfrmMain::Exit1Click);
     Exit1->setObjectName(QStringLiteral("Exit1"));
@@ -183,8 +182,7 @@ void TfrmMain::buildMenu()
 
 void TfrmMain::FormCreate()
 {
-    mainPage_->FillFontList();
-    catalogue_.buildScreenFonts(platform_.fonts.screenFamilies());
+    library_.load();
 
     // The memo follows the size and style boxes as restored, not a fixed
     // 12 point regular that the boxes would contradict.
@@ -249,6 +247,7 @@ void TfrmMain::FormShow()
     delete splash_;
     mainPage_->lstFontsClick();
     mainPage_->focusFontList();
+    QMetaObject::invokeMethod(fileCommands_, &FontFileCommands::tellRulesNotice, Qt::QueuedConnection);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)
@@ -304,7 +303,7 @@ void TfrmMain::followFontDetails()
 {
     mainPage_->showVariationsOf(PageControl1->currentWidget() == installPage_
                                     ? installPage_->currentFontFile()
-                                    : catalogue_.CurrentFontName());
+                                    : library_.catalogue().CurrentFontName());
     if (!fontDetails_ || !fontDetails_->isVisible())
         return;
     if (PageControl1->currentWidget() == installPage_) {
@@ -313,80 +312,16 @@ void TfrmMain::followFontDetails()
             fontDetails_->showNothing();
         else
             fontDetails_->showFile(path);
-    } else if (catalogue_.CurrentFontName().isEmpty()) {
+    } else if (library_.catalogue().CurrentFontName().isEmpty()) {
         fontDetails_->showNothing();
     } else {
-        fontDetails_->showFamily(catalogue_.CurrentFontName());
+        fontDetails_->showFamily(library_.catalogue().CurrentFontName());
     }
 }
 
-bool TfrmMain::refusedDuringRun()
-{
-    if (!installPage_->running())
-        return false;
-    platform_.messages.information(this, WaitForRun);
-    return true;
-}
+void TfrmMain::RemoveFontFamily1Click() { fileCommands_->removeCurrentFamily(); }
 
-void TfrmMain::updateRemoveFontFamily1()
-{
-    const QString family = catalogue_.CurrentFontName();
-    const UserFontRemoval::Plan plan = UserFontRemoval::plan(
-        family, platform_.fonts.familyFiles(family), platform_.shell.userFontsFolder());
-    RemoveFontFamily1->setEnabled(!plan.files.isEmpty());
-    if (!plan.files.isEmpty() || family.isEmpty())
-        RemoveFontFamily1->setToolTip(QString());
-    else
-        RemoveFontFamily1->setToolTip(asWritten(
-            plan.keptFaces > 0
-                ? QStringLiteral("\"%1\" is installed for all users: only an administrator can "
-                                 "remove it.")
-                      .arg(family)
-                : QStringLiteral("\"%1\" has no font files in your fonts folder.").arg(family)));
-}
-
-void TfrmMain::RemoveFontFamily1Click()
-{
-    // The list a run walks is not refilled under it.
-    if (refusedDuringRun())
-        return;
-    const QString family = catalogue_.CurrentFontName();
-    const QString folder = platform_.shell.userFontsFolder();
-    const UserFontRemoval::Plan plan =
-        UserFontRemoval::plan(family, platform_.fonts.familyFiles(family), folder);
-    if (plan.files.isEmpty() || !platform_.messages.confirm(this, plan.question()))
-        return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const UserFontRemoval::Outcome outcome = UserFontRemoval::remove(plan, platform_.shell);
-    if (!outcome.moved.isEmpty()) {
-        for (const QString& changed : outcome.folders())
-            platform_.fonts.refreshFontsFolder(changed);
-        platform_.fonts.broadcastFontChange();
-        refreshCatalogue();
-    }
-    QApplication::restoreOverrideCursor();
-    if (outcome.failed.isEmpty())
-        platform_.messages.information(this, outcome.message());
-    else
-        platform_.messages.warning(this, outcome.message());
-}
-
-void TfrmMain::openFontFiles(const QStringList& paths)
-{
-    if (refusedDuringRun())
-        return;
-    const NamedFontFiles named = NamedFontFiles::sort(paths);
-    if (!named.folder.isEmpty()) {
-        // A user's page change: leaving the Preview/Install page resets it.
-        PageControl1->setCurrentWidget(installPage_);
-        installPage_->openFiles(named);
-    }
-    const QString message = named.message();
-    if (!named.problems.isEmpty())
-        platform_.messages.warning(this, message);
-    else if (!message.isEmpty())
-        platform_.messages.information(this, message);
-}
+void TfrmMain::openFontFiles(const QStringList& paths) { fileCommands_->openFontFiles(paths); }
 
 void TfrmMain::About1Click() { (new TfrmAbout(platform_.shell, this, design_->scale()))->show(); }
 
@@ -399,21 +334,9 @@ void TfrmMain::PageControl1Changing(QWidget* left)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     installPage_->leavePage();
-    // Fonts installed on the page join the catalogue.
-    refreshCatalogue();
+    // Fonts installed on the page join the list.
+    library_.refresh();
     QApplication::restoreOverrideCursor();
-}
-
-void TfrmMain::refreshCatalogue()
-{
-    // The printer's typefaces are read anew, and so are the screen's, so that
-    // a printer's own font never passes for one the screen can draw.
-    PrinterService& printer = platform_.printer;
-    if (printer.currentIndex() >= 0)
-        printer.setCurrentIndex(printer.currentIndex());
-    mainPage_->FillFontList();
-    catalogue_.buildScreenFonts(platform_.fonts.screenFamilies());
-    mainPage_->lstFontsClick();
 }
 
 void TfrmMain::findFonts()
@@ -428,15 +351,15 @@ void TfrmMain::findFonts()
 
 void TfrmMain::PageControl1Change(QWidget* page)
 {
-    if ((page == fontMapPage_ || page == largeSamplePage_) && catalogue_.NoScreenFont()) {
+    if ((page == fontMapPage_ || page == largeSamplePage_) && library_.catalogue().NoScreenFont()) {
         PageControl1->setActivePageQuietly(mainPage_);
         platform_.messages.information(this, NoScreenFontPage);
     } else if (page == mainPage_) {
         mainPage_->focusFontList();
     } else if (page == largeSamplePage_) {
-        largeSamplePage_->LargeSampleRefresh(catalogue_.CurrentFontName());
+        largeSamplePage_->LargeSampleRefresh(library_.catalogue().CurrentFontName());
     } else if (page == fontMapPage_) {
-        fontMapPage_->ShowFontMap(catalogue_.CurrentFontName());
+        fontMapPage_->ShowFontMap(library_.catalogue().CurrentFontName());
     } else if (page == showAllPage_) {
         showAllPage_->scrollToTop();
     }
@@ -511,8 +434,8 @@ void TfrmMain::changeHeadingFont(const QString& face)
 void TfrmMain::currentFamilyShown()
 {
     followFontDetails();
-    if (!catalogue_.NoScreenFont() && catalogue_.currCharPointSize() > 0)
-        fontMapPage_->setCurrCharPointSize(catalogue_.currCharPointSize());
+    if (!library_.catalogue().NoScreenFont() && library_.catalogue().currCharPointSize() > 0)
+        fontMapPage_->setCurrCharPointSize(library_.catalogue().currCharPointSize());
 }
 
 void TfrmMain::setPrintingDialog(TfrmPrinting* dialog)

@@ -2,7 +2,7 @@
 
 #include "app/SampleTexts.h"
 #include "catalogue/SpecimenSettings.h"
-#include "catalogue/FontCatalogue.h"
+#include "catalogue/FontLibrary.h"
 #include "catalogue/SelectedFontsPainter.h"
 #include "fontfiles/InstallState.h"
 #include "platform/Platform.h"
@@ -15,6 +15,7 @@
 #include <memory>
 
 class EditTextPage;
+class FontFileCommands;
 class FontMapPage;
 class FormDesign;
 class InstallPage;
@@ -66,7 +67,8 @@ public:
     PrintState printState;
     InstallState installState;
 
-    const FontCatalogue& catalogue() const { return catalogue_; }
+    const FontCatalogue& catalogue() const { return library_.catalogue(); }
+    FontLibrary& library() { return library_; }
     const SampleTexts& sampleTexts() const { return sampleTexts_; }
     SpecimenSettings& specimens() { return specimens_; }
     // The printing progress dialog, created hidden after this window.
@@ -106,16 +108,10 @@ private:
     void lockPage(bool locked);
     // The Main page showed another family.
     void currentFamilyShown();
-    // Enabled for a family with faces in the user's fonts folder.
-    void updateRemoveFontFamily1();
-    // The installed fonts have changed: the font list is filled anew.
-    void refreshCatalogue();
-    // Tells the user that a run is going on; true when one is.
-    bool refusedDuringRun();
 
     Platform& platform_;
     std::unique_ptr<FormDesign> design_;
-    FontCatalogue catalogue_;
+    FontLibrary library_;
     SampleTexts sampleTexts_;
     SpecimenSettings specimens_;
     QPointer<TfrmSplash> splash_;
@@ -141,4 +137,5 @@ private:
     EditTextPage* editTextPage_ = nullptr;
     InstallPage* installPage_ = nullptr;
     QPointer<TfrmFontDetails> fontDetails_;
+    FontFileCommands* fileCommands_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "platform/ApplicationHelp.h"
 #include "fontfiles/TfrmInstalling.h"
 #include "platform/linux/IniFileService.h"
+#include "platform/linux/FontconfigSwitches.h"
 #include "platform/linux/LinuxChmLibrary.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxPrinterService.h"
@@ -19,6 +20,7 @@
 #include "printing/TfrmPrinting.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
@@ -84,6 +86,8 @@ int main(int argc, char* argv[])
     Platform platform{fonts,  printer, screen,           settings,          ini,
                       shell,  messages, help,            errors,            folders.iniFolder,
                       folders.dataFolder, readUnicodeBlocks(UnicodeBlocksPath)};
+    FontconfigSwitches switches(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    platform.switches = &switches;
     app.setErrorReport(errors);
 
     TfrmMain frmMain(platform);

@@ -79,6 +79,12 @@ FamilyFilter::Result FamilyFilter::match(const FontQuery& query)
         case Kind::Style:
             search().keepStyle(term.style, result.listed);
             break;
+        case Kind::Switched:
+            for (qsizetype i = 0; i < families_.size(); ++i) {
+                if (result.listed.testBit(i) && switchedOff_.contains(families_[i]) != term.off)
+                    result.listed.clearBit(i);
+            }
+            break;
         case Kind::Name:
         case Kind::NotUnderstood:
             break;

@@ -4,6 +4,7 @@
 #include "platform/FontService.h"
 
 #include <QBitArray>
+#include <QSet>
 #include <QStringList>
 
 #include <memory>
@@ -24,6 +25,7 @@ public:
     explicit FamilyFilter(FontService& fonts);
 
     void setFamilies(const QStringList& families);
+    void setSwitchedOff(const QSet<QString>& families) { switchedOff_ = families; }
     const QStringList& families() const { return families_; }
 
     Result match(const FontQuery& query);
@@ -35,6 +37,7 @@ private:
 
     FontService& fonts_;
     QStringList families_;
+    QSet<QString> switchedOff_;
     QStringList folded_;
     std::unique_ptr<FamilySearch> search_;
     std::optional<QStringList> languages_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QSet>
 #include <QStringList>
 
 // The installed families as the list shows them, one row each, in the order
@@ -13,7 +14,8 @@ public:
 
     // One reset for the whole list: thousands of rows inserted one by one
     // would each be announced.
-    void setFamilies(QStringList families);
+    // Switched-off families are listed, marked as off.
+    void setFamilies(QStringList families, QSet<QString> switchedOff = {});
     const QStringList& families() const { return families_; }
     QString family(int row) const { return families_.value(row); }
 
@@ -22,4 +24,5 @@ public:
 
 private:
     QStringList families_;
+    QSet<QString> switchedOff_;
 };

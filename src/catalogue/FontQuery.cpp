@@ -59,6 +59,9 @@ Term termOf(const QString& typed, const QString& prefix, const QString& value, b
             term.outline = Outline::Type1;
         else
             term.kind = Term::Kind::NotUnderstood;
+    } else if (key == u"is") {
+        term.kind = lower == u"off" || lower == u"on" ? Term::Kind::Switched : Term::Kind::NotUnderstood;
+        term.off = lower == u"off";
     } else if (key == u"style") {
         term.kind = Term::Kind::Style;
         if (lower == u"bold")
@@ -74,7 +77,7 @@ Term termOf(const QString& typed, const QString& prefix, const QString& value, b
 bool sameTerm(const Term& a, const Term& b)
 {
     return a.kind == b.kind && a.text == b.text && a.codePoints == b.codePoints
-           && a.outline == b.outline && a.style == b.style
+           && a.outline == b.outline && a.style == b.style && a.off == b.off
            && (a.kind != Term::Kind::NotUnderstood || a.typed == b.typed);
 }
 

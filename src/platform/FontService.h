@@ -146,6 +146,11 @@ public:
     // The face files behind faces(family), in the same order; the named
     // instances of one variable face are that face, once.
     virtual QList<FontFileFace> familyFiles(const QString& family) = 0;
+    // The files of the family's faces, each once, with nothing opened: those
+    // of the machine's font folders, or those loaded by this program alone.
+    virtual QStringList faceFiles(const QString& family, bool installed) = 0;
+    // Every file of the machine's font folders, each once, nothing opened.
+    virtual QStringList installedFiles() = 0;
     // The faces of a font file, installed or not; empty when none can be read.
     virtual QList<FontFileFace> fileFaces(const QString& path) = 0;
     // The axes and named instances of the family's regular face, else its

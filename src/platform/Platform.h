@@ -5,6 +5,7 @@
 #include <QString>
 
 class FontService;
+class FontSwitches;
 class PrinterService;
 class ScreenMetrics;
 class SettingsStore;
@@ -33,4 +34,6 @@ struct Platform {
     QString dataFolder = appFolder;  // read-only data such as the help file
     // None known: ICU's aliases name the blocks.
     UnicodeBlockNames blockNames = {};
+    // Where fonts are switched off for every program; none: they can't be.
+    FontSwitches* switches = nullptr;
 };

@@ -145,8 +145,7 @@ void TestScreenViews::showAllFollowsTheSelection()
         break;
     default:
         w.fake.printer.setTypefaces({"Mono", "Resident"});
-        w.fake.printer.setCurrentIndex(w.fake.printer.currentIndex());
-        main->FillFontList();
+        w.frmMain->library().refresh();
     }
     QCOMPARE(w.frmMain->selectedFontsPage().families, drawn);
 }

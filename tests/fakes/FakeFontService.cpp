@@ -81,6 +81,25 @@ bool FakeFontService::removeFontFile(const QString& path)
     return added.value(path) >= removed.value(path);
 }
 
+QStringList FakeFontService::faceFiles(const QString& family, bool installed)
+{
+    QStringList out;
+    for (const FontFileFace& face : filesByFamily.value(family))
+        if (face.installed == installed && !out.contains(face.path))
+            out << face.path;
+    return out;
+}
+
+QStringList FakeFontService::installedFiles()
+{
+    QStringList out;
+    for (const QList<FontFileFace>& faces : std::as_const(filesByFamily))
+        for (const FontFileFace& face : faces)
+            if (face.installed && !out.contains(face.path))
+                out << face.path;
+    return out;
+}
+
 bool FakeFontService::isFontInstalled(const QString& fullName)
 {
     return installedNames.contains(fullName, Qt::CaseInsensitive);

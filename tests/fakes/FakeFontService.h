@@ -27,6 +27,9 @@ public:
         return filesByFamily.value(family);
     }
     QList<FontFileFace> fileFaces(const QString& path) override { return facesByPath.value(path); }
+    // From filesByFamily.
+    QStringList faceFiles(const QString& family, bool installed) override;
+    QStringList installedFiles() override;
     VariationSpace variationSpace(const QString& family) override { return spaces.value(family); }
     QList<FontFileFace::CoveragePage> characterCoverage(const QString& family) override
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/FakeFontService.h"
+#include "fakes/FakeFontSwitches.h"
 #include "fakes/FakeHelpEngine.h"
 #include "fakes/FakeIniFiles.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -20,6 +21,7 @@ struct FakePlatform {
 
     QTemporaryDir folder;
     FakeFontService fonts;
+    FakeFontSwitches switches;
     FakePrinterService printer;
     FakeScreenMetrics screen;
     FakeSettingsStore settings;

@@ -112,6 +112,24 @@ std::unique_ptr<ChmArchive> LinuxChmLibrary::open(const QString& fileName)
     const qint64 size = file.size();
     if (size <= 0)
         return nullptr;
+    // chmlib opens a file cut short as long as its first pages are whole; the
+    // header's first section tells the file's length.
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray head = file.read(4096);
+        const auto number = [&head](qsizetype at, int bytes) {
+            quint64 value = 0;
+            for (int i = bytes - 1; i >= 0; --i)
+                value = value << 8 | quint8(head[at + i]);
+            return value;
+        };
+        if (head.startsWith("ITSF") && head.size() >= 0x58) {
+            const quint64 section = number(0x38, 8);
+            if (section + 16 <= quint64(head.size()) && number(qsizetype(section), 4) == 0x1FE
+                && number(qsizetype(section) + 8, 8) > quint64(size))
+                return nullptr;
+        }
+        file.close();
+    }
     chmFile* handle = api_->open(QFile::encodeName(fileName).constData());
     if (!handle)
         return nullptr;

@@ -338,6 +338,36 @@ QList<FontFileFace> LinuxFontService::fileFaces(const QString& path)
     return out;
 }
 
+QStringList LinuxFontService::faceFiles(const QString& family, bool installed)
+{
+    const Catalogue& c = catalogue();
+    QStringList out;
+    if (const Family* f = c.family(family)) {
+        for (qsizetype index : f->faces) {
+            const Face& face = c.faces[index];
+            const QString path = patternStrings(face.pattern, FC_FILE).value(0);
+            if (face.application != installed && !path.isEmpty() && !out.contains(path))
+                out << path;
+        }
+    }
+    return out;
+}
+
+QStringList LinuxFontService::installedFiles()
+{
+    const Catalogue& c = catalogue();
+    QStringList out;
+    QSet<QString> seen;
+    for (const Face& face : c.faces) {
+        const QString path = face.application ? QString() : patternStrings(face.pattern, FC_FILE).value(0);
+        if (!path.isEmpty() && !seen.contains(path)) {
+            seen.insert(path);
+            out << path;
+        }
+    }
+    return out;
+}
+
 bool LinuxFontService::drawsText(const QString& family, const QString& text)
 {
     const Catalogue& c = catalogue();

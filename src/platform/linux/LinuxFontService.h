@@ -35,6 +35,8 @@ public:
     std::unique_ptr<FamilySearch> search(const QStringList& families) override;
     QList<FontFileFace> familyFiles(const QString& family) override;
     QList<FontFileFace> fileFaces(const QString& path) override;
+    QStringList faceFiles(const QString& family, bool installed) override;
+    QStringList installedFiles() override;
     VariationSpace variationSpace(const QString& family) override;
 
     bool addFontFile(const QString& path) override;
