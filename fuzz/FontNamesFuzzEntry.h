@@ -1,10 +1,12 @@
 #pragma once
 
-// The fuzzing entry of the name readers and of the variation space reader:
+// The fuzzing entry of the name readers, of the collection and web font
+// readers, and of the variation space reader:
 // the fuzz target runs it on generated inputs, the tests on the seed corpus
 // and on fonts with broken variation tables.
 
 #include "fontfiles/FontNameReader.h"
+#include "fontfiles/WebFontDecoder.h"
 #include "platform/linux/FontInstancer.h"
 #include "platform/linux/SfntLegacyNames.h"
 
@@ -107,6 +109,20 @@ inline QString checkVariationSpace(const VariationSpace& space)
     return {};
 }
 
+// A web font decodes to a bounded sfnt that is no web font again, or fails
+// with a reason.
+inline QString checkWebFont(QByteArrayView bytes)
+{
+    QString why;
+    const QByteArray sfnt = WebFontDecoder::decode(bytes, &why);
+    if (sfnt.isEmpty() == why.isEmpty())
+        return QStringLiteral("decoded %1 bytes, reason \"%2\"").arg(sfnt.size()).arg(why);
+    if (sfnt.size() > WebFontDecoder::MaxFontSize
+        || WebFontDecoder::kind(sfnt) != WebFontDecoder::Kind::None)
+        return QStringLiteral("decoded to %1 bytes of a web font").arg(sfnt.size());
+    return {};
+}
+
 // Reads the names and the variation spaces of one in-memory file; returns
 // what is wrong with them, empty when nothing is.
 inline QString readAndCheck(const uint8_t* data, size_t size)
@@ -121,6 +137,8 @@ inline QString readAndCheck(const uint8_t* data, size_t size)
         if (!fault.isEmpty())
             return QStringLiteral("variations of face %1: %2").arg(face).arg(fault);
     }
+    if (QString fault = checkWebFont({data, qsizetype(size)}); !fault.isEmpty())
+        return fault;
     const QString fileName = QStringLiteral("fuzz.ttf");
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     QBuffer buffer(&bytes);
@@ -129,7 +147,8 @@ inline QString readAndCheck(const uint8_t* data, size_t size)
     QList<QPair<QString, FontFileEntry>> pairs;
     ReadFontNames(buffer, fileName, pairs);
 
-    if (pairs.size() > 100)
+    // At most one pair per name record read, 100 of them in each face.
+    if (pairs.size() > 100 * MaxCollectionFaces)
         return QStringLiteral("%1 pairs").arg(pairs.size());
     // The first two faces: a collection's second one is found through its header.
     for (int face = 0; face < 2; ++face) {

@@ -415,8 +415,9 @@ void InstallPage::ShowPreviewSample(Side side)
     showSampleText(true);
     QFont font = specimens_.variations().axes.isEmpty()
                      ? sample->font
-                     : platform_.fonts.makeFont({preview_.SampleFontFile(), 0, false, false,
-                                                 specimens_.variations()});
+                     : platform_.fonts.makeFont(Specimen(preview_.SampleFontFile(), 0, false,
+                                                         false, specimens_.variations())
+                                                    .inFace(preview_.SampleFaceIndex()));
     font.setPointSizeF(memDispPreview->font().pointSizeF());
     memDispPreview->setFont(font);
     memDispPreview->repaint();
@@ -429,7 +430,8 @@ void InstallPage::restylePreview()
     if (preview_.SampleFontFile().isEmpty())
         return;
     QFont font = platform_.fonts.makeFont(
-        {preview_.SampleFontFile(), 0, false, false, specimens_.variations()});
+        Specimen(preview_.SampleFontFile(), 0, false, false, specimens_.variations())
+            .inFace(preview_.SampleFaceIndex()));
     font.setPointSizeF(memDispPreview->font().pointSizeF());
     memDispPreview->setFont(font);
 }
@@ -516,6 +518,7 @@ void InstallPage::leavePage()
     UpdatePreviewCounts();
     preview_.UnloadSampleFont();
     preview_.UnloadPrintedFonts();
+    preview_.dropUnpackedCopies();
 }
 
 void InstallPage::closePage()
@@ -524,6 +527,7 @@ void InstallPage::closePage()
     preview_.clearLists();
     preview_.UnloadSampleFont();
     preview_.UnloadPrintedFonts();
+    preview_.dropUnpackedCopies();
 }
 
 bool InstallPage::running() const
@@ -568,6 +572,9 @@ void InstallPage::cmdInstallClick()
         workedIn(activeSide_);
         emit installRunEnded();
     };
+    hooks.plainFile = [this](const FontFileItem& item, QString* why) {
+        return preview_.plainFile(preview_.PreviewFolder(), item.second, why);
+    };
     installer_->install(preview_.selected().items, preview_.PreviewFolder(), fontsFolder_,
                         hooks);
 }
@@ -588,8 +595,7 @@ void InstallPage::cmdPreviewPrintClick()
     // Only files actually loaded are kept for unloading: a cancelled printout
     // never loaded the rest, and unloading them would take another use's load.
     hooks.loadFontFile = [this](const FontFileItem& item) {
-        if (preview_.LoadFontFile(preview_.PrintLoadFolder + item.second.FileName))
-            preview_.PrintLoadedFonts.append(item);
+        return preview_.loadPrintedFont(item);
     };
     const PreviewPrintout::Page page{texts_.headingFont(), texts_.title(), texts_.chartLines(),
                                      spnPreviewPrintSize->value(), specimens_.variations()};

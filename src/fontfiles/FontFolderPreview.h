@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fontfiles/FontFileEntry.h"
+#include "fontfiles/UnpackedFonts.h"
 
 #include <QFont>
 #include <QList>
@@ -31,8 +32,8 @@ class FontFolderPreview {
 public:
     explicit FontFolderPreview(FontService& fonts);
 
-    // The names of folder's files that end in ".ttf" or ".otf" in any case,
-    // sorted without regard to case. Symbolic links to files count; FIFOs,
+    // The names of folder's font files: those that end in ".ttf", ".otf",
+    // ".ttc", ".otc", ".woff" or ".woff2" in any case, sorted without regard to case. Symbolic links to files count; FIFOs,
     // devices and dangling links don't.
     static QStringList fontFileNames(const QString& folder);
     // The names with those endings that are not UTF-8 text, which the list
@@ -95,6 +96,14 @@ public:
     };
     std::optional<Sample> ShowPreviewSample(Side side);
 
+    // The file to load for an entry of folder: the entry's own, or the
+    // private decoded copy of a web font. Empty when none can be had, with
+    // why set to follow the file's name.
+    QString plainFile(const QString& folder, const FontFileEntry& entry, QString* why = nullptr);
+    // Loads the item's plain file for the preview printout and keeps the
+    // item in PrintLoadedFonts; the file loaded, empty when none was.
+    QString loadPrintedFont(const FontFileItem& item);
+
     // Temporary loading: the file is known to the program's fonts until
     // unloaded. False when it could not be loaded, and needs no unloading.
     bool LoadFontFile(const QString& path);
@@ -102,6 +111,10 @@ public:
     void UnloadSampleFont();
     void UnloadPrintedFonts();
     const QString& SampleFontFile() const { return sampleFontFile_; }
+    int SampleFaceIndex() const { return sampleFaceIndex_; }
+    // Removes the private copies of files that are not loaded now; all of
+    // them, with their folder, once nothing is loaded.
+    void dropUnpackedCopies();
     // The items whose files the last preview printout loaded, from PrintLoadFolder.
     QList<FontFileItem> PrintLoadedFonts;
     QString PrintLoadFolder;
@@ -110,12 +123,16 @@ public:
     bool ContinueLoading = false;
 
 private:
+    QStringList filesInUse() const;
+
     FontService& fonts_;
     FontFileList available_;
     FontFileList selected_;
     QList<FontFileItem> staging_;
     QString previewFolder_;
     QString sampleFontFile_;
+    int sampleFaceIndex_ = 0;
+    UnpackedFonts unpacked_;
     bool loading_ = false;
     bool dropRun_ = false;
 };

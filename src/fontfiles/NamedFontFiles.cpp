@@ -2,26 +2,44 @@
 
 #include "fontfiles/FontFolderPreview.h"
 #include "fontfiles/FontNameReader.h"
+#include "fontfiles/WebFontDecoder.h"
+#include "platform/RegularFile.h"
 #include "platform/UndecodableNames.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
 namespace {
 
-// What the page would list and read from the file: the page's own mask and reader.
-bool pageShows(const QFileInfo& file, QHash<QString, QStringList>& listed)
+// Why the page would not list the file or read no font from it, by the
+// page's own mask and reader; empty when it would.
+QString whyNotShown(const QFileInfo& file, QHash<QString, QStringList>& listed)
 {
+    const QString path = file.absoluteFilePath();
+    const QString notShown =
+        QStringLiteral("%1 is not a font file that this page shows "
+                       "(.ttf, .otf, .ttc, .otc, .woff or .woff2).")
+            .arg(path);
     const QString folder = file.absolutePath();
     auto it = listed.find(folder);
     if (it == listed.end())
         it = listed.insert(folder, FontFolderPreview::fontFileNames(folder));
-    if (!it->contains(file.fileName()))
-        return false;
+    if (!file.isFile() || !it->contains(file.fileName()))
+        return notShown;
     QList<FontFileItem> items;
     ReadFontFileNames(folder + u'/', file.fileName(), items);
-    return !items.isEmpty();
+    if (!items.isEmpty())
+        return {};
+    // A web font says what is wrong with it.
+    QFile font;
+    QString why;
+    if (openRegularFile(path, font)
+        && WebFontDecoder::kind(font.read(4)) != WebFontDecoder::Kind::None && font.seek(0)
+        && WebFontDecoder::decode(font.read(WebFontDecoder::MaxFileSize + 1), &why).isEmpty())
+        return QStringLiteral("%1 %2.").arg(path, why);
+    return notShown;
 }
 
 // Whether the path is missing only because a name on it is not UTF-8 text.
@@ -70,8 +88,8 @@ NamedFontFiles NamedFontFiles::sort(const QStringList& paths)
         } else if (isFolder) {
             if (path != out.folder)
                 out.notShown << path;
-        } else if (!info.isFile() || !pageShows(info, listed)) {
-            out.problems << QStringLiteral("%1 is not a font file that this page shows (.ttf or .otf).").arg(path);
+        } else if (const QString problem = whyNotShown(info, listed); !problem.isEmpty()) {
+            out.problems << problem;
         } else if (info.absolutePath() != out.folder) {
             out.notShown << path;
         } else if (!out.fileNames.contains(info.fileName())) {

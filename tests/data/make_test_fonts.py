@@ -391,6 +391,62 @@ def build_collection(path, folder):
         os.remove(part)
 
 
+def build_kinds(folder, hostile):
+    """Font files of every kind the Preview/Install page takes, made from
+    generated fonts, and in hostile/ containers that lie, one lie each."""
+    from fontTools.ttLib.ttCollection import TTCollection
+    parts = []
+    for name, spec in (("KindsOne.ttf", face("Test Kinds One", "Regular")),
+                       ("KindsTwo.ttf", face("Test Kinds Two", "Bold", 700))):
+        part = os.path.join(folder, name)
+        build(part, spec)
+        parts.append(part)
+    collection = TTCollection()
+    collection.fonts = [TTFont(p) for p in parts]
+    collection.save(os.path.join(folder, "TestKinds.ttc"))
+    for part in parts:
+        os.remove(part)
+    for name, spec, flavor in (
+            ("TestWebWoff.woff", face("Test Web Woff", "Regular"), "woff"),
+            ("TestWebTwo.woff2", face("Test Web Two", "Italic", italic=True), "woff2"),
+            ("TestWebCff.woff2", face("Test Web Cff", "Regular", cff=True), "woff2")):
+        plain = os.path.join(folder, name + ".plain")
+        build(plain, spec)
+        font = TTFont(plain)
+        font.flavor = flavor
+        font.save(os.path.join(folder, name))
+        os.remove(plain)
+
+    def read(name):
+        with open(os.path.join(folder, name), "rb") as f:
+            return bytearray(f.read())
+
+    def write(name, data):
+        with open(os.path.join(hostile, name), "wb") as f:
+            f.write(data)
+
+    woff2 = read("TestWebTwo.woff2")
+    write("Cut.woff2", woff2[:len(woff2) // 2])
+    corrupt = bytearray(woff2)
+    for at in range(60, len(corrupt), 7):
+        corrupt[at] ^= 0x5A
+    write("Corrupt.woff2", corrupt)
+    woff = read("TestWebWoff.woff")
+    tables = struct.unpack_from(">H", woff, 12)[0]
+    overlap = bytearray(woff)
+    # The second table's data starts inside the first one's.
+    first = struct.unpack_from(">I", overlap, 44 + 4)[0]
+    struct.pack_into(">I", overlap, 44 + 20 + 4, first + 2)
+    write("Overlap.woff", overlap)
+    huge = bytearray(woff)
+    for t in range(tables):
+        struct.pack_into(">I", huge, 44 + 20 * t + 12, 0x7FFFFFF0)
+    write("Huge.woff", huge)
+    ttc = read("TestKinds.ttc")
+    struct.pack_into(">I", ttc, 8, 0x80000000)
+    write("Faces.ttc", ttc)
+
+
 def main():
     out = sys.argv[1]
     for folder, fonts in (("fonts", FONTS), ("extra", EXTRA), ("coverage", COVERAGE), ("find", FIND)):
@@ -406,6 +462,9 @@ def main():
     os.makedirs(details, exist_ok=True)
     build(os.path.join(details, "TestDetails.ttf"), DETAILS)
     build_collection(os.path.join(details, "TestPair.ttc"), details)
+    for sub in ("kinds", "hostile"):
+        os.makedirs(os.path.join(out, sub), exist_ok=True)
+    build_kinds(os.path.join(out, "kinds"), os.path.join(out, "hostile"))
     with open(os.path.join(out, "fonts", "TestPixel.bdf"), "w", encoding="ascii") as f:
         f.write(BDF)
 
