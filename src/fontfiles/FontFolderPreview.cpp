@@ -13,7 +13,7 @@
 namespace {
 
 // The endings of the font files the page shows, in any letter case.
-const QStringList fontFileMask{QStringLiteral("*.ttf"),  QStringLiteral("*.otf"),
+const QStringList fontFiles{QStringLiteral("*.ttf"),  QStringLiteral("*.otf"),
                                QStringLiteral("*.ttc"),  QStringLiteral("*.otc"),
                                QStringLiteral("*.woff"), QStringLiteral("*.woff2")};
 
@@ -67,19 +67,50 @@ FontFolderPreview::FontFolderPreview(FontService& fonts)
 {
 }
 
+const QStringList& FontFolderPreview::fontFileMask() { return fontFiles; }
+
+FontArchive::Result FontFolderPreview::openArchive(const QString& archive,
+                                                   const std::function<void()>& pump)
+{
+    closeArchive();
+    archiveFolder_ = unpacked_.newFolder();
+    if (archiveFolder_.isEmpty())
+        return {{}, {QStringLiteral("%1 cannot be unpacked: the private folder under %2 cannot "
+                                    "be made.")
+                         .arg(QFileInfo(archive).fileName(), unpacked_.parent())}};
+    FontArchive::Result result = FontArchive::unpack(archive, archiveFolder_, pump);
+    archiveFonts_ = result.fontFiles;
+    return result;
+}
+
+void FontFolderPreview::closeArchive()
+{
+    if (archiveFolder_.isEmpty())
+        return;
+    // Its files are about to go: nothing may draw from them any more.
+    const QString inside = withSeparator(archiveFolder_);
+    if (sampleFontFile_.startsWith(inside))
+        UnloadSampleFont();
+    if (withSeparator(PrintLoadFolder) == inside)
+        UnloadPrintedFonts();
+    unpacked_.removeFolder(archiveFolder_);
+    archiveFolder_.clear();
+    archiveFonts_.clear();
+}
+
 QStringList FontFolderPreview::fontFileNames(const QString& folder)
 {
     // Without QDir::System neither FIFOs nor dangling links are listed, so
     // none of them can hold up the run.
     const QDir dir(folder, QString(), QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden);
-    return dir.entryList(fontFileMask);
+    return dir.entryList(fontFileMask());
 }
 
 QStringList FontFolderPreview::undecodableFontFileNames(const QString& folder)
 {
     QStringList names;
     for (const QString& name : undecodableNames(folder)) {
-        if (QDir::match(fontFileMask, name))
+        if (QDir::match(fontFileMask(), name))
             names << name;
     }
     names.sort(Qt::CaseInsensitive);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fontfiles/FontArchive.h"
 #include "fontfiles/FontFileEntry.h"
 #include "fontfiles/UnpackedFonts.h"
 
@@ -36,6 +37,7 @@ public:
     // ".ttc", ".otc", ".woff" or ".woff2" in any case, sorted without regard to case. Symbolic links to files count; FIFOs,
     // devices and dangling links don't.
     static QStringList fontFileNames(const QString& folder);
+    static const QStringList& fontFileMask();
     // The names with those endings that are not UTF-8 text, which the list
     // above leaves out: no file can be opened under them. Sorted as above.
     static QStringList undecodableFontFileNames(const QString& folder);
@@ -104,6 +106,16 @@ public:
     // item in PrintLoadedFonts; the file loaded, empty when none was.
     QString loadPrintedFont(const FontFileItem& item);
 
+    // An archive shown as a folder: its fonts unpacked into a private folder
+    // of their own, in place of the archive shown before.
+    FontArchive::Result openArchive(const QString& archive, const std::function<void()>& pump = {});
+    // Removes the archive's folder, unloading the files loaded from it first.
+    void closeArchive();
+    // The open archive's folder and the relative paths of its fonts; empty
+    // when none is open.
+    const QString& archiveFolder() const { return archiveFolder_; }
+    const QStringList& archiveFonts() const { return archiveFonts_; }
+
     // Temporary loading: the file is known to the program's fonts until
     // unloaded. False when it could not be loaded, and needs no unloading.
     bool LoadFontFile(const QString& path);
@@ -133,6 +145,8 @@ private:
     QString sampleFontFile_;
     int sampleFaceIndex_ = 0;
     UnpackedFonts unpacked_;
+    QString archiveFolder_;
+    QStringList archiveFonts_;
     bool loading_ = false;
     bool dropRun_ = false;
 };

@@ -1,6 +1,7 @@
 #include "fontfiles/NamedFontFiles.h"
 
 #include "fontfiles/FontFolderPreview.h"
+#include "fontfiles/FontArchive.h"
 #include "fontfiles/FontNameReader.h"
 #include "fontfiles/WebFontDecoder.h"
 #include "platform/RegularFile.h"
@@ -20,7 +21,7 @@ QString whyNotShown(const QFileInfo& file, QHash<QString, QStringList>& listed)
     const QString path = file.absoluteFilePath();
     const QString notShown =
         QStringLiteral("%1 is not a font file that this page shows "
-                       "(.ttf, .otf, .ttc, .otc, .woff or .woff2).")
+                       "(.ttf, .otf, .ttc, .otc, .woff or .woff2, or an archive of them).")
             .arg(path);
     const QString folder = file.absolutePath();
     auto it = listed.find(folder);
@@ -69,10 +70,12 @@ NamedFontFiles NamedFontFiles::sort(const QStringList& paths)
     for (const QString& named : paths) {
         const QFileInfo info(QDir::cleanPath(named));
         const QString path = info.absoluteFilePath();
-        const bool isFolder = info.isDir();
+        // An archive is shown as a folder of its fonts.
+        const bool isArchive = info.isFile() && FontArchive::isArchive(path);
+        const bool isFolder = info.isDir() || isArchive;
         if (out.folder.isEmpty()) {
             const QFileInfo folder(isFolder ? path : info.absolutePath());
-            if (folder.isDir()) {
+            if (folder.isDir() || isArchive) {
                 out.folder = folder.absoluteFilePath();
                 out.folderNamed = isFolder;
             }
@@ -83,7 +86,7 @@ NamedFontFiles NamedFontFiles::sort(const QStringList& paths)
                                                   "text. Rename it to open it.")
                                  : QStringLiteral("%1 does not exist."))
                                 .arg(path);
-        } else if (!info.isReadable() || (isFolder && !info.isExecutable())) {
+        } else if (!info.isReadable() || (info.isDir() && !info.isExecutable())) {
             out.problems << QStringLiteral("%1 cannot be read.").arg(path);
         } else if (isFolder) {
             if (path != out.folder)

@@ -71,10 +71,7 @@ QString UnpackedFonts::plainFile(const QString& folder, const FontFileEntry& ent
                        .arg(MaxTotalSize >> 20);
         return {};
     }
-    if (!folder_) {
-        QDir().mkpath(parent_);
-        folder_ = std::make_unique<QTemporaryDir>(parent_ + QStringLiteral("/XXXXXX"));
-    }
+    makeFolder();
     // A folder of its own for each copy: a.woff and a.woff2 both become a.ttf.
     const QString copyFolder = folder_->filePath(QString::number(++made_));
     const QString path = copyFolder + u'/' + QFileInfo(entry.FileName).completeBaseName()
@@ -94,6 +91,34 @@ QString UnpackedFonts::plainFile(const QString& folder, const FontFileEntry& ent
     return path;
 }
 
+bool UnpackedFonts::makeFolder()
+{
+    if (!folder_) {
+        QDir().mkpath(parent_);
+        folder_ = std::make_unique<QTemporaryDir>(parent_ + QStringLiteral("/XXXXXX"));
+    }
+    return folder_->isValid();
+}
+
+QString UnpackedFonts::newFolder()
+{
+    if (!makeFolder())
+        return {};
+    const QString folder = folder_->filePath(QString::number(++made_));
+    if (!QDir().mkdir(folder))
+        return {};
+    folders_ << folder;
+    return folder;
+}
+
+void UnpackedFonts::removeFolder(const QString& folder)
+{
+    if (folders_.removeOne(folder))
+        QDir(folder).removeRecursively();
+    if (folders_.isEmpty() && copies_.isEmpty())
+        folder_.reset();
+}
+
 void UnpackedFonts::remove(const QString& source)
 {
     const auto copy = copies_.constFind(source);
@@ -106,7 +131,7 @@ void UnpackedFonts::remove(const QString& source)
 
 void UnpackedFonts::removeCopies(const QStringList& keep)
 {
-    if (keep.isEmpty()) {
+    if (keep.isEmpty() && folders_.isEmpty()) {
         copies_.clear();
         total_ = 0;
         folder_.reset();

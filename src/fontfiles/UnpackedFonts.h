@@ -36,10 +36,15 @@ public:
                       const QStringList& inUse = {}, QString* why = nullptr);
     // The same without making a copy: the one made before, else the file itself.
     QString plainFileMade(const QString& folder, const FontFileEntry& entry) const;
-    // Removes every copy but those in keep; all of them and the folder
-    // itself when keep is empty.
+    // Removes every copy but those in keep; all of them, and the private
+    // folder itself once no folder made by newFolder is left, when keep is empty.
     void removeCopies(const QStringList& keep = {});
     qint64 totalSize() const { return total_; }
+    // A new empty folder in the private folder, for an archive's fonts;
+    // empty when it cannot be made. removeFolder takes it and what it holds.
+    QString newFolder();
+    void removeFolder(const QString& folder);
+    const QString& parent() const { return parent_; }
 
 private:
     struct Copy {
@@ -49,10 +54,12 @@ private:
         QDateTime sourceModified;
     };
     void remove(const QString& source);
+    bool makeFolder();
 
     QString parent_;
     std::unique_ptr<QTemporaryDir> folder_;
     QHash<QString, Copy> copies_;  // by source path
+    QStringList folders_;          // made by newFolder
     qint64 total_ = 0;
     int made_ = 0;
 };

@@ -9,8 +9,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +27,8 @@ public:
 private slots:
     void kinds_data();
     void kinds();
+    void archives_data();
+    void archives();
 
 private:
     QString m_root;
@@ -62,7 +66,7 @@ void tst_fontkinds::kinds_data()
         << "hostile/Huge.woff" << QStringList{} << "" << " would unpack to more than 128 MB.";
     QTest::newRow("collection claiming 2^31 faces")
         << "hostile/Faces.ttc" << QStringList{} << "same"
-        << " is not a font file that this page shows (.ttf, .otf, .ttc, .otc, .woff or .woff2).";
+        << " is not a font file that this page shows (.ttf, .otf, .ttc, .otc, .woff or .woff2, or an archive of them).";
 }
 
 void tst_fontkinds::kinds()
@@ -118,11 +122,115 @@ void tst_fontkinds::kinds()
     QCOMPARE(QDir(unpacked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
 }
 
+void tst_fontkinds::archives_data()
+{
+    QTest::addColumn<QString>("archive");     // under archives/
+    QTest::addColumn<QStringList>("files");    // the fonts unpacked, the page's file list
+    QTest::addColumn<QStringList>("fonts");    // what Preview Fonts lists from them
+    QTest::addColumn<QStringList>("problems");
+
+    const QStringList files{"Family/TTF/TestKinds.ttc", "Family/Web/TestWebTwo.woff2",
+                            "TestWebWoff.woff"};
+    const QStringList fonts{"Test Kinds One Regular", "Test Kinds Two Bold",
+                            "Test Web Two Italic", "Test Web Woff Regular"};
+    QTest::newRow("zip, nested folders") << "Good.zip" << files << fonts << QStringList{};
+    QTest::newRow("tar.gz") << "Good.tar.gz" << files << fonts << QStringList{};
+    QTest::newRow("tar.xz") << "Good.tar.xz" << files << fonts << QStringList{};
+    QTest::newRow("names that lead out")
+        << "Escape.zip" << QStringList{"Fonts/z.ttf", "Inside.woff"}
+        << QStringList{"Test Web Woff Regular", "Test Web Woff Regular"}
+        << QStringList{"../../x.ttf in Escape.zip is left out: its name leads out of the archive.",
+                       "/etc/x.ttf in Escape.zip is left out: its name is an absolute path.",
+                       "../../y.ttf in Escape.zip is left out: its name leads out of the archive."};
+    QTest::newRow("symbolic and hard links, a backslash in a tar")
+        << "Links.tar" << QStringList{"Plain.woff"} << QStringList{"Test Web Woff Regular"}
+        << QStringList{"Back\\slash.ttf in Links.tar is left out: its name holds a backslash.",
+                       "Sym.ttf in Links.tar is left out: it is a link or no plain file.",
+                       "Hard.ttf in Links.tar is left out: it is a link or no plain file."};
+    QTest::newRow("200 MB from 200 kB")
+        << "Bomb.zip" << QStringList{} << QStringList{}
+        << QStringList{"Bomb.zip unpacks to far more than its fonts can take; unpacking stopped "
+                       "at Specimen.pdf."};
+    QTest::newRow("a font of 200 MB")
+        << "Big.zip" << QStringList{} << QStringList{}
+        << QStringList{"Huge.ttf in Big.zip is left out: it is larger than 64 MB."};
+    QTest::newRow("too many entries")
+        << "Many.zip" << QStringList{} << QStringList{}
+        << QStringList{"Many.zip holds more than 20000 entries; the rest are left out."};
+    QTest::newRow("encrypted entry")
+        << "Encrypted.zip" << QStringList{} << QStringList{}
+        << QStringList{"Secret.woff in Encrypted.zip is left out: it is encrypted."};
+    QTest::newRow("an archive inside")
+        << "Nested.zip" << QStringList{} << QStringList{}
+        << QStringList{"Inner.zip in Nested.zip is left out: archives inside an archive are not "
+                       "opened; unpack it first."};
+    QTest::newRow("no archive at all")
+        << "Fake.zip" << QStringList{} << QStringList{}
+        << QStringList{"Fake.zip is no archive that can be read: Unrecognized archive format."};
+}
+
+void tst_fontkinds::archives()
+{
+    QFETCH(QString, archive);
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, fonts);
+    QFETCH(QStringList, problems);
+
+    FontFolderPreview preview(m_fonts);
+    const FontArchive::Result result = preview.openArchive(m_root + "/archives/" + archive);
+    QCOMPARE(result.problems.join(u'\n'), problems.join(u'\n'));
+    QCOMPARE(result.fontFiles, files);
+    const QString folder = preview.archiveFolder();
+    QVERIFY(folder.startsWith(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+                              + "/unpacked/"));
+    // Nothing but the fonts, and nothing where the names pointed.
+    QStringList written;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry(it.next());
+        if (!entry.isDir() || entry.isSymLink())
+            written << entry.filePath().mid(folder.size() + 1);
+    }
+    written.sort(Qt::CaseInsensitive);
+    QCOMPARE(written, files);
+    // libarchive reads a zip's backslashes as separators, as Windows writes them.
+    QVERIFY(!QFileInfo::exists(folder + "/../../x.ttf") && !QFileInfo::exists("/etc/x.ttf")
+            && !QFileInfo::exists(folder + "/../../y.ttf"));
+
+    QCOMPARE(preview.runLoading(folder, preview.archiveFonts(), {}),
+             FontFolderPreview::RunResult::Finished);
+    QStringList listed;
+    for (const FontFileItem& item : preview.available().items)
+        listed << item.first;
+    QCOMPARE(listed, fonts);
+    if (!fonts.isEmpty()) {
+        preview.setCurrent(Side::Available, 0);
+        QCOMPARE(preview.ShowPreviewSample(Side::Available)->problem, QString());
+    }
+    // Another folder chosen: the archive's folder goes, a sample from it
+    // unloaded first; a web font's decoded copy lies elsewhere and stays.
+    preview.clearLists();
+    preview.closeArchive();
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(preview.SampleFontFile().isEmpty() || QFileInfo::exists(preview.SampleFontFile()));
+    QVERIFY(!preview.SampleFontFile().startsWith(folder));
+}
+
 int main(int argc, char** argv)
 {
     QTemporaryDir root;
     if (!root.isValid() || !writeTestFonts(root.path()))
         return 1;
+    QProcess archives;
+    archives.setProcessChannelMode(QProcess::ForwardedChannels);
+    archives.start("/usr/bin/python3", {GLYPHARY_TEST_DATA_DIR "/make_test_archives.py",
+                                        root.filePath("kinds"), root.filePath("archives")});
+    QFile fake(root.filePath("archives/Fake.zip"));
+    if (!archives.waitForFinished(120000) || archives.exitCode() != 0
+        || !fake.open(QIODevice::WriteOnly) || fake.write("no archive") != 10)
+        return 1;
+    fake.close();
     qputenv("FONTCONFIG_FILE", QFile::encodeName(root.filePath("fonts.conf")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(root.filePath("cache-home")));
     QApplication app(argc, argv);
