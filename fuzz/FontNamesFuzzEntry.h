@@ -1,16 +1,20 @@
 #pragma once
 
-// The fuzzing entry of the name readers, of the collection and web font
-// readers, and of the variation space reader:
+// The fuzzing entry of the name readers, of the collection, web font, Type 1
+// and archive readers, and of the variation space reader:
 // the fuzz target runs it on generated inputs, the tests on the seed corpus
 // and on fonts with broken variation tables.
 
 #include "fontfiles/FontNameReader.h"
+#include "fontfiles/FontArchive.h"
+#include "fontfiles/Type1Names.h"
 #include "fontfiles/WebFontDecoder.h"
 #include "platform/linux/FontInstancer.h"
 #include "platform/linux/SfntLegacyNames.h"
 
 #include <QBuffer>
+#include <QDirIterator>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <cstddef>
@@ -123,6 +127,48 @@ inline QString checkWebFont(QByteArrayView bytes)
     return {};
 }
 
+// Type 1 names are bounded text without control characters.
+inline QString checkType1(QByteArrayView bytes)
+{
+    const Type1Names names = Type1Names::read(bytes);
+    for (const QString& name : {names.familyName, names.fullName}) {
+        if (name.size() > 100)
+            return QStringLiteral("Type 1 name of length %1").arg(name.size());
+        for (QChar c : name) {
+            if (c.unicode() < 32)
+                return QStringLiteral("Type 1 name with a control character");
+        }
+    }
+    return {};
+}
+
+// An archive writes plain files only, each inside the folder and listed or a
+// Type 1 font's metrics.
+inline QString checkArchive(const QByteArray& path)
+{
+    static QTemporaryDir parent;
+    const QString folder = parent.filePath(QStringLiteral("unpacked"));
+    QDir(folder).removeRecursively();
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("cannot make the folder to unpack into");
+    const FontArchive::Result result = FontArchive::unpack(QString::fromLatin1(path), folder);
+    QDirIterator it(parent.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry(it.next());
+        const QString relative = entry.filePath().mid(folder.size() + 1);
+        if (!entry.filePath().startsWith(folder + u'/') && entry.filePath() != folder)
+            return QStringLiteral("wrote %1 outside its folder").arg(entry.filePath());
+        if (entry.isSymLink() || (!entry.isDir() && !entry.isFile()))
+            return QStringLiteral("wrote %1, no plain file").arg(relative);
+        if (entry.isFile() && !result.fontFiles.contains(relative)
+            && !relative.endsWith(QStringLiteral(".afm"), Qt::CaseInsensitive)
+            && !relative.endsWith(QStringLiteral(".pfm"), Qt::CaseInsensitive))
+            return QStringLiteral("wrote %1, not listed").arg(relative);
+    }
+    return {};
+}
+
 // Reads the names and the variation spaces of one in-memory file; returns
 // what is wrong with them, empty when nothing is.
 inline QString readAndCheck(const uint8_t* data, size_t size)
@@ -138,6 +184,10 @@ inline QString readAndCheck(const uint8_t* data, size_t size)
             return QStringLiteral("variations of face %1: %2").arg(face).arg(fault);
     }
     if (QString fault = checkWebFont({data, qsizetype(size)}); !fault.isEmpty())
+        return fault;
+    if (QString fault = checkType1({data, qsizetype(size)}); !fault.isEmpty())
+        return fault;
+    if (QString fault = checkArchive(path); !fault.isEmpty())
         return fault;
     const QString fileName = QStringLiteral("fuzz.ttf");
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));

@@ -1,6 +1,6 @@
 #include "fontfiles/FontArchive.h"
 
-#include "fontfiles/FontFolderPreview.h"
+#include "fontfiles/FontNameReader.h"
 #include "platform/RegularFile.h"
 
 #include <QDir>
@@ -19,6 +19,8 @@ const QStringList archives{QStringLiteral("*.zip"),    QStringLiteral("*.tar"),
                               QStringLiteral("*.tar.gz"), QStringLiteral("*.tgz"),
                               QStringLiteral("*.tar.xz"), QStringLiteral("*.txz"),
                               QStringLiteral("*.tar.bz2"), QStringLiteral("*.7z")};
+
+const QStringList companionMask{QStringLiteral("*.afm"), QStringLiteral("*.pfm")};
 
 // Why the entry's name may not be written under the folder; empty when it may.
 QString unsafeName(const QString& name)
@@ -102,7 +104,9 @@ FontArchive::Result FontArchive::unpack(const QString& archivePath, const QStrin
             out.problems << QStringLiteral("%1 in %2 is left out: %3.").arg(name, shown, why);
         };
         const mode_t type = archive_entry_filetype(entry);
-        const bool fontName = QDir::match(FontFolderPreview::fontFileMask(), QFileInfo(name).fileName());
+        const bool listed = QDir::match(fontFileMask(), QFileInfo(name).fileName());
+        // A Type 1 font's metrics are written beside it, not listed.
+        const bool fontName = listed || QDir::match(companionMask, QFileInfo(name).fileName());
         if (type == AE_IFDIR)
             continue;
         if (!fontName && type == AE_IFREG && !archive_entry_hardlink(entry)) {
@@ -155,16 +159,17 @@ FontArchive::Result FontArchive::unpack(const QString& archivePath, const QStrin
         }
         const QString relative = QDir::cleanPath(name);
         QFile file(target.filePath(relative));
-        if (out.fontFiles.contains(relative)
+        if (QFileInfo::exists(file.fileName())
             || !QDir().mkpath(QFileInfo(file.fileName()).absolutePath())
             || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly)
             || file.write(data) != data.size() || !file.flush()) {
-            leftOut(out.fontFiles.contains(relative) ? QStringLiteral("another entry has its name")
+            leftOut(QFileInfo::exists(file.fileName()) ? QStringLiteral("another entry has its name")
                                                      : file.errorString());
             continue;
         }
         written += data.size();
-        out.fontFiles << relative;
+        if (listed)
+            out.fontFiles << relative;
     }
     out.fontFiles.sort(Qt::CaseInsensitive);
     return out;

@@ -12,10 +12,6 @@
 
 namespace {
 
-// The endings of the font files the page shows, in any letter case.
-const QStringList fontFiles{QStringLiteral("*.ttf"),  QStringLiteral("*.otf"),
-                               QStringLiteral("*.ttc"),  QStringLiteral("*.otc"),
-                               QStringLiteral("*.woff"), QStringLiteral("*.woff2")};
 
 // By text without regard to case, then by case, then by file: equal texts
 // from two files keep one order however they were moved around.
@@ -66,8 +62,6 @@ FontFolderPreview::FontFolderPreview(FontService& fonts)
     : fonts_(fonts)
 {
 }
-
-const QStringList& FontFolderPreview::fontFileMask() { return fontFiles; }
 
 FontArchive::Result FontFolderPreview::openArchive(const QString& archive,
                                                    const std::function<void()>& pump)

@@ -34,10 +34,10 @@ public:
     explicit FontFolderPreview(FontService& fonts);
 
     // The names of folder's font files: those that end in ".ttf", ".otf",
-    // ".ttc", ".otc", ".woff" or ".woff2" in any case, sorted without regard to case. Symbolic links to files count; FIFOs,
+    // ".ttc", ".otc", ".woff", ".woff2", ".pfb" or ".pfa" in any case, sorted
+    // without regard to case. Symbolic links to files count; FIFOs,
     // devices and dangling links don't.
     static QStringList fontFileNames(const QString& folder);
-    static const QStringList& fontFileMask();
     // The names with those endings that are not UTF-8 text, which the list
     // above leaves out: no file can be opened under them. Sorted as above.
     static QStringList undecodableFontFileNames(const QString& folder);

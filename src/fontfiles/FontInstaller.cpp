@@ -3,6 +3,7 @@
 #include "fontfiles/FontNameReader.h"
 #include "fontfiles/InstallProgress.h"
 #include "fontfiles/InstallState.h"
+#include "fontfiles/Type1Names.h"
 #include "platform/FontService.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -116,6 +117,11 @@ bool FontInstaller::installOne(const FontFileItem& item, const QString& sourceFo
     case Shell::CopyResult::Copied:
         if (fonts_.recordInstalledFont(path)) {
             copiedThisRun_.insert(file, {item.second.FaceIndex});
+            // A Type 1 font's metrics go with it; the font works without them.
+            for (const QString& companion : Type1Names::companions(source)) {
+                QString copied;
+                shell_.copyIntoFolder(companion, fontsFolder, copied);
+            }
             return true;
         }
         // A file no program can read as a font is no installed font.

@@ -1,5 +1,6 @@
 #include "fontfiles/FontNameReader.h"
 
+#include "fontfiles/Type1Names.h"
 #include "fontfiles/WebFontDecoder.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/RegularFile.h"
@@ -23,6 +24,7 @@ constexpr int kNameRecordSize = 12;
 constexpr int kMaxNameRecords = 100;
 constexpr int kNameBufferSize = 101;
 constexpr qint64 kFileBlockSize = 4096;
+constexpr qint64 kMaxType1Size = 16 * 1024 * 1024;
 
 constexpr quint16 kFamilyNameId = 1;
 constexpr quint16 kFullNameId = 4;
@@ -193,8 +195,10 @@ void readNames(QIODevice& font, const QString& fileName,
     if (font.isSequential())
         return;
     FontBytes bytes(font, blockSize);
-    uchar head[4];
-    if (!bytes.read(0, head, 4))
+    // Long enough for a Type 1 font's "%!PS-AdobeFont".
+    uchar head[16];
+    const qint64 headSize = std::min<qint64>(sizeof head, font.size());
+    if (headSize < 4 || !bytes.read(0, head, headSize))
         return;
     if (WebFontDecoder::kind({head, 4}) != WebFontDecoder::Kind::None) {
         if (font.size() > WebFontDecoder::MaxFileSize)
@@ -207,6 +211,18 @@ void readNames(QIODevice& font, const QString& fileName,
         QBuffer plain(&sfnt);
         if (!sfnt.isEmpty() && plain.open(QIODevice::ReadOnly))
             readNames(plain, fileName, list, 0);
+        return;
+    }
+    if (Type1Names::isType1({head, headSize})) {
+        // Type 1 fonts are a few hundred kilobytes at most.
+        if (font.size() > kMaxType1Size)
+            return;
+        QByteArray file(font.size(), Qt::Uninitialized);
+        if (!bytes.read(0, reinterpret_cast<uchar*>(file.data()), file.size()))
+            return;
+        const Type1Names names = Type1Names::read(file);
+        if (!names.fullName.isEmpty())
+            list.append({names.fullName, FontFileEntry{names.familyName, fileName}});
         return;
     }
     if (be32(head) != kCollectionTag) {
@@ -361,6 +377,15 @@ FontNameStrings readNameStrings(QIODevice& font, int faceIndex, qint64 blockSize
 }
 
 } // namespace
+
+const QStringList& fontFileMask()
+{
+    static const QStringList mask{QStringLiteral("*.ttf"),  QStringLiteral("*.otf"),
+                                  QStringLiteral("*.ttc"),  QStringLiteral("*.otc"),
+                                  QStringLiteral("*.woff"), QStringLiteral("*.woff2"),
+                                  QStringLiteral("*.pfb"),  QStringLiteral("*.pfa")};
+    return mask;
+}
 
 int FontNameStrings::maxLength(int nameId)
 {

@@ -3,6 +3,7 @@
 #include "fontfiles/FontFolderPreview.h"
 #include "fontfiles/FontArchive.h"
 #include "fontfiles/FontNameReader.h"
+#include "fontfiles/Type1Names.h"
 #include "fontfiles/WebFontDecoder.h"
 #include "platform/RegularFile.h"
 #include "platform/UndecodableNames.h"
@@ -21,7 +22,7 @@ QString whyNotShown(const QFileInfo& file, QHash<QString, QStringList>& listed)
     const QString path = file.absoluteFilePath();
     const QString notShown =
         QStringLiteral("%1 is not a font file that this page shows "
-                       "(.ttf, .otf, .ttc, .otc, .woff or .woff2, or an archive of them).")
+                       "(.ttf, .otf, .ttc, .otc, .woff, .woff2, .pfb or .pfa, or an archive of them).")
             .arg(path);
     const QString folder = file.absolutePath();
     auto it = listed.find(folder);
@@ -34,12 +35,19 @@ QString whyNotShown(const QFileInfo& file, QHash<QString, QStringList>& listed)
     if (!items.isEmpty())
         return {};
     // A web font says what is wrong with it.
+    // A container of ours says what is wrong with it.
     QFile font;
+    if (!openRegularFile(path, font))
+        return notShown;
+    const QByteArray head = font.read(16);
     QString why;
-    if (openRegularFile(path, font)
-        && WebFontDecoder::kind(font.read(4)) != WebFontDecoder::Kind::None && font.seek(0)
+    if (WebFontDecoder::kind(head) != WebFontDecoder::Kind::None && font.seek(0)
         && WebFontDecoder::decode(font.read(WebFontDecoder::MaxFileSize + 1), &why).isEmpty())
         return QStringLiteral("%1 %2.").arg(path, why);
+    if (Type1Names::isType1(head))
+        return QStringLiteral("%1 is a damaged Type 1 font.").arg(path);
+    if (head.startsWith("ttcf"))
+        return QStringLiteral("%1 is a damaged font collection.").arg(path);
     return notShown;
 }
 

@@ -65,8 +65,15 @@ void tst_fontkinds::kinds_data()
     QTest::newRow("WOFF tables claiming huge sizes")
         << "hostile/Huge.woff" << QStringList{} << "" << " would unpack to more than 128 MB.";
     QTest::newRow("collection claiming 2^31 faces")
-        << "hostile/Faces.ttc" << QStringList{} << "same"
-        << " is not a font file that this page shows (.ttf, .otf, .ttc, .otc, .woff or .woff2, or an archive of them).";
+        << "hostile/Faces.ttc" << QStringList{} << "same" << " is a damaged font collection.";
+    QTest::newRow("Type 1, binary, with its metrics")
+        << "kinds/TestTypeOne.pfb" << QStringList{"Test Type One Regular|Test Type One|0"}
+        << "same" << "";
+    QTest::newRow("Type 1, text") << "kinds/TestTypeTwo.pfa"
+                                  << QStringList{"Test Type Two Bold|Test Type Two|0"} << "same"
+                                  << "";
+    QTest::newRow("Type 1 whose segment lies")
+        << "hostile/Lying.pfb" << QStringList{} << "same" << " is a damaged Type 1 font.";
 }
 
 void tst_fontkinds::kinds()

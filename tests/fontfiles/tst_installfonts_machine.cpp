@@ -161,6 +161,12 @@ void tst_installfonts_machine::install_data()
         << QStringList{one, "information: The font \"Test Kinds One Regular\" is already installed", none}
         << QStringList{"TestKinds.ttc"}
         << QStringList{"Test Kinds One Regular", "Test Kinds Two Bold"};
+    QTest::newRow("Type 1 fonts, with their metrics where they have them")
+        << QList<Run>{{{"kinds", "Test Type One Regular", "TestTypeOne.pfb"},
+                       {"kinds", "Test Type Two Bold", "TestTypeTwo.pfa"}}}
+        << "" << QStringList{"information: Installed 2 fonts"}
+        << QStringList{"TestTypeOne.afm", "TestTypeOne.pfb", "TestTypeTwo.pfa"}
+        << QStringList{"Test Type One Regular", "Test Type Two Bold"};
     QTest::newRow("read-only fonts folder")
         << QList<Run>{{extra}} << "read-only"
         << QStringList{"warning: Unable to install font Test Extra Regular", none} << QStringList{}

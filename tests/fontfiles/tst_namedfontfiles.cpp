@@ -78,8 +78,8 @@ void TestNamedFontFiles::sort_data()
         << QStringList{"a/missing.ttf", "a/junk.ttf", "a/notes.txt"} << "a" << false
         << QStringList{}
         << "<root>/a/missing.ttf does not exist.\n"
-           "<root>/a/junk.ttf is not a font file that this page shows (.ttf, .otf, .ttc, .otc, .woff or .woff2, or an archive of them).\n"
-           "<root>/a/notes.txt is not a font file that this page shows (.ttf, .otf, .ttc, .otc, .woff or .woff2, or an archive of them).";
+           "<root>/a/junk.ttf is not a font file that this page shows (.ttf, .otf, .ttc, .otc, .woff, .woff2, .pfb or .pfa, or an archive of them).\n"
+           "<root>/a/notes.txt is not a font file that this page shows (.ttf, .otf, .ttc, .otc, .woff, .woff2, .pfb or .pfa, or an archive of them).";
     QTest::newRow("names that are not UTF-8, as Qt decodes them")
         << QStringList{"a/caf\uFFFD.ttf", "d\uFFFD/x.ttf", "a/gone\uFFFD.ttf"} << "a" << false
         << QStringList{}
