@@ -33,7 +33,7 @@ QString UnpackedFonts::plainFile(const QString& folder, const FontFileEntry& ent
     QFile file;
     if (!openRegularFile(source, file)) {
         if (why)
-            *why = QFileInfo::exists(source) ? QStringLiteral("cannot be read")
+            *why = QFileInfo::exists(source) ? QStringLiteral("is no font file any more")
                                              : QStringLiteral("is gone");
         return {};
     }
