@@ -14,6 +14,7 @@ constexpr qint64 kWoffHeaderSize = 44;
 constexpr qint64 kWoffEntrySize = 20;
 constexpr qint64 kSfntHeaderSize = 12;
 constexpr qint64 kSfntRecordSize = 16;
+constexpr qint64 kMaxDeflateRatio = 1032;
 
 quint16 be16(const uchar* p) { return quint16(p[0] << 8 | p[1]); }
 
@@ -62,8 +63,11 @@ QByteArray decodeWoff(QByteArrayView file, QString* why)
     for (int i = 0; i < numTables; ++i) {
         const uchar* e = data + kWoffHeaderSize + i * kWoffEntrySize;
         Table t{be32(e), be32(e + 4), be32(e + 8), be32(e + 12), be32(e + 16)};
+        // Deflate makes at most 1032 bytes of each: a table claiming more of
+        // its data is a lie, found before anything is allocated for it.
         if (t.offset < directoryEnd || qint64(t.offset) + t.compLength > size
-            || t.compLength > t.origLength)
+            || t.compLength > t.origLength
+            || (t.compLength < t.origLength && qint64(t.origLength) > kMaxDeflateRatio * t.compLength))
             return failed(why, damaged);
         total += (qint64(t.origLength) + 3) & ~qint64(3);
         if (total > WebFontDecoder::MaxFontSize)
@@ -87,7 +91,10 @@ QByteArray decodeWoff(QByteArrayView file, QString* why)
             return failed(why, damaged);
     }
 
-    QByteArray out(total, '\0');
+    // Filled below, padding included: zeroing it all first would cost as
+    // much again for every byte a damaged file claims.
+    QByteArray out(total, Qt::Uninitialized);
+    std::fill_n(out.data(), kSfntHeaderSize + numTables * kSfntRecordSize, '\0');
     put32(out, 0, flavor);
     put16(out, 4, quint16(numTables));
     int entrySelector = 0;
@@ -114,7 +121,9 @@ QByteArray decodeWoff(QByteArrayView file, QString* why)
                 || length != t.origLength)
                 return failed(why, damaged);
         }
-        at += (qint64(t.origLength) + 3) & ~qint64(3);
+        const qint64 padded = (qint64(t.origLength) + 3) & ~qint64(3);
+        std::fill(out.data() + at + t.origLength, out.data() + at + padded, '\0');
+        at += padded;
     }
     return out;
 }
@@ -130,7 +139,8 @@ QByteArray decodeWoff2(QByteArrayView file, QString* why)
         return failed(why, QStringLiteral("would unpack to more than %1 MB")
                                .arg(WebFontDecoder::MaxFontSize >> 20));
     std::string sfnt;
-    sfnt.reserve(claimed);
+    // Fonts compress to a third or so: room for more comes as it is written.
+    sfnt.reserve(std::min(claimed, size_t(file.size()) * 8));
     // The claim may lie: the output stops at the limit whatever it says.
     woff2::WOFF2StringOut out(&sfnt);
     out.SetMaxSize(size_t(WebFontDecoder::MaxFontSize));

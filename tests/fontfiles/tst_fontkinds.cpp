@@ -63,7 +63,7 @@ void tst_fontkinds::kinds_data()
     QTest::newRow("WOFF tables that overlap") << "hostile/Overlap.woff" << QStringList{} << ""
                                               << " is a damaged WOFF file.";
     QTest::newRow("WOFF tables claiming huge sizes")
-        << "hostile/Huge.woff" << QStringList{} << "" << " would unpack to more than 128 MB.";
+        << "hostile/Huge.woff" << QStringList{} << "" << " is a damaged WOFF file.";
     QTest::newRow("collection claiming 2^31 faces")
         << "hostile/Faces.ttc" << QStringList{} << "same" << " is a damaged font collection.";
     QTest::newRow("Type 1, binary, with its metrics")
