@@ -94,8 +94,11 @@ int main(int argc, char** argv)
                                      sources.first(), woff2});
     if (!make.waitForFinished(600000) || make.exitCode() != 0)
         return 1;
-    std::printf("%d files, %.1f MB as a folder, %.1f MB zipped\n", files,
-                double(QFileInfo(folder).size()) / 1e6, double(QFileInfo(zip).size()) / 1e6);
+    qint64 bytes = 0;
+    for (const QString& name : std::as_const(names))
+        bytes += QFileInfo(folder + u'/' + name).size();
+    std::printf("%d files, %.1f MB as a folder, %.1f MB zipped\n", files, double(bytes) / 1e6,
+                double(QFileInfo(zip).size()) / 1e6);
 
     NoFonts fonts;
     QList<double> unpack, longestGap, runArchive, runFolder;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QSet>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -79,6 +80,7 @@ FontArchive::Result FontArchive::unpack(const QString& archivePath, const QStrin
     qint64 written = 0;
     int entries = 0;
     QByteArray buffer(64 * 1024, Qt::Uninitialized);
+    QSet<QString> madeFolders;
     archive_entry* entry = nullptr;
     for (;;) {
         const int next = archive_read_next_header(reader, &entry);
@@ -130,6 +132,8 @@ FontArchive::Result FontArchive::unpack(const QString& archivePath, const QStrin
 
         // Read in pieces, whatever size the header claims: it may lie.
         QByteArray data;
+        if (fontName && archive_entry_size_is_set(entry))
+            data.reserve(qsizetype(std::max<la_int64_t>(0, archive_entry_size(entry))));
         bool failed = false;
         for (;;) {
             const la_ssize_t got = archive_read_data(reader, buffer.data(), size_t(buffer.size()));
@@ -159,12 +163,14 @@ FontArchive::Result FontArchive::unpack(const QString& archivePath, const QStrin
         }
         const QString relative = QDir::cleanPath(name);
         QFile file(target.filePath(relative));
-        if (QFileInfo::exists(file.fileName())
-            || !QDir().mkpath(QFileInfo(file.fileName()).absolutePath())
-            || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly)
+        const QString parent = QFileInfo(file.fileName()).absolutePath();
+        if (!madeFolders.contains(parent) && QDir().mkpath(parent))
+            madeFolders.insert(parent);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)
             || file.write(data) != data.size() || !file.flush()) {
-            leftOut(QFileInfo::exists(file.fileName()) ? QStringLiteral("another entry has its name")
-                                                     : file.errorString());
+            leftOut(file.error() == QFileDevice::OpenError && QFileInfo::exists(file.fileName())
+                        ? QStringLiteral("another entry has its name")
+                        : file.errorString());
             continue;
         }
         written += data.size();
