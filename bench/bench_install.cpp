@@ -103,7 +103,7 @@ void BM_Install500(benchmark::State& state)
         QDir(folder).removeRecursively();
         fonts.broadcastFontChange();
         state.ResumeTiming();
-        installer.install(items, g_root + "/source/", folder, {[] {}, [] {}});
+        installer.install(items, g_root + "/source/", folder, {[] {}, [] {}, {}});
     }
     if (messages.other > 0 || messages.last != QStringLiteral("Installed %1 fonts").arg(kFonts))
         state.SkipWithError(qPrintable(messages.last));

@@ -54,10 +54,7 @@ int main(int argc, char** argv)
         preview.UnloadPrintedFonts();
         preview.PrintLoadFolder = from;
     };
-    hooks.loadFontFile = [&](const FontFileItem& item) {
-        preview.LoadFontFile(preview.PrintLoadFolder + item.second.FileName);
-        preview.PrintLoadedFonts.append(item);
-    };
+    hooks.loadFontFile = [&](const FontFileItem& item) { return preview.loadPrintedFont(item); };
     const PreviewPrintout::Page page{QStringLiteral("Arial"), QStringLiteral("Preview"),
                                      {QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
                                       QStringLiteral("abcdefghijklmnopqrstuvwxyz1234567890"),

@@ -1,14 +1,20 @@
 #pragma once
 
-// The fuzzing entry of the name readers and of the variation space reader:
+// The fuzzing entry of the name readers, of the collection, web font, Type 1
+// and archive readers, and of the variation space reader:
 // the fuzz target runs it on generated inputs, the tests on the seed corpus
 // and on fonts with broken variation tables.
 
 #include "fontfiles/FontNameReader.h"
+#include "fontfiles/FontArchive.h"
+#include "fontfiles/Type1Names.h"
+#include "fontfiles/WebFontDecoder.h"
 #include "platform/linux/FontInstancer.h"
 #include "platform/linux/SfntLegacyNames.h"
 
 #include <QBuffer>
+#include <QDirIterator>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <cstddef>
@@ -107,19 +113,85 @@ inline QString checkVariationSpace(const VariationSpace& space)
     return {};
 }
 
+// A web font decodes to a bounded sfnt that is no web font again, or fails
+// with a reason.
+inline QString checkWebFont(QByteArrayView bytes)
+{
+    QString why;
+    const QByteArray sfnt = WebFontDecoder::decode(bytes, &why);
+    if (sfnt.isEmpty() == why.isEmpty())
+        return QStringLiteral("decoded %1 bytes, reason \"%2\"").arg(sfnt.size()).arg(why);
+    if (sfnt.size() > WebFontDecoder::MaxFontSize
+        || WebFontDecoder::kind(sfnt) != WebFontDecoder::Kind::None)
+        return QStringLiteral("decoded to %1 bytes of a web font").arg(sfnt.size());
+    return {};
+}
+
+// Type 1 names are bounded text without control characters.
+inline QString checkType1(QByteArrayView bytes)
+{
+    const Type1Names names = Type1Names::read(bytes);
+    for (const QString& name : {names.familyName, names.fullName}) {
+        if (name.size() > 100)
+            return QStringLiteral("Type 1 name of length %1").arg(name.size());
+        for (QChar c : name) {
+            if (c.unicode() < 32)
+                return QStringLiteral("Type 1 name with a control character");
+        }
+    }
+    return {};
+}
+
+// An archive writes plain files only, each inside the folder and listed or a
+// Type 1 font's metrics.
+inline QString checkArchive(const QByteArray& path)
+{
+    static QTemporaryDir parent;
+    const QString folder = parent.filePath(QStringLiteral("unpacked"));
+    if (!QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
+        && !QDir(folder).removeRecursively())
+        return QStringLiteral("cannot empty the folder to unpack into");
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("cannot make the folder to unpack into");
+    const FontArchive::Result result = FontArchive::unpack(QString::fromLatin1(path), folder);
+    if (result.fontFiles.isEmpty() && QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+        return {};
+    QDirIterator it(parent.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry(it.next());
+        const QString relative = entry.filePath().mid(folder.size() + 1);
+        if (!entry.filePath().startsWith(folder + u'/') && entry.filePath() != folder)
+            return QStringLiteral("wrote %1 outside its folder").arg(entry.filePath());
+        if (entry.isSymLink() || (!entry.isDir() && !entry.isFile()))
+            return QStringLiteral("wrote %1, no plain file").arg(relative);
+        if (entry.isFile() && !result.fontFiles.contains(relative)
+            && !relative.endsWith(QStringLiteral(".afm"), Qt::CaseInsensitive)
+            && !relative.endsWith(QStringLiteral(".pfm"), Qt::CaseInsensitive))
+            return QStringLiteral("wrote %1, not listed").arg(relative);
+    }
+    return {};
+}
+
 // Reads the names and the variation spaces of one in-memory file; returns
 // what is wrong with them, empty when nothing is.
-inline QString readAndCheck(const uint8_t* data, size_t size)
+// The readers of containers alone (collections, web fonts, Type 1,
+// archives) and the names read through them: the part of the entry fast
+// enough to run millions of times.
+inline QString checkContainers(const uint8_t* data, size_t size, const QByteArray& path)
 {
-    const QByteArray path = memoryFile(data, size);
-    if (path.isEmpty())
-        return QStringLiteral("cannot write the file in memory");
-    if (QString fault = checkLegacyNames(path); !fault.isEmpty())
+    if (QString fault = checkWebFont({data, qsizetype(size)}); !fault.isEmpty())
         return fault;
-    for (int face = 0; face < 2; ++face) {
-        const QString fault = checkVariationSpace(FontInstancer::space(QString::fromLatin1(path), face));
-        if (!fault.isEmpty())
-            return QStringLiteral("variations of face %1: %2").arg(face).arg(fault);
+    if (QString fault = checkType1({data, qsizetype(size)}); !fault.isEmpty())
+        return fault;
+    // libarchive's own probing of every other input is libarchive's to fuzz.
+    const QByteArrayView head(data, qsizetype(std::min<size_t>(size, 262)));
+    const bool archive = head.startsWith("PK") || head.startsWith("7z\xbc\xaf")
+                         || head.startsWith("\x1f\x8b") || head.startsWith("\xfd" "7zXZ")
+                         || head.startsWith("BZh") || head.sliced(std::min<qsizetype>(257, head.size())).startsWith("ustar");
+    if (archive) {
+        if (QString fault = checkArchive(path); !fault.isEmpty())
+            return fault;
     }
     const QString fileName = QStringLiteral("fuzz.ttf");
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
@@ -129,7 +201,8 @@ inline QString readAndCheck(const uint8_t* data, size_t size)
     QList<QPair<QString, FontFileEntry>> pairs;
     ReadFontNames(buffer, fileName, pairs);
 
-    if (pairs.size() > 100)
+    // At most one pair per name record read, 100 of them in each face.
+    if (pairs.size() > 100 * MaxCollectionFaces)
         return QStringLiteral("%1 pairs").arg(pairs.size());
     // The first two faces: a collection's second one is found through its header.
     for (int face = 0; face < 2; ++face) {
@@ -143,10 +216,27 @@ inline QString readAndCheck(const uint8_t* data, size_t size)
             fault = checkName(entry.FamilyName, 0);
         if (fault.isEmpty() && entry.FileName != fileName)
             fault = QStringLiteral("file name %1").arg(entry.FileName);
+        if (fault.isEmpty() && (entry.FaceIndex < 0 || entry.FaceIndex >= MaxCollectionFaces))
+            fault = QStringLiteral("face %1").arg(entry.FaceIndex);
         if (!fault.isEmpty())
             return full + QStringLiteral(": ") + fault;
     }
     return {};
+}
+
+inline QString readAndCheck(const uint8_t* data, size_t size)
+{
+    const QByteArray path = memoryFile(data, size);
+    if (path.isEmpty())
+        return QStringLiteral("cannot write the file in memory");
+    if (QString fault = checkLegacyNames(path); !fault.isEmpty())
+        return fault;
+    for (int face = 0; face < 2; ++face) {
+        const QString fault = checkVariationSpace(FontInstancer::space(QString::fromLatin1(path), face));
+        if (!fault.isEmpty())
+            return QStringLiteral("variations of face %1: %2").arg(face).arg(fault);
+    }
+    return checkContainers(data, size, path);
 }
 
 } // namespace fontnames_fuzz

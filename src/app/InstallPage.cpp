@@ -68,7 +68,10 @@ InstallPage::InstallPage(Platform& platform, const SpecimenSettings& specimens,
     QLabel* folderLabel = d.label(this, QStringLiteral("Label24"),
                                   QStringLiteral("Double-click to select folder"), 8, 30, 200, 16);
     folderModel = new QFileSystemModel(this);
-    folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    // Archives of fonts open as folders do.
+    folderModel->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot | QDir::Drives);
+    folderModel->setNameFilters(FontArchive::archiveMask());
+    folderModel->setNameFilterDisables(false);
     folderModel->setRootPath(QDir::rootPath());
     Tree1 = new QTreeView(this);
     Tree1->setObjectName(QStringLiteral("Tree1"));
@@ -77,7 +80,13 @@ InstallPage::InstallPage(Platform& platform, const SpecimenSettings& specimens,
     for (int column = 1; column < folderModel->columnCount(); ++column)
         Tree1->hideColumn(column);
     d.place(Tree1, 8, 48, 200, 190);
-    File1 = new FileListBox(&FontFolderPreview::fontFileNames, this);
+    File1 = new FileListBox(
+        [this](const QString& folder) {
+            return !folder.isEmpty() && folder == preview_.archiveFolder()
+                       ? preview_.archiveFonts()
+                       : FontFolderPreview::fontFileNames(folder);
+        },
+        this);
     File1->setObjectName(QStringLiteral("File1"));
     d.place(File1, 8, 244, 200, 110);
     lblFontFiles = d.label(this, QStringLiteral("lblFontFiles"), QStringLiteral("Font Files: 0"), 8,
@@ -264,6 +273,8 @@ void InstallPage::Tree1DblClick() { chooseFolder(folderModel->filePath(Tree1->cu
 
 void InstallPage::chooseFolder(const QString& path)
 {
+    if (unpacking_)
+        return;
     const BusyCursor busy;
     // A run still reading the last folder's files is dropped with the lists.
     clearLists();
@@ -275,7 +286,19 @@ void InstallPage::chooseFolder(const QString& path)
     cmdPreview->setEnabled(false);
 
     const QFileInfo folder(path);
-    File1->setDirectory(folder.isDir() && folder.isReadable() ? path : QString());
+    if (folder.isFile() && FontArchive::isArchive(path)) {
+        // Redrawn while it unpacks; no click is taken until it is done.
+        unpacking_ = true;
+        const FontArchive::Result archive = preview_.openArchive(
+            path, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+        unpacking_ = false;
+        File1->setDirectory(preview_.archiveFolder());
+        if (!archive.problems.isEmpty())
+            platform_.messages.warning(this, archive.problems.join(u'\n'));
+    } else {
+        preview_.closeArchive();
+        File1->setDirectory(folder.isDir() && folder.isReadable() ? path : QString());
+    }
     lblFontFiles->setText(QStringLiteral("Font Files: %1").arg(File1->count()));
     cmdPreview->setEnabled(File1->count() > 0);
     UpdatePreviewCounts();
@@ -415,8 +438,9 @@ void InstallPage::ShowPreviewSample(Side side)
     showSampleText(true);
     QFont font = specimens_.variations().axes.isEmpty()
                      ? sample->font
-                     : platform_.fonts.makeFont({preview_.SampleFontFile(), 0, false, false,
-                                                 specimens_.variations()});
+                     : platform_.fonts.makeFont(Specimen(preview_.SampleFontFile(), 0, false,
+                                                         false, specimens_.variations())
+                                                    .inFace(preview_.SampleFaceIndex()));
     font.setPointSizeF(memDispPreview->font().pointSizeF());
     memDispPreview->setFont(font);
     memDispPreview->repaint();
@@ -429,7 +453,8 @@ void InstallPage::restylePreview()
     if (preview_.SampleFontFile().isEmpty())
         return;
     QFont font = platform_.fonts.makeFont(
-        {preview_.SampleFontFile(), 0, false, false, specimens_.variations()});
+        Specimen(preview_.SampleFontFile(), 0, false, false, specimens_.variations())
+            .inFace(preview_.SampleFaceIndex()));
     font.setPointSizeF(memDispPreview->font().pointSizeF());
     memDispPreview->setFont(font);
 }
@@ -516,6 +541,7 @@ void InstallPage::leavePage()
     UpdatePreviewCounts();
     preview_.UnloadSampleFont();
     preview_.UnloadPrintedFonts();
+    preview_.dropUnpackedCopies();
 }
 
 void InstallPage::closePage()
@@ -524,11 +550,14 @@ void InstallPage::closePage()
     preview_.clearLists();
     preview_.UnloadSampleFont();
     preview_.UnloadPrintedFonts();
+    preview_.closeArchive();
+    preview_.dropUnpackedCopies();
 }
 
 bool InstallPage::running() const
 {
-    return preview_.isLoading() || (installer_ && installer_->busy()) || printState_.JobRunning;
+    return unpacking_ || preview_.isLoading() || (installer_ && installer_->busy())
+           || printState_.JobRunning;
 }
 
 void InstallPage::cancelRun()
@@ -568,6 +597,9 @@ void InstallPage::cmdInstallClick()
         workedIn(activeSide_);
         emit installRunEnded();
     };
+    hooks.plainFile = [this](const FontFileItem& item, QString* why) {
+        return preview_.plainFile(preview_.PreviewFolder(), item.second, why);
+    };
     installer_->install(preview_.selected().items, preview_.PreviewFolder(), fontsFolder_,
                         hooks);
 }
@@ -588,8 +620,7 @@ void InstallPage::cmdPreviewPrintClick()
     // Only files actually loaded are kept for unloading: a cancelled printout
     // never loaded the rest, and unloading them would take another use's load.
     hooks.loadFontFile = [this](const FontFileItem& item) {
-        if (preview_.LoadFontFile(preview_.PrintLoadFolder + item.second.FileName))
-            preview_.PrintLoadedFonts.append(item);
+        return preview_.loadPrintedFont(item);
     };
     const PreviewPrintout::Page page{texts_.headingFont(), texts_.title(), texts_.chartLines(),
                                      spnPreviewPrintSize->value(), specimens_.variations()};

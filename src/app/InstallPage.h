@@ -74,7 +74,8 @@ public:
     // The window closes: a loading run stops and every file loaded is unloaded.
     void closePage();
 
-    // A loading run, an install run or a printout is pumping events.
+    // Unpacking an archive, a loading run, an install run or a printout is
+    // pumping events.
     bool running() const;
     // Cancels whichever of them runs, as its Cancel button does.
     void cancelRun();
@@ -150,6 +151,7 @@ private:
     Platform& platform_;
     FontFolderPreview preview_;
     Side activeSide_ = Side::Available;
+    bool unpacking_ = false;  // an archive chosen as the folder is being unpacked
     std::unique_ptr<FontInstaller> installer_;
     std::unique_ptr<PreviewPrintout> printout_;
 };

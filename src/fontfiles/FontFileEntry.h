@@ -18,6 +18,8 @@ struct FontFileEntry {
 
     QString FamilyName;
     QString FileName;
+    // The face in a collection; 0 in a file of one face.
+    int FaceIndex = 0;
     // The file as its names were read, so that Install can tell it was
     // replaced since; -1 and null for names not read from a file.
     qint64 FileSize = -1;
@@ -26,7 +28,8 @@ struct FontFileEntry {
     // The same face of the same file, whenever it was read.
     bool operator==(const FontFileEntry& other) const
     {
-        return FamilyName == other.FamilyName && FileName == other.FileName;
+        return FamilyName == other.FamilyName && FileName == other.FileName
+               && FaceIndex == other.FaceIndex;
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "fontfiles/FontNameReader.h"
 #include "platform/FontService.h"
+#include "platform/Specimen.h"
 #include "platform/UndecodableNames.h"
 
 #include <QDir>
@@ -11,8 +12,6 @@
 
 namespace {
 
-// The endings of the font files the page shows, in any letter case.
-const QStringList fontFileMask{QStringLiteral("*.ttf"), QStringLiteral("*.otf")};
 
 // By text without regard to case, then by case, then by file: equal texts
 // from two files keep one order however they were moved around.
@@ -64,19 +63,48 @@ FontFolderPreview::FontFolderPreview(FontService& fonts)
 {
 }
 
+FontArchive::Result FontFolderPreview::openArchive(const QString& archive,
+                                                   const std::function<void()>& pump)
+{
+    closeArchive();
+    archiveFolder_ = unpacked_.newFolder();
+    if (archiveFolder_.isEmpty())
+        return {{}, {QStringLiteral("%1 cannot be unpacked: the private folder under %2 cannot "
+                                    "be made.")
+                         .arg(QFileInfo(archive).fileName(), unpacked_.parent())}};
+    FontArchive::Result result = FontArchive::unpack(archive, archiveFolder_, pump);
+    archiveFonts_ = result.fontFiles;
+    return result;
+}
+
+void FontFolderPreview::closeArchive()
+{
+    if (archiveFolder_.isEmpty())
+        return;
+    // Its files are about to go: nothing may draw from them any more.
+    const QString inside = withSeparator(archiveFolder_);
+    if (sampleFontFile_.startsWith(inside))
+        UnloadSampleFont();
+    if (withSeparator(PrintLoadFolder) == inside)
+        UnloadPrintedFonts();
+    unpacked_.removeFolder(archiveFolder_);
+    archiveFolder_.clear();
+    archiveFonts_.clear();
+}
+
 QStringList FontFolderPreview::fontFileNames(const QString& folder)
 {
     // Without QDir::System neither FIFOs nor dangling links are listed, so
     // none of them can hold up the run.
     const QDir dir(folder, QString(), QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden);
-    return dir.entryList(fontFileMask);
+    return dir.entryList(fontFileMask());
 }
 
 QStringList FontFolderPreview::undecodableFontFileNames(const QString& folder)
 {
     QStringList names;
     for (const QString& name : undecodableNames(folder)) {
-        if (QDir::match(fontFileMask, name))
+        if (QDir::match(fontFileMask(), name))
             names << name;
     }
     names.sort(Qt::CaseInsensitive);
@@ -94,6 +122,7 @@ void FontFolderPreview::clearLists()
     available_ = {};
     selected_ = {};
     staging_.clear();
+    dropUnpackedCopies();
     if (loading_) {
         ContinueLoading = false;
         dropRun_ = true;
@@ -182,20 +211,50 @@ std::optional<FontFolderPreview::Sample> FontFolderPreview::ShowPreviewSample(Si
         return std::nullopt;
     UnloadSampleFont();
     const FontFileItem& item = list.items.at(list.current);
-    const QString path = previewFolder_ + item.second.FileName;
-    if (!LoadFontFile(path)) {
+    QString why;
+    const QString path = plainFile(previewFolder_, item.second, &why);
+    if (path.isEmpty() || !LoadFontFile(path)) {
         // Drawn all the same, the name would show in whatever font stood in.
-        const QString why = QFileInfo::exists(path) ? QStringLiteral("is no font file any more")
-                                                    : QStringLiteral("is gone");
+        if (why.isEmpty())
+            why = QFileInfo::exists(path) ? QStringLiteral("is no font file any more")
+                                          : QStringLiteral("is gone");
         return Sample{item.first, QFont(),
                       QStringLiteral("No sample of %1: its file %2 %3.")
                           .arg(item.first.trimmed(), item.second.FileName, why)};
     }
     sampleFontFile_ = path;
+    sampleFaceIndex_ = item.second.FaceIndex;
 
     // The file's own face, whatever its name says: a full name need not
     // tell the face, nor be unique among the machine's fonts.
-    return Sample{item.first, fonts_.makeFont({path}), QString()};
+    return Sample{item.first, fonts_.makeFont(Specimen(path).inFace(sampleFaceIndex_)), QString()};
+}
+
+QString FontFolderPreview::plainFile(const QString& folder, const FontFileEntry& entry,
+                                     QString* why)
+{
+    return unpacked_.plainFile(folder, entry, filesInUse(), why);
+}
+
+QStringList FontFolderPreview::filesInUse() const
+{
+    QStringList inUse;
+    if (!sampleFontFile_.isEmpty())
+        inUse << sampleFontFile_;
+    for (const FontFileItem& item : std::as_const(PrintLoadedFonts))
+        inUse << unpacked_.plainFileMade(PrintLoadFolder, item.second);
+    return inUse;
+}
+
+void FontFolderPreview::dropUnpackedCopies() { unpacked_.removeCopies(filesInUse()); }
+
+QString FontFolderPreview::loadPrintedFont(const FontFileItem& item)
+{
+    const QString path = plainFile(PrintLoadFolder, item.second);
+    if (path.isEmpty() || !LoadFontFile(path))
+        return {};
+    PrintLoadedFonts.append(item);
+    return path;
 }
 
 // No broadcast: other programs never see the program's own fonts, and the
@@ -216,6 +275,6 @@ void FontFolderPreview::UnloadPrintedFonts()
 {
     const QString folder = withSeparator(PrintLoadFolder);
     for (const FontFileItem& item : std::as_const(PrintLoadedFonts))
-        UnloadFontFile(folder + item.second.FileName);
+        UnloadFontFile(unpacked_.plainFileMade(folder, item.second));
     PrintLoadedFonts.clear();
 }

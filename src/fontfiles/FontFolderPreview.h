@@ -1,6 +1,8 @@
 #pragma once
 
+#include "fontfiles/FontArchive.h"
 #include "fontfiles/FontFileEntry.h"
+#include "fontfiles/UnpackedFonts.h"
 
 #include <QFont>
 #include <QList>
@@ -31,8 +33,9 @@ class FontFolderPreview {
 public:
     explicit FontFolderPreview(FontService& fonts);
 
-    // The names of folder's files that end in ".ttf" or ".otf" in any case,
-    // sorted without regard to case. Symbolic links to files count; FIFOs,
+    // The names of folder's font files: those that end in ".ttf", ".otf",
+    // ".ttc", ".otc", ".woff", ".woff2", ".pfb" or ".pfa" in any case, sorted
+    // without regard to case. Symbolic links to files count; FIFOs,
     // devices and dangling links don't.
     static QStringList fontFileNames(const QString& folder);
     // The names with those endings that are not UTF-8 text, which the list
@@ -95,6 +98,24 @@ public:
     };
     std::optional<Sample> ShowPreviewSample(Side side);
 
+    // The file to load for an entry of folder: the entry's own, or the
+    // private decoded copy of a web font. Empty when none can be had, with
+    // why set to follow the file's name.
+    QString plainFile(const QString& folder, const FontFileEntry& entry, QString* why = nullptr);
+    // Loads the item's plain file for the preview printout and keeps the
+    // item in PrintLoadedFonts; the file loaded, empty when none was.
+    QString loadPrintedFont(const FontFileItem& item);
+
+    // An archive shown as a folder: its fonts unpacked into a private folder
+    // of their own, in place of the archive shown before.
+    FontArchive::Result openArchive(const QString& archive, const std::function<void()>& pump = {});
+    // Removes the archive's folder, unloading the files loaded from it first.
+    void closeArchive();
+    // The open archive's folder and the relative paths of its fonts; empty
+    // when none is open.
+    const QString& archiveFolder() const { return archiveFolder_; }
+    const QStringList& archiveFonts() const { return archiveFonts_; }
+
     // Temporary loading: the file is known to the program's fonts until
     // unloaded. False when it could not be loaded, and needs no unloading.
     bool LoadFontFile(const QString& path);
@@ -102,6 +123,10 @@ public:
     void UnloadSampleFont();
     void UnloadPrintedFonts();
     const QString& SampleFontFile() const { return sampleFontFile_; }
+    int SampleFaceIndex() const { return sampleFaceIndex_; }
+    // Removes the private copies of files that are not loaded now; all of
+    // them, with their folder, once nothing is loaded.
+    void dropUnpackedCopies();
     // The items whose files the last preview printout loaded, from PrintLoadFolder.
     QList<FontFileItem> PrintLoadedFonts;
     QString PrintLoadFolder;
@@ -110,12 +135,18 @@ public:
     bool ContinueLoading = false;
 
 private:
+    QStringList filesInUse() const;
+
     FontService& fonts_;
     FontFileList available_;
     FontFileList selected_;
     QList<FontFileItem> staging_;
     QString previewFolder_;
     QString sampleFontFile_;
+    int sampleFaceIndex_ = 0;
+    UnpackedFonts unpacked_;
+    QString archiveFolder_;
+    QStringList archiveFonts_;
     bool loading_ = false;
     bool dropRun_ = false;
 };

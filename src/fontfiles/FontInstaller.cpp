@@ -3,6 +3,7 @@
 #include "fontfiles/FontNameReader.h"
 #include "fontfiles/InstallProgress.h"
 #include "fontfiles/InstallState.h"
+#include "fontfiles/Type1Names.h"
 #include "platform/FontService.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -51,11 +52,12 @@ bool FontInstaller::install(QList<FontFileItem> items, const QString& sourceFold
     progress_.setInstalledCaption(QStringLiteral("Installed: 0"));
     progress_.showProgress();
     state_.InstallCancelled = false;
+    copiedThisRun_.clear();
     int installed = 0;
 
     for (const FontFileItem& item : std::as_const(items)) {
         hooks.processEvents();
-        if (installOne(item, sourceFolder, fontsFolder)) {
+        if (installOne(item, sourceFolder, fontsFolder, hooks)) {
             ++installed;
             progress_.setInstalledCaption(QStringLiteral("Installed: %1").arg(installed));
         }
@@ -79,7 +81,7 @@ bool FontInstaller::install(QList<FontFileItem> items, const QString& sourceFold
 }
 
 bool FontInstaller::installOne(const FontFileItem& item, const QString& sourceFolder,
-                               const QString& fontsFolder)
+                               const QString& fontsFolder, const Hooks& hooks)
 {
     // Another file put in its place after Preview Fonts is not what the user chose.
     if (!asPreviewed(item, sourceFolder)) {
@@ -89,19 +91,39 @@ bool FontInstaller::installOne(const FontFileItem& item, const QString& sourceFo
         return false;
     }
     const QString name = item.first.trimmed();
+    const QString file = sourceFolder + item.second.FileName;
+    if (const auto copied = copiedThisRun_.find(file);
+        copied != copiedThisRun_.end() && !copied->contains(item.second.FaceIndex)) {
+        copied->append(item.second.FaceIndex);
+        return true;
+    }
     const QString already = QStringLiteral("The font \"%1\" is already installed").arg(name);
     if (fonts_.isFontInstalled(name)) {
         messages_.information(dialogParent_, already);
         return false;
     }
+    QString why;
+    const QString source = hooks.plainFile ? hooks.plainFile(item, &why) : file;
+    if (source.isEmpty()) {
+        messages_.warning(dialogParent_, QStringLiteral("Unable to install font %1: its file %2 %3")
+                                             .arg(name, item.second.FileName, why));
+        return false;
+    }
     QString path;
-    switch (shell_.copyIntoFolder(sourceFolder + item.second.FileName, fontsFolder, path)) {
+    switch (shell_.copyIntoFolder(source, fontsFolder, path)) {
     case Shell::CopyResult::AlreadyThere:
         messages_.information(dialogParent_, already);
         return false;
     case Shell::CopyResult::Copied:
-        if (fonts_.recordInstalledFont(path))
+        if (fonts_.recordInstalledFont(path)) {
+            copiedThisRun_.insert(file, {item.second.FaceIndex});
+            // A Type 1 font's metrics go with it; the font works without them.
+            for (const QString& companion : Type1Names::companions(source)) {
+                QString copied;
+                shell_.copyIntoFolder(companion, fontsFolder, copied);
+            }
             return true;
+        }
         // A file no program can read as a font is no installed font.
         shell_.removeFile(path);
         break;

@@ -2,6 +2,7 @@
 
 #include "fontfiles/FontFileEntry.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -28,6 +29,10 @@ public:
         std::function<void()> processEvents;
         // The run is over: the page empties its Selected list and marks the catalogue.
         std::function<void()> runEnded;
+        // The file to copy for an item: its own, or the font a web font
+        // wraps; empty when none can be had, with why set to follow its name.
+        // Without it, the item's own file.
+        std::function<QString(const FontFileItem& item, QString* why)> plainFile;
     };
     // items in list order, as they stand now; their files in sourceFolder. Refused, returning
     // false, while a run is going on.
@@ -38,7 +43,7 @@ public:
 private:
     // Whether the font was installed.
     bool installOne(const FontFileItem& item, const QString& sourceFolder,
-                    const QString& fontsFolder);
+                    const QString& fontsFolder, const Hooks& hooks);
 
     FontService& fonts_;
     Shell& shell_;
@@ -46,5 +51,8 @@ private:
     InstallProgress& progress_;
     InstallState& state_;
     QWidget* dialogParent_;
+    // Files copied in this run, with the faces counted: the other faces of
+    // a collection came with it.
+    QHash<QString, QList<int>> copiedThisRun_;
     bool busy_ = false;
 };

@@ -1,8 +1,11 @@
 #include "fontfiles/FontNameReader.h"
 
+#include "fontfiles/Type1Names.h"
+#include "fontfiles/WebFontDecoder.h"
 #include "platform/AnsiCodePage.h"
 #include "platform/RegularFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -21,6 +24,7 @@ constexpr int kNameRecordSize = 12;
 constexpr int kMaxNameRecords = 100;
 constexpr int kNameBufferSize = 101;
 constexpr qint64 kFileBlockSize = 4096;
+constexpr qint64 kMaxType1Size = 16 * 1024 * 1024;
 
 constexpr quint16 kFamilyNameId = 1;
 constexpr quint16 kFullNameId = 4;
@@ -104,20 +108,21 @@ QString nameText(const uchar* bytes, int count)
     return text.sliced(first, last - first);
 }
 
-void readNames(QIODevice& font, const QString& fileName,
-               QList<QPair<QString, FontFileEntry>>& list, qint64 blockSize)
-{
-    if (font.isSequential())
-        return;
-    FontBytes bytes(font, blockSize);
-    uchar buffer[kTableRecordSize];
+constexpr quint32 kCollectionTag = 0x74746366; // "ttcf"
 
-    if (!bytes.read(0, buffer, kOffsetTableSize))
+// Names of one face, whose offset table starts at fontStart; table offsets
+// count from the file's start, in collections too.
+void readFaceNames(FontBytes& bytes, qint64 fontStart, int faceIndex, const QString& fileName,
+                   QList<QPair<QString, FontFileEntry>>& list)
+{
+    uchar buffer[kTableRecordSize];
+    if (!bytes.read(fontStart, buffer, kOffsetTableSize))
         return;
     const int numTables = be16(buffer + 4);
     qint64 tableStart = -1;
     for (int i = 0; i < numTables && tableStart < 0; ++i) {
-        if (!bytes.read(kOffsetTableSize + qint64(i) * kTableRecordSize, buffer, kTableRecordSize))
+        if (!bytes.read(fontStart + kOffsetTableSize + qint64(i) * kTableRecordSize, buffer,
+                        kTableRecordSize))
             return;
         if (std::memcmp(buffer, "name", 4) == 0)
             tableStart = be32(buffer + 8); // all 32 bits: large CJK fonts keep it past 16 MiB
@@ -148,6 +153,7 @@ void readNames(QIODevice& font, const QString& fileName,
 
         if (nameId == kFamilyNameId) {
             current = FontFileEntry{text, fileName};
+            current.FaceIndex = faceIndex;
             // Full names met before any family name take this file's family.
             for (qsizetype k = firstAppended; k < list.size(); ++k)
                 list[k].second.FamilyName = text;
@@ -156,13 +162,78 @@ void readNames(QIODevice& font, const QString& fileName,
             if (text.size() < 2)
                 break;
             // Until a family name turns up, the full name stands in for it.
-            list.append({text, familyFound ? current : FontFileEntry{text, fileName}});
+            FontFileEntry entry = familyFound ? current : FontFileEntry{text, fileName};
+            entry.FaceIndex = faceIndex;
+            list.append({text, entry});
             fullFound = true;
         }
     }
 }
 
-constexpr quint32 kCollectionTag = 0x74746366; // "ttcf"
+// Where each face of a collection starts; empty for a header that cannot be
+// a collection's, as one claiming more faces than the file can hold.
+QList<qint64> collectionFaces(FontBytes& bytes)
+{
+    uchar buffer[kOffsetTableSize];
+    if (!bytes.read(0, buffer, kOffsetTableSize))
+        return {};
+    const quint32 count = be32(buffer + 8);
+    if (count == 0 || count > quint32(MaxCollectionFaces))
+        return {};
+    QList<qint64> starts;
+    for (quint32 face = 0; face < count; ++face) {
+        if (!bytes.read(kOffsetTableSize + 4 * qint64(face), buffer, 4))
+            return {};
+        starts << be32(buffer);
+    }
+    return starts;
+}
+
+void readNames(QIODevice& font, const QString& fileName,
+               QList<QPair<QString, FontFileEntry>>& list, qint64 blockSize)
+{
+    if (font.isSequential())
+        return;
+    FontBytes bytes(font, blockSize);
+    // Long enough for a Type 1 font's "%!PS-AdobeFont".
+    uchar head[16];
+    const qint64 headSize = std::min<qint64>(sizeof head, font.size());
+    if (headSize < 4 || !bytes.read(0, head, headSize))
+        return;
+    if (WebFontDecoder::kind({head, 4}) != WebFontDecoder::Kind::None) {
+        if (font.size() > WebFontDecoder::MaxFileSize)
+            return;
+        QByteArray file(font.size(), Qt::Uninitialized);
+        if (!bytes.read(0, reinterpret_cast<uchar*>(file.data()), file.size()))
+            return;
+        // What it wraps is no web font: the decoder refuses a second wrapper.
+        QByteArray sfnt = WebFontDecoder::decode(file);
+        QBuffer plain(&sfnt);
+        if (!sfnt.isEmpty() && plain.open(QIODevice::ReadOnly))
+            readNames(plain, fileName, list, 0);
+        return;
+    }
+    if (Type1Names::isType1({head, headSize})) {
+        // Type 1 fonts are a few hundred kilobytes at most.
+        if (font.size() > kMaxType1Size)
+            return;
+        QByteArray file(font.size(), Qt::Uninitialized);
+        if (!bytes.read(0, reinterpret_cast<uchar*>(file.data()), file.size()))
+            return;
+        const Type1Names names = Type1Names::read(file);
+        if (!names.fullName.isEmpty())
+            list.append({names.fullName, FontFileEntry{names.familyName, fileName}});
+        return;
+    }
+    if (be32(head) != kCollectionTag) {
+        readFaceNames(bytes, 0, 0, fileName, list);
+        return;
+    }
+    const QList<qint64> starts = collectionFaces(bytes);
+    for (qsizetype face = 0; face < starts.size(); ++face)
+        readFaceNames(bytes, starts[face], int(face), fileName, list);
+}
+
 
 // Lower is better; -1 for a name this reader cannot decode.
 int nameRank(quint16 platform, quint16 encoding, quint16 language)
@@ -230,6 +301,18 @@ FontNameStrings readNameStrings(QIODevice& font, int faceIndex, qint64 blockSize
     uchar buffer[kTableRecordSize];
     if (!bytes.read(0, buffer, kOffsetTableSize))
         return out;
+    if (WebFontDecoder::kind({buffer, 4}) != WebFontDecoder::Kind::None) {
+        if (font.size() > WebFontDecoder::MaxFileSize)
+            return out;
+        QByteArray file(font.size(), Qt::Uninitialized);
+        if (!bytes.read(0, reinterpret_cast<uchar*>(file.data()), file.size()))
+            return out;
+        QByteArray sfnt = WebFontDecoder::decode(file);
+        QBuffer plain(&sfnt);
+        if (sfnt.isEmpty() || !plain.open(QIODevice::ReadOnly))
+            return out;
+        return readNameStrings(plain, faceIndex, 0);
+    }
     const int face = faceIndex & 0xffff;
     qint64 fontStart = 0;
     if (be32(buffer) == kCollectionTag) {
@@ -294,6 +377,15 @@ FontNameStrings readNameStrings(QIODevice& font, int faceIndex, qint64 blockSize
 }
 
 } // namespace
+
+const QStringList& fontFileMask()
+{
+    static const QStringList mask{QStringLiteral("*.ttf"),  QStringLiteral("*.otf"),
+                                  QStringLiteral("*.ttc"),  QStringLiteral("*.otc"),
+                                  QStringLiteral("*.woff"), QStringLiteral("*.woff2"),
+                                  QStringLiteral("*.pfb"),  QStringLiteral("*.pfa")};
+    return mask;
+}
 
 int FontNameStrings::maxLength(int nameId)
 {

@@ -5,13 +5,24 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 class QIODevice;
 
+// The endings of the font files the reader takes, in any letter case:
+// "*.ttf", "*.otf", "*.ttc", "*.otc", "*.woff", "*.woff2", "*.pfb", "*.pfa".
+const QStringList& fontFileMask();
+
+// A collection claiming more faces is damaged: the largest real ones hold a
+// few dozen.
+constexpr int MaxCollectionFaces = 256;
+
 // Appends the pairs (full font name, entry) that a TrueType or OpenType file's
 // naming table yields, normally one, without loading the font, each with the
-// file's size and modification time. A file that cannot be opened or does not
-// fit yields nothing and reports nothing.
+// file's size and modification time. A collection yields the pairs of each of
+// its faces in turn, a WOFF or WOFF2 file those of the font it wraps, a Type 1
+// font (.pfb, .pfa) the names of its clear text. A file
+// that cannot be opened or does not fit yields nothing and reports nothing.
 //
 // Names are read byte by byte as single-byte text: bytes below 32 are dropped
 // and the rest map through Windows-1252, so two-byte names keep only their

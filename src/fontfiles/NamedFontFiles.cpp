@@ -1,27 +1,54 @@
 #include "fontfiles/NamedFontFiles.h"
 
 #include "fontfiles/FontFolderPreview.h"
+#include "fontfiles/FontArchive.h"
 #include "fontfiles/FontNameReader.h"
+#include "fontfiles/Type1Names.h"
+#include "fontfiles/WebFontDecoder.h"
+#include "platform/RegularFile.h"
 #include "platform/UndecodableNames.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
 namespace {
 
-// What the page would list and read from the file: the page's own mask and reader.
-bool pageShows(const QFileInfo& file, QHash<QString, QStringList>& listed)
+// Why the page would not list the file or read no font from it, by the
+// page's own mask and reader; empty when it would.
+QString whyNotShown(const QFileInfo& file, QHash<QString, QStringList>& listed)
 {
+    const QString path = file.absoluteFilePath();
+    const QString notShown =
+        QStringLiteral("%1 is not a font file that this page shows "
+                       "(.ttf, .otf, .ttc, .otc, .woff, .woff2, .pfb or .pfa, or an archive of them).")
+            .arg(path);
     const QString folder = file.absolutePath();
     auto it = listed.find(folder);
     if (it == listed.end())
         it = listed.insert(folder, FontFolderPreview::fontFileNames(folder));
-    if (!it->contains(file.fileName()))
-        return false;
+    if (!file.isFile() || !it->contains(file.fileName()))
+        return notShown;
     QList<FontFileItem> items;
     ReadFontFileNames(folder + u'/', file.fileName(), items);
-    return !items.isEmpty();
+    if (!items.isEmpty())
+        return {};
+    // A web font says what is wrong with it.
+    // A container of ours says what is wrong with it.
+    QFile font;
+    if (!openRegularFile(path, font))
+        return notShown;
+    const QByteArray head = font.read(16);
+    QString why;
+    if (WebFontDecoder::kind(head) != WebFontDecoder::Kind::None && font.seek(0)
+        && WebFontDecoder::decode(font.read(WebFontDecoder::MaxFileSize + 1), &why).isEmpty())
+        return QStringLiteral("%1 %2.").arg(path, why);
+    if (Type1Names::isType1(head))
+        return QStringLiteral("%1 is a damaged Type 1 font.").arg(path);
+    if (head.startsWith("ttcf"))
+        return QStringLiteral("%1 is a damaged font collection.").arg(path);
+    return notShown;
 }
 
 // Whether the path is missing only because a name on it is not UTF-8 text.
@@ -51,10 +78,12 @@ NamedFontFiles NamedFontFiles::sort(const QStringList& paths)
     for (const QString& named : paths) {
         const QFileInfo info(QDir::cleanPath(named));
         const QString path = info.absoluteFilePath();
-        const bool isFolder = info.isDir();
+        // An archive is shown as a folder of its fonts.
+        const bool isArchive = info.isFile() && FontArchive::isArchive(path);
+        const bool isFolder = info.isDir() || isArchive;
         if (out.folder.isEmpty()) {
             const QFileInfo folder(isFolder ? path : info.absolutePath());
-            if (folder.isDir()) {
+            if (folder.isDir() || isArchive) {
                 out.folder = folder.absoluteFilePath();
                 out.folderNamed = isFolder;
             }
@@ -65,13 +94,13 @@ NamedFontFiles NamedFontFiles::sort(const QStringList& paths)
                                                   "text. Rename it to open it.")
                                  : QStringLiteral("%1 does not exist."))
                                 .arg(path);
-        } else if (!info.isReadable() || (isFolder && !info.isExecutable())) {
+        } else if (!info.isReadable() || (info.isDir() && !info.isExecutable())) {
             out.problems << QStringLiteral("%1 cannot be read.").arg(path);
         } else if (isFolder) {
             if (path != out.folder)
                 out.notShown << path;
-        } else if (!info.isFile() || !pageShows(info, listed)) {
-            out.problems << QStringLiteral("%1 is not a font file that this page shows (.ttf or .otf).").arg(path);
+        } else if (const QString problem = whyNotShown(info, listed); !problem.isEmpty()) {
+            out.problems << problem;
         } else if (info.absolutePath() != out.folder) {
             out.notShown << path;
         } else if (!out.fileNames.contains(info.fileName())) {

@@ -7,8 +7,9 @@
 // sorted into what the Preview/Install page can show: one folder, the named
 // files in it, and what can't be shown.
 struct NamedFontFiles {
-    // Paths in the order named. The folder is the first path's own or, for a
-    // file, the one it lies in; a path whose folder is missing passes it on.
+    // Paths in the order named. The folder is the first path's own (an
+    // archive's: it is a folder of fonts) or, for a file, the one it lies in;
+    // a path whose folder is missing passes it on.
     static NamedFontFiles sort(const QStringList& paths);
 
     QString folder;          // empty when no path names an existing folder

@@ -60,14 +60,16 @@ void PreviewPrintout::printBlocks(const QList<FontFileItem>& items, const QStrin
     int counter = 0;
     for (const FontFileItem& item : items) {
         hooks.processEvents();
-        hooks.loadFontFile(item);
+        const QString loaded = hooks.loadFontFile(item);
         ++counter;
         progress_.setPrintedCaption(QStringLiteral("Samples Printed: %1").arg(counter));
         // The loaded file's path names its face: a name read from the file
         // may belong to another face or another installed font as well.
         PrintSampleBlock(printer_, layout, heading, x, y, item.first,
-                         {QDir(folder).filePath(item.second.FileName), 0, false, false,
-                          page.variations},
+                         Specimen(loaded.isEmpty() ? QDir(folder).filePath(item.second.FileName)
+                                                   : loaded,
+                                  0, false, false, page.variations)
+                             .inFace(item.second.FaceIndex),
                          page.chartLines, metrics);
         // Counted before the cancel test: a cancel during the last block lets it print.
         if (counter == items.size())

@@ -28,8 +28,9 @@ public:
         // are unloaded, and those loaded from here on come from folder.
         std::function<void(const QString& folder)> startLoading;
         // Loads the item's file and keeps it as one this printout loaded; its
-        // specimen lines are drawn in that file's own face.
-        std::function<void(const FontFileItem& item)> loadFontFile;
+        // specimen lines are drawn in that file's own face. Returns the file
+        // loaded (a web font's decoded copy), empty when none was.
+        std::function<QString(const FontFileItem& item)> loadFontFile;
     };
     // What every page shows besides the blocks.
     struct Page {

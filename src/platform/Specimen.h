@@ -41,6 +41,8 @@ struct Specimen {
     }
 
     QString face;
+    // For a loaded file's path: which face of a collection; 0 for the first.
+    int faceIndex = 0;
     double pointSize = 0;  // 0 where the view sizes the font itself
     bool bold = false;
     bool italic = false;
@@ -51,6 +53,12 @@ struct Specimen {
         Specimen s = *this;
         s.bold = isBold;
         s.italic = isItalic;
+        return s;
+    }
+    Specimen inFace(int index) const
+    {
+        Specimen s = *this;
+        s.faceIndex = index;
         return s;
     }
     Specimen sized(double points) const

@@ -156,7 +156,7 @@ void TestOpenAndRemove::open_data()
         << "command line" << QStringList{"a/junk.ttf"} << QStringList{}
         << QStringList{"Font Files: 4", "Sample"}
         << QStringList{"warning: <root>/a/junk.ttf is not a font file that this page shows "
-                       "(.ttf or .otf)."};
+                       "(.ttf, .otf, .ttc, .otc, .woff, .woff2, .pfb or .pfa, or an archive of them)."};
     QTest::newRow("missing folder: the page stays")
         << "command line" << QStringList{"gone/x.ttf"} << QStringList{}
         << QStringList{"Font Files: 0", "Sample"}

@@ -391,6 +391,120 @@ def build_collection(path, folder):
         os.remove(part)
 
 
+def build_type1(path, family, style, afm=None):
+    """A Type 1 font of an H, written by hand: fontTools reads the format but
+    does not make it. A .pfb in segments or a .pfa, by path's suffix."""
+    from fontTools.misc import eexec
+    from fontTools.misc.psCharStrings import T1CharString
+    full, name = f"{family} {style}", (family + "-" + style).replace(" ", "")
+
+    def charstring(program):
+        c = T1CharString(program=program)
+        c.compile()
+        return eexec.encrypt(b"\0\0\0\0" + c.bytecode, 4330)[0]
+
+    glyphs = {".notdef": [0, 500, "hsbw", "endchar"],
+              "space": [0, 250, "hsbw", "endchar"],
+              "H": [80, 600, "hsbw", 0, 0, "rmoveto", 120, 0, "rlineto", 0, 700, "rlineto",
+                    -120, 0, "rlineto", "closepath", "endchar"]}
+    clear = (f"%!PS-AdobeFont-1.0: {name} 001.000\n12 dict begin\n"
+             f"/FontInfo 9 dict dup begin\n/version (001.000) readonly def\n"
+             f"/FullName ({full}) readonly def\n/FamilyName ({family}) readonly def\n"
+             f"/Weight ({style}) readonly def\n/ItalicAngle 0 def\n/isFixedPitch false def\n"
+             f"end readonly def\n/FontName /{name} def\n/Encoding StandardEncoding def\n"
+             f"/PaintType 0 def\n/FontType 1 def\n/FontMatrix [0.001 0 0 0.001 0 0] readonly def\n"
+             f"/FontBBox {{0 0 600 700}} readonly def\ncurrentdict end\ncurrentfile eexec\n").encode()
+    private = (b"dup /Private 8 dict dup begin\n/RD{string currentfile exch readstring pop}executeonly def\n"
+               b"/ND{noaccess def}executeonly def\n/NP{noaccess put}executeonly def\n"
+               b"/lenIV 4 def\n/MinFeature{16 16}def\n/password 5839 def\n/BlueValues [] def\n"
+               b"/Subrs 0 array ND\n2 index /CharStrings 3 dict dup begin\n")
+    for glyph, program in glyphs.items():
+        data = charstring(program)
+        private += b"/%s %d RD " % (glyph.encode(), len(data)) + data + b" ND\n"
+    private += (b"end\nend\nreadonly put\nnoaccess put\ndup /FontName get exch definefont pop\n"
+                b"mark currentfile closefile\n")
+    binary = eexec.encrypt(b"\0\0\0\0" + private, 55665)[0]
+    trailer = (b"0" * 64 + b"\n") * 8 + b"cleartomark\n"
+    with open(path, "wb") as f:
+        if path.endswith(".pfb"):
+            for kind, data in ((1, clear), (2, binary), (1, trailer)):
+                f.write(struct.pack("<BBI", 0x80, kind, len(data)) + data)
+            f.write(b"\x80\x03")
+        else:
+            f.write(clear + binary.hex().encode() + b"\n" + trailer)
+    if afm:
+        with open(afm, "w", encoding="ascii") as f:
+            f.write(f"StartFontMetrics 2.0\nFontName {name}\nFullName {full}\n"
+                    f"FamilyName {family}\nWeight {style}\nItalicAngle 0\nIsFixedPitch false\n"
+                    "FontBBox 0 0 600 700\nStartCharMetrics 3\n"
+                    "C -1 ; WX 500 ; N .notdef ; B 0 0 0 0 ;\n"
+                    "C 32 ; WX 250 ; N space ; B 0 0 0 0 ;\n"
+                    "C 72 ; WX 600 ; N H ; B 80 0 200 700 ;\n"
+                    "EndCharMetrics\nEndFontMetrics\n")
+
+
+def build_kinds(folder, hostile):
+    """Font files of every kind the Preview/Install page takes, made from
+    generated fonts, and in hostile/ containers that lie, one lie each."""
+    from fontTools.ttLib.ttCollection import TTCollection
+    parts = []
+    for name, spec in (("KindsOne.ttf", face("Test Kinds One", "Regular")),
+                       ("KindsTwo.ttf", face("Test Kinds Two", "Bold", 700))):
+        part = os.path.join(folder, name)
+        build(part, spec)
+        parts.append(part)
+    collection = TTCollection()
+    collection.fonts = [TTFont(p) for p in parts]
+    collection.save(os.path.join(folder, "TestKinds.ttc"))
+    for part in parts:
+        os.remove(part)
+    for name, spec, flavor in (
+            ("TestWebWoff.woff", face("Test Web Woff", "Regular"), "woff"),
+            ("TestWebTwo.woff2", face("Test Web Two", "Italic", italic=True), "woff2"),
+            ("TestWebCff.woff2", face("Test Web Cff", "Regular", cff=True), "woff2")):
+        plain = os.path.join(folder, name + ".plain")
+        build(plain, spec)
+        font = TTFont(plain)
+        font.flavor = flavor
+        font.save(os.path.join(folder, name))
+        os.remove(plain)
+
+    def read(name):
+        with open(os.path.join(folder, name), "rb") as f:
+            return bytearray(f.read())
+
+    def write(name, data):
+        with open(os.path.join(hostile, name), "wb") as f:
+            f.write(data)
+
+    woff2 = read("TestWebTwo.woff2")
+    write("Cut.woff2", woff2[:len(woff2) // 2])
+    corrupt = bytearray(woff2)
+    for at in range(60, len(corrupt), 7):
+        corrupt[at] ^= 0x5A
+    write("Corrupt.woff2", corrupt)
+    woff = read("TestWebWoff.woff")
+    tables = struct.unpack_from(">H", woff, 12)[0]
+    overlap = bytearray(woff)
+    # The second table's data starts inside the first one's.
+    first = struct.unpack_from(">I", overlap, 44 + 4)[0]
+    struct.pack_into(">I", overlap, 44 + 20 + 4, first + 2)
+    write("Overlap.woff", overlap)
+    huge = bytearray(woff)
+    for t in range(tables):
+        struct.pack_into(">I", huge, 44 + 20 * t + 12, 0x7FFFFFF0)
+    write("Huge.woff", huge)
+    ttc = read("TestKinds.ttc")
+    struct.pack_into(">I", ttc, 8, 0x80000000)
+    write("Faces.ttc", ttc)
+    build_type1(os.path.join(folder, "TestTypeOne.pfb"), "Test Type One", "Regular",
+                afm=os.path.join(folder, "TestTypeOne.afm"))
+    build_type1(os.path.join(folder, "TestTypeTwo.pfa"), "Test Type Two", "Bold")
+    lying = read("TestTypeOne.pfb")
+    struct.pack_into("<I", lying, 2, 0x7FFFFFFF)
+    write("Lying.pfb", lying)
+
+
 def main():
     out = sys.argv[1]
     for folder, fonts in (("fonts", FONTS), ("extra", EXTRA), ("coverage", COVERAGE), ("find", FIND)):
@@ -406,6 +520,9 @@ def main():
     os.makedirs(details, exist_ok=True)
     build(os.path.join(details, "TestDetails.ttf"), DETAILS)
     build_collection(os.path.join(details, "TestPair.ttc"), details)
+    for sub in ("kinds", "hostile"):
+        os.makedirs(os.path.join(out, sub), exist_ok=True)
+    build_kinds(os.path.join(out, "kinds"), os.path.join(out, "hostile"))
     with open(os.path.join(out, "fonts", "TestPixel.bdf"), "w", encoding="ascii") as f:
         f.write(BDF)
 

@@ -5,6 +5,7 @@
 #include "fontfiles/FontNameReader.h"
 #include "fontfiles/InstallProgress.h"
 #include "fontfiles/InstallState.h"
+#include "fontfiles/UnpackedFonts.h"
 #include "platform/linux/LinuxFontService.h"
 #include "platform/linux/LinuxShell.h"
 #include "fontfiles/SfntBuilder.h"
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <sys/resource.h>
@@ -137,6 +139,34 @@ void tst_installfonts_machine::install_data()
         << "" << QStringList{"information: Installed 2 fonts"}
         << QStringList{"font.ttf", "hidden.ttf"}
         << QStringList{"Test Extra Regular", "Test Late Regular"};
+    const Install webTwo{"kinds", "Test Web Two Italic", "TestWebTwo.woff2"};
+    const Install webCff{"kinds", "Test Web Cff Regular", "TestWebCff.woff2"};
+    const Install webWoff{"kinds", "Test Web Woff Regular", "TestWebWoff.woff"};
+    QTest::newRow("web fonts, as the TrueType and OpenType fonts they wrap")
+        << QList<Run>{{webTwo, webCff, webWoff}} << ""
+        << QStringList{"information: Installed 3 fonts"}
+        << QStringList{"TestWebCff.otf", "TestWebTwo.ttf", "TestWebWoff.ttf"}
+        << QStringList{"Test Web Cff Regular", "Test Web Two Italic", "Test Web Woff Regular"};
+    QTest::newRow("a web font's font there already")
+        << QList<Run>{{webTwo}, {webTwo}} << "" << QStringList{one, "information: The font \"Test Web Two Italic\" is already installed", none}
+        << QStringList{"TestWebTwo.ttf"} << QStringList{"Test Web Two Italic"};
+    const Install kindsOne{"kinds", "Test Kinds One Regular", "TestKinds.ttc"};
+    const Install kindsTwo{"kinds", "Test Kinds Two Bold", "TestKinds.ttc"};
+    QTest::newRow("a collection, both faces: one file of two fonts")
+        << QList<Run>{{kindsOne, kindsTwo}} << "" << QStringList{"information: Installed 2 fonts"}
+        << QStringList{"TestKinds.ttc"}
+        << QStringList{"Test Kinds One Regular", "Test Kinds Two Bold"};
+    QTest::newRow("one face of a collection brings the file")
+        << QList<Run>{{kindsTwo}, {kindsOne}} << ""
+        << QStringList{one, "information: The font \"Test Kinds One Regular\" is already installed", none}
+        << QStringList{"TestKinds.ttc"}
+        << QStringList{"Test Kinds One Regular", "Test Kinds Two Bold"};
+    QTest::newRow("Type 1 fonts, with their metrics where they have them")
+        << QList<Run>{{{"kinds", "Test Type One Regular", "TestTypeOne.pfb"},
+                       {"kinds", "Test Type Two Bold", "TestTypeTwo.pfa"}}}
+        << "" << QStringList{"information: Installed 2 fonts"}
+        << QStringList{"TestTypeOne.afm", "TestTypeOne.pfb", "TestTypeTwo.pfa"}
+        << QStringList{"Test Type One Regular", "Test Type Two Bold"};
     QTest::newRow("read-only fonts folder")
         << QList<Run>{{extra}} << "read-only"
         << QStringList{"warning: Unable to install font Test Extra Regular", none} << QStringList{}
@@ -179,11 +209,21 @@ void tst_installfonts_machine::install()
         // As Preview Fonts lists them.
         QList<FontFileItem> items;
         for (const Install& install : run) {
-            ReadFontFileNames(m_root + u'/' + install.folder, install.file, items);
-            QCOMPARE(items.value(items.size() - 1).first, install.name);
+            QList<FontFileItem> read;
+            ReadFontFileNames(m_root + u'/' + install.folder, install.file, read);
+            const auto face = std::find_if(read.cbegin(), read.cend(), [&](const FontFileItem& item) {
+                return item.first == install.name;
+            });
+            QVERIFY2(face != read.cend(), qPrintable(install.name));
+            items << *face;
         }
-        installer.install(items, m_root + u'/' + run.first().folder + u'/', fontsFolder(),
-                          {[] {}, [] {}});
+        const QString folder = m_root + u'/' + run.first().folder + u'/';
+        UnpackedFonts unpacked(m_root + "/unpacked");
+        FontInstaller::Hooks hooks{[] {}, [] {}, {}};
+        hooks.plainFile = [&](const FontFileItem& item, QString* why) {
+            return unpacked.plainFile(folder, item.second, {}, why);
+        };
+        installer.install(items, folder, fontsFolder(), hooks);
     }
     if (block == "file size")
         setrlimit(RLIMIT_FSIZE, &saved);

@@ -31,7 +31,8 @@ void TestNamedFontFiles::initTestCase()
         sfnt::font(QList<sfnt::Name>{sfnt::win(1, "Fam"), sfnt::win(4, "Fam Regular")});
     const QList<QPair<QString, QByteArray>> files{
         {"a/One.ttf", font},      {"a/Two.OTF", font},         {"b/Three.ttf", font},
-        {"a/junk.ttf", "no font"}, {"a/notes.txt", font},      {"a/locked.ttf", font}};
+        {"a/junk.ttf", "no font"}, {"a/notes.txt", font},      {"a/locked.ttf", font},
+        {"b/Fonts.zip", "opened as a folder"}};
     for (const auto& [name, bytes] : files) {
         QVERIFY(QDir().mkpath(QFileInfo(m_dir.filePath(name)).path()));
         QFile file(m_dir.filePath(name));
@@ -74,12 +75,15 @@ void TestNamedFontFiles::sort_data()
     QTest::newRow("two folders")
         << QStringList{"b", "a"} << "b" << true << QStringList{}
         << "The page shows one folder at a time, <root>/b. Not shown:\n<root>/a";
+    QTest::newRow("an archive: a folder of its fonts")
+        << QStringList{"b/Fonts.zip", "a/One.ttf"} << "b/Fonts.zip" << true << QStringList{}
+        << "The page shows one folder at a time, <root>/b/Fonts.zip. Not shown:\n<root>/a/One.ttf";
     QTest::newRow("missing, not a font, not listed")
         << QStringList{"a/missing.ttf", "a/junk.ttf", "a/notes.txt"} << "a" << false
         << QStringList{}
         << "<root>/a/missing.ttf does not exist.\n"
-           "<root>/a/junk.ttf is not a font file that this page shows (.ttf or .otf).\n"
-           "<root>/a/notes.txt is not a font file that this page shows (.ttf or .otf).";
+           "<root>/a/junk.ttf is not a font file that this page shows (.ttf, .otf, .ttc, .otc, .woff, .woff2, .pfb or .pfa, or an archive of them).\n"
+           "<root>/a/notes.txt is not a font file that this page shows (.ttf, .otf, .ttc, .otc, .woff, .woff2, .pfb or .pfa, or an archive of them).";
     QTest::newRow("names that are not UTF-8, as Qt decodes them")
         << QStringList{"a/caf\uFFFD.ttf", "d\uFFFD/x.ttf", "a/gone\uFFFD.ttf"} << "a" << false
         << QStringList{}

@@ -37,6 +37,7 @@ struct Rig {
         };
         hooks.loadFontFile = [this](const FontFileItem& item) {
             printer.events << "load " + item.second.FileName;
+            return QString();
         };
         PreviewPrintout::Page page{"Heading", "Title", {"ABC", "abc", "Sample"}, size, variations};
         return printout.print(files(n), folder, page, hooks);

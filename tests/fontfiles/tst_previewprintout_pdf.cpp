@@ -70,8 +70,11 @@ void tst_previewprintout_pdf::filesPrintInTheirOwnFaces()
     hooks.processEvents = [] {};
     hooks.startLoading = [](const QString&) {};
     hooks.loadFontFile = [&](const FontFileItem& item) {
-        QVERIFY(fonts.addFontFile(folder + item.second.FileName));
+        const QString path = folder + item.second.FileName;
         loaded << item.second.FileName;
+        const bool added = fonts.addFontFile(path);
+        QTest::qVerify(added, "fonts.addFontFile(path)", "", __FILE__, __LINE__);
+        return added ? path : QString();
     };
     const QList<FontFileItem> items{{"DejaVu Sans Mono Bold", {"DejaVu Sans Mono", "DejaVuSansMono-Bold.ttf"}},
                                     {"DejaVu Serif", {"DejaVu Serif", "DejaVuSerif.ttf"}}};
@@ -159,10 +162,7 @@ void tst_previewprintout_pdf::eachFileInItsOwnFace()
         preview.UnloadPrintedFonts();
         preview.PrintLoadFolder = from;
     };
-    hooks.loadFontFile = [&](const FontFileItem& item) {
-        preview.LoadFontFile(preview.PrintLoadFolder + item.second.FileName);
-        preview.PrintLoadedFonts.append(item);
-    };
+    hooks.loadFontFile = [&](const FontFileItem& item) { return preview.loadPrintedFont(item); };
     const PreviewPrintout::Page page{"Liberation Sans", "Family", {"ABC", "abc", "Sample"}, 11, {}};
     QVERIFY(printout.print(preview.selected().items, preview.PreviewFolder(), page, hooks));
 

@@ -15,7 +15,8 @@ findings=$(desktop-file-validate "$share/applications/$id.desktop" 2>&1)
 entry=$share/applications/$id.desktop
 grep -qx 'Exec=glyphary %F' "$entry" || { echo "Exec takes no files"; exit 1; }
 update-desktop-database "$share/applications"
-for type in font/ttf font/otf font/collection font/sfnt application/x-font-ttf application/x-font-otf; do
+for type in font/ttf font/otf font/collection font/sfnt application/x-font-ttf application/x-font-otf \
+        font/woff font/woff2 application/x-font-type1; do
     grep -qx "$type=\(.*;\)\?$id.desktop;" "$share/applications/mimeinfo.cache" \
         || { echo "not offered for $type"; exit 1; }
 done

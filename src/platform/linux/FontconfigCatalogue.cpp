@@ -115,8 +115,10 @@ LinuxFontService::Catalogue::~Catalogue()
         if (face.application)
             FcPatternDestroy(face.pattern);
     }
-    for (const LoadedFile& file : std::as_const(loadedFiles))
-        FcPatternDestroy(file.first.pattern);
+    for (const LoadedFile& file : std::as_const(loadedFiles)) {
+        for (const Face& face : file.faces)
+            FcPatternDestroy(face.pattern);
+    }
     if (config)
         FcConfigDestroy(config);
 }
@@ -196,19 +198,20 @@ QList<qsizetype> LinuxFontService::Catalogue::addFile(const QString& path, Legac
         std::optional<Face> face = makeFace(pattern, true, names);
         if (!face)
             continue;
-        if (!found) {
+        const int index = patternInt(pattern, FC_INDEX, 0);
+        if (index >> 16 == 0 && !loaded.faces.contains(index)) {
             // Held for the file's lifetime here: a face that shadows one the
             // lists have already is not added, and nothing else holds it.
-            loaded.first = *face;
+            loaded.faces.insert(index, *face);
             FcPatternReference(pattern);
         }
         found = true;
-        const qsizetype index = add(std::move(*face));
-        loaded.shadows |= index < 0;
-        if (index < 0)
+        const qsizetype added = add(std::move(*face));
+        loaded.shadows |= added < 0;
+        if (added < 0)
             continue;
-        loaded.added << index;
-        const qsizetype family = familyIndex.value(fold(faces[index].family));
+        loaded.added << added;
+        const qsizetype family = familyIndex.value(fold(faces[added].family));
         if (!touched.contains(family))
             touched << family;
     }
@@ -243,7 +246,8 @@ void LinuxFontService::Catalogue::removeFile(const QString& path)
             list(family);
         }
     }
-    FcPatternDestroy(it->first.pattern);
+    for (const Face& face : it->faces)
+        FcPatternDestroy(face.pattern);
     loadedFiles.erase(it);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/linux/LinuxFontService.h"
 
 #include <QHash>
+#include <QMap>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -74,10 +75,11 @@ struct LinuxFontService::Catalogue {
     QHash<QString, qsizetype> loadedFullNames;
     QStringList screen;
     QStringList scalable;
-    // A file loaded by the program: its first face, and the faces it added
-    // (none where the machine has the same faces).
+    // A file loaded by the program: its faces by index in the file (a
+    // collection has several; named instances are not faces), and the faces
+    // it added (none where the machine has the same faces).
     struct LoadedFile {
-        Face first;
+        QMap<int, Face> faces;
         QList<qsizetype> added;
         bool shadows = false;  // a face of it is one the lists had already
     };

@@ -200,7 +200,8 @@ QList<FontFace> LinuxFontService::faces(const QString& family)
 
 QFont LinuxFontService::makeFont(const Specimen& specimen)
 {
-    const Face* face = matchedFace(specimen.face, specimen.bold, specimen.italic);
+    const Face* face =
+        matchedFace(specimen.face, specimen.bold, specimen.italic, specimen.faceIndex);
     QFont font;
     if (!face) {
         // fontconfig's substitute, under its real name: Qt would look for one
@@ -232,7 +233,8 @@ std::optional<FontService::OutlinedLine> LinuxFontService::outlinedLine(const Sp
 {
     if (specimen.variations.axes.isEmpty())
         return std::nullopt;
-    const Face* face = matchedFace(specimen.face, specimen.bold, specimen.italic);
+    const Face* face =
+        matchedFace(specimen.face, specimen.bold, specimen.italic, specimen.faceIndex);
     if (!face)
         return std::nullopt;
     return m_outlines.line(patternStrings(face->pattern, FC_FILE).value(0),
@@ -240,14 +242,17 @@ std::optional<FontService::OutlinedLine> LinuxFontService::outlinedLine(const Sp
                            pixelSize);
 }
 
-const Face* LinuxFontService::matchedFace(const QString& faceName, bool bold, bool italic)
+const Face* LinuxFontService::matchedFace(const QString& faceName, bool bold, bool italic,
+                                          int faceIndex)
 {
     const Catalogue& c = catalogue();
     // No family name is a path: a loaded file's own face.
     if (QDir::isAbsolutePath(faceName)) {
         const auto file = c.loadedFiles.constFind(QDir::cleanPath(faceName));
-        if (file != c.loadedFiles.cend())
-            return &file->first;
+        if (file != c.loadedFiles.cend() && !file->faces.isEmpty()) {
+            const auto face = file->faces.constFind(faceIndex);
+            return face != file->faces.cend() ? &*face : &file->faces.first();
+        }
     }
     qsizetype index = -1;
     if (const Family* family = c.family(faceName))

@@ -59,7 +59,8 @@ private:
 
     const Catalogue& catalogue();
     QSet<QString>& installedNames();
-    const fccatalogue::Face* matchedFace(const QString& faceName, bool bold, bool italic);
+    const fccatalogue::Face* matchedFace(const QString& faceName, bool bold, bool italic,
+                                        int faceIndex = 0);
 
     // Built on first use, dropped whenever the set of fonts changes; a search
     // keeps the one it was made from.
