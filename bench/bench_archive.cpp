@@ -43,6 +43,8 @@ public:
     void broadcastFontChange() override {}
     QList<FontFileFace> familyFiles(const QString&) override { return {}; }
     QList<FontFileFace> fileFaces(const QString&) override { return {}; }
+    QStringList faceFiles(const QString&, bool) override { return {}; }
+    QStringList installedFiles() override { return {}; }
 };
 
 double ms(const QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
