@@ -18,6 +18,7 @@
 #include "printing/TfrmPrinting.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -33,6 +34,9 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
     GlyApplication app(argc, argv);
     LinuxFontService fonts;
+    // Qt reads its own list of the machine's fonts while ours is read beside it.
+    fonts.prefetch();
+    QFontDatabase::families();
     GlyApplication::useInstalledInterfaceFamily(fonts);
     QtScreenMetrics screen;
     auto* frmSplash = new TfrmSplash(fonts, screen);

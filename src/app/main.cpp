@@ -20,6 +20,7 @@
 #include "printing/TfrmPrinting.h"
 
 #include <QDir>
+#include <QFontDatabase>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -67,6 +68,9 @@ int main(int argc, char* argv[])
     // The splash comes first and is drawn now: the message loop that would
     // paint it starts only after the slow work below.
     LinuxFontService fonts;
+    // Qt reads its own list of the machine's fonts while ours is read beside it.
+    fonts.prefetch();
+    QFontDatabase::families();
     GlyApplication::useInstalledInterfaceFamily(fonts);
     QtScreenMetrics screen;
     auto* frmSplash = new TfrmSplash(fonts, screen);

@@ -168,13 +168,41 @@ LinuxFontService::LinuxFontService(QObject* parent)
 {
 }
 
-LinuxFontService::~LinuxFontService() { releaseRetired(); }
+LinuxFontService::~LinuxFontService()
+{
+    settle();
+    releaseRetired();
+}
+
+void LinuxFontService::prefetch()
+{
+    if (m_catalogue || m_prefetched.valid())
+        return;
+    // Loaded here, not raced for by two threads.
+    FcInit();
+    m_prefetched = std::async(std::launch::async, [this] {
+        auto built = std::make_shared<Catalogue>();
+        built->build(m_names);
+        return built;
+    });
+}
+
+void LinuxFontService::settle()
+{
+    if (m_prefetched.valid())
+        catalogue();
+}
 
 const LinuxFontService::Catalogue& LinuxFontService::catalogue()
 {
     if (!m_catalogue) {
-        auto built = std::make_shared<Catalogue>();
-        built->build(m_names);
+        std::shared_ptr<Catalogue> built;
+        if (m_prefetched.valid()) {
+            built = m_prefetched.get();
+        } else {
+            built = std::make_shared<Catalogue>();
+            built->build(m_names);
+        }
         for (auto it = m_retired.cbegin(); it != m_retired.cend(); ++it)
             built->removeFile(it.key());
         m_catalogue = std::move(built);
@@ -537,6 +565,8 @@ std::unique_ptr<FamilySearch> LinuxFontService::search(const QStringList& famili
 
 bool LinuxFontService::addFontFile(const QString& path)
 {
+    // The fonts are never changed under the thread reading them.
+    settle();
     const QString key = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     if (auto it = m_loaded.find(key); it != m_loaded.end()) {
         ++it->count;
@@ -571,6 +601,7 @@ bool LinuxFontService::addFontFile(const QString& path)
 
 bool LinuxFontService::removeFontFile(const QString& path)
 {
+    settle();
     const QString key = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     const auto it = m_loaded.find(key);
     if (it == m_loaded.end())
@@ -632,6 +663,7 @@ bool LinuxFontService::isFontInstalled(const QString& fullName)
 
 bool LinuxFontService::recordInstalledFont(const QString& path)
 {
+    settle();
     FcFontSet* set = FcFontSetCreate();
     const QByteArray file = QFile::encodeName(path);
     const unsigned faces =
@@ -647,6 +679,7 @@ bool LinuxFontService::recordInstalledFont(const QString& path)
 
 void LinuxFontService::refreshFontsFolder(const QString& folder)
 {
+    settle();
     const QByteArray dir = QFile::encodeName(QDir::cleanPath(folder));
     if (FcCache* cache =
             FcDirCacheRead(reinterpret_cast<const FcChar8*>(dir.constData()), FcTrue, nullptr))
@@ -655,6 +688,7 @@ void LinuxFontService::refreshFontsFolder(const QString& folder)
 
 void LinuxFontService::broadcastFontChange()
 {
+    settle();
     releaseRetired();
     m_installedNames.reset();
     // A fresh configuration rescans changed folders and rewrites their caches,

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <future>
 #include <optional>
 #include <memory>
 
@@ -23,6 +24,11 @@ class LinuxFontService : public FontService {
 public:
     explicit LinuxFontService(QObject* parent = nullptr);
     ~LinuxFontService() override;
+
+    // Starts reading the machine's fonts on a thread of its own, so that the
+    // reading goes on beside Qt's reading of its own list at start-up; the
+    // first call that needs them waits for it.
+    void prefetch();
 
     QStringList screenFamilies() override;
     QStringList scalableFamilies() override;
@@ -58,6 +64,7 @@ private:
     };
 
     const Catalogue& catalogue();
+    void settle();
     QSet<QString>& installedNames();
     const fccatalogue::Face* matchedFace(const QString& faceName, bool bold, bool italic,
                                         int faceIndex = 0);
@@ -79,4 +86,6 @@ private:
     // Folded full names of the installed faces, read once per configuration,
     // plus the files recorded since.
     std::optional<QSet<QString>> m_installedNames;
+    // Last, so that it is gone before the name cache it reads into.
+    std::future<std::shared_ptr<Catalogue>> m_prefetched;
 };
