@@ -8,6 +8,7 @@
 // Usage: bench_archive [files]
 
 #include "Median.h"
+#include "SilentServices.h"
 #include "fontfiles/FontFolderPreview.h"
 #include "fontfiles/UnpackedFonts.h"
 #include "platform/FontService.h"
@@ -25,27 +26,6 @@ namespace {
 
 constexpr int kRepeats = 5;
 
-class NoFonts : public FontService {
-public:
-    QStringList screenFamilies() override { return {}; }
-    QStringList scalableFamilies() override { return {}; }
-    QList<FontFace> faces(const QString&) override { return {}; }
-    QFont makeFont(const Specimen&) override { return {}; }
-    VariationSpace variationSpace(const QString&) override { return {}; }
-    bool drawsText(const QString&, const QString&) override { return false; }
-    QList<FontFileFace::CoveragePage> characterCoverage(const QString&) override { return {}; }
-    std::unique_ptr<FamilySearch> search(const QStringList&) override { return {}; }
-    bool addFontFile(const QString&) override { return false; }
-    bool removeFontFile(const QString&) override { return false; }
-    bool isFontInstalled(const QString&) override { return false; }
-    bool recordInstalledFont(const QString&) override { return false; }
-    void refreshFontsFolder(const QString&) override {}
-    void broadcastFontChange() override {}
-    QList<FontFileFace> familyFiles(const QString&) override { return {}; }
-    QList<FontFileFace> fileFaces(const QString&) override { return {}; }
-    QStringList faceFiles(const QString&, bool) override { return {}; }
-    QStringList installedFiles() override { return {}; }
-};
 
 double ms(const QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
 

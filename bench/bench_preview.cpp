@@ -7,6 +7,7 @@
 // Usage: bench_preview [files]
 
 #include "Median.h"
+#include "SilentServices.h"
 #include "fontfiles/FontFolderPreview.h"
 
 #include "../tests/fontfiles/SfntBuilder.h"
@@ -26,28 +27,6 @@ namespace {
 
 constexpr int kRepeats = 5;
 
-// Nothing is loaded during a run; the service is never called.
-class NoFonts : public FontService {
-public:
-    QStringList screenFamilies() override { return {}; }
-    QStringList scalableFamilies() override { return {}; }
-    QList<FontFace> faces(const QString&) override { return {}; }
-    QFont makeFont(const Specimen&) override { return {}; }
-    VariationSpace variationSpace(const QString&) override { return {}; }
-    bool drawsText(const QString&, const QString&) override { return false; }
-    QList<FontFileFace::CoveragePage> characterCoverage(const QString&) override { return {}; }
-    std::unique_ptr<FamilySearch> search(const QStringList&) override { return {}; }
-    bool addFontFile(const QString&) override { return false; }
-    bool removeFontFile(const QString&) override { return false; }
-    bool isFontInstalled(const QString&) override { return false; }
-    bool recordInstalledFont(const QString&) override { return false; }
-    void refreshFontsFolder(const QString&) override {}
-    void broadcastFontChange() override {}
-    QList<FontFileFace> familyFiles(const QString&) override { return {}; }
-    QList<FontFileFace> fileFaces(const QString&) override { return {}; }
-    QStringList faceFiles(const QString&, bool) override { return {}; }
-    QStringList installedFiles() override { return {}; }
-};
 
 // A naming table as fonts carry it: Macintosh and Windows records for the
 // usual IDs, with the tables a font has around it.
